@@ -1,0 +1,154 @@
+#include "data/DataFiles.h"
+
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+#include "data/Contact.h"
+#include "data/DataFolder.h"
+#include "data/IoError.h"
+#include "data/TextCodec.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlane {
+namespace {
+
+constexpr std::array<std::string_view, 5> kObsoleteFiles = {
+    "liv.ico", "livouv.ico", "livouv2.ico", "ecran.gif", "anagra.bmp"};
+
+// A scan of the attribute test gives up after this many files in a row that needed no change.
+constexpr int kScanPatience = 36;
+
+std::array<std::string, kDistributionSlots> buildDistributionFiles() {
+  const std::vector<std::string_view> dataSet = {
+      "azl.666", "Azlana.666", "Dicx.666", "Nazniv.666", "Nsco.666", "Prefn.666", "", "",
+      "blue.bmp", "cotebl.bmp", "cotejau.bmp", "diable.bmp", "gristra.bmp", "jaunbul.bmp",
+      "mauve.bmp", "pave.bmp", "redbul.bmp", "riveteal.bmp", "riviol.bmp", "vert.bmp",
+      "vertmar.bmp", "violet.bmp",
+      "bip.wav", "btn.wav", "Ding.wav", "dong.wav", "fin.wav", "gagne.wav", "Hi.wav",
+      "Inter.wav", "joker.wav",
+      "Nscostx.666",
+      "", "", "", "", "", "",
+      "vorlane.url", "Zari666", "Cerf.hlp", "Cerfhtml.htm", "Vorlane.exe", "Vorlane.hlp",
+      "ecran.bmp", "File_id.diz", "Lisezmoi.txt", "Lisezmoi.wri", "Vendor.doc"};
+  std::array<std::string, kDistributionSlots> slots;
+  for (std::size_t i = 0; i < dataSet.size() && i < slots.size(); ++i) slots[i] = dataSet[i];
+  return slots;
+}
+
+bool hasExtension(const fs::path& p, std::string_view ext) {
+  std::string name = p.filename().native();
+  if (name.size() < ext.size()) return false;
+  std::string tail = plainForm(name.substr(name.size() - ext.size()));
+  return tail == plainForm(ext);
+}
+
+void clearReadOnlyAttributes(const DataFolder& folder, const fs::path& dir, std::string_view ext) {
+  std::error_code ec;
+  int unchangedInARow = 0;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!it->is_regular_file(ec) || !hasExtension(it->path(), ext)) continue;
+    if (folder.isReadOnly(it->path())) {
+      folder.clearReadOnly(it->path());
+      unchangedInARow = 0;
+    } else if (++unchangedInARow > kScanPatience) {
+      return;
+    }
+  }
+}
+
+// Moves the files of an older layout (lying beside the program) into the data folder.
+void tidyOlderLayout(const DataFolder& folder) {
+  const auto& slots = distributionFiles();
+  for (std::size_t i = 0; i < kDataFolderSlots; ++i) {
+    const std::string& name = slots[i];
+    if (name.empty()) continue;
+    if (folder.existsInProgramFolder(name) && folder.existsInDataFolder(name)) {
+      fs::path beside = folder.inProgramFolder(name);
+      if (folder.clearReadOnly(beside)) folder.removeFile(beside);
+    }
+  }
+  for (std::string_view name : {std::string_view("Prefint.666"), std::string_view("stx.666")}) {
+    std::string_view condition = name == "Prefint.666" ? "azl.666" : name;
+    if (folder.existsInProgramFolder(name) && folder.existsInDataFolder(condition)) {
+      fs::path beside = folder.inProgramFolder(name);
+      if (folder.copyFile(beside, folder.inDataFolder(name))) folder.removeFile(beside);
+    }
+  }
+  for (std::string_view name : kObsoleteFiles) {
+    if (!folder.existsInProgramFolder(name)) continue;
+    fs::path obsolete = folder.inProgramFolder(name);
+    if (folder.clearReadOnly(obsolete)) folder.removeFile(obsolete);
+  }
+  if (folder.existsInDataFolder("azl.666")) return;
+  folder.createDataFolder();
+  if (!folder.dataFolder()) return;
+  for (std::size_t i = 0; i < kDataFolderSlots; ++i) {
+    const std::string& name = slots[i];
+    if (name.empty() || !folder.existsInProgramFolder(name)) continue;
+    fs::path beside = folder.inProgramFolder(name);
+    if (folder.clearReadOnly(beside) && folder.copyFile(beside, folder.inDataFolder(name))) {
+      folder.removeFile(beside);
+    }
+  }
+}
+
+void makeFactoryCopy(const DataFolder& folder, std::string_view working, std::string_view factory) {
+  if (folder.existsInProgramFolder(working) || folder.existsInDataFolder(working)) return;
+  if (!folder.existsInDataFolder("azl.666")) return;
+  folder.copyFile(folder.inDataFolder(factory), folder.inDataFolder(working));
+}
+
+}  // namespace
+
+const std::array<std::string, kDistributionSlots>& distributionFiles() {
+  static const auto slots = buildDistributionFiles();
+  return slots;
+}
+
+std::string dataFilesFailureMessage(const DataFolder& folder) {
+  std::string programFolder = folder.programFolder().native();
+  if (programFolder.empty() || programFolder.back() != '/') programFolder += '/';
+  return toWin1252("Un ou plusieurs fichiers manquent ou ont été déplacés dans votre répertoire ") +
+         programFolder + ". " +
+         toWin1252("En cas de problème d'installation, n'hésitez pas à me contacter : ") +
+         std::string(kSupportEmail) + " ou " + std::string(kSupportPhone) + ".";
+}
+
+bool checkDataFiles(const DataFolder& folder) {
+  if (folder.existsInProgramFolder("azl.666")) tidyOlderLayout(folder);
+  makeFactoryCopy(folder, "Prefint.666", "Nsco.666");
+  makeFactoryCopy(folder, "stx.666", "Nscostx.666");
+  const auto& slots = distributionFiles();
+  for (std::size_t i = 0; i < kRequiredSlots; ++i) {
+    if (!folder.existsInProgramFolder(slots[i]) && !folder.existsInDataFolder(slots[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool testDataFolderWritable(const DataFolder& folder) {
+  fs::path dataDir = folder.programFolder() / fs::path(std::string(kDataFolderName));
+  if (auto existing = folder.dataFolder()) dataDir = *existing;
+  clearReadOnlyAttributes(folder, folder.programFolder(), ".666");
+  clearReadOnlyAttributes(folder, dataDir, ".666");
+  clearReadOnlyAttributes(folder, folder.programFolder(), ".ini");
+  clearReadOnlyAttributes(folder, dataDir, ".ini");
+
+  std::error_code ec;
+  fs::path target = folder.dataFilePath("Prefint.666");
+  if (!fs::exists(target, ec)) target = folder.dataFilePath("Nsco.666");
+  if (!fs::exists(target, ec)) return false;
+  try {
+    RecordFile file = folder.openPath(target, 4, RecordFile::Mode::ReadWrite);
+    // Record 8 of the settings file has no other use than this test.
+    file.writeInt32LE(8, 0);
+    return true;
+  } catch (const IoError&) {
+    return false;
+  }
+}
+
+}  // namespace vorlane

@@ -1,0 +1,126 @@
+#include "data/DataFolder.h"
+
+#include <cerrno>
+#include <system_error>
+
+#include "data/IoError.h"
+#include "data/TextCodec.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlane {
+namespace {
+
+bool sameWithoutCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto x = static_cast<unsigned char>(a[i]);
+    auto y = static_cast<unsigned char>(b[i]);
+    if (x >= 'a' && x <= 'z') x = static_cast<unsigned char>(x - 32);
+    if (y >= 'a' && y <= 'z') y = static_cast<unsigned char>(y - 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+DataFolder::DataFolder(fs::path programFolder) : programFolder_(std::move(programFolder)) {}
+
+std::optional<fs::path> DataFolder::findEntry(const fs::path& folder, std::string_view name) {
+  std::error_code ec;
+  fs::path exact = folder / fs::path(std::string(name));
+  if (fs::exists(exact, ec)) return exact;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (sameWithoutCase(it->path().filename().native(), name)) return it->path();
+  }
+  return std::nullopt;
+}
+
+std::optional<fs::path> DataFolder::dataFolder() const {
+  auto folder = findEntry(programFolder_, kDataFolderName);
+  std::error_code ec;
+  if (folder && fs::is_directory(*folder, ec)) return folder;
+  return std::nullopt;
+}
+
+fs::path DataFolder::inDataFolder(std::string_view name) const {
+  auto folder = dataFolder();
+  fs::path base = folder ? *folder : programFolder_ / fs::path(std::string(kDataFolderName));
+  if (folder) {
+    if (auto entry = findEntry(*folder, name)) return *entry;
+  }
+  return base / fs::path(std::string(name));
+}
+
+fs::path DataFolder::inProgramFolder(std::string_view name) const {
+  if (auto entry = findEntry(programFolder_, name)) return *entry;
+  return programFolder_ / fs::path(std::string(name));
+}
+
+bool DataFolder::existsInDataFolder(std::string_view name) const {
+  std::error_code ec;
+  auto p = inDataFolder(name);
+  return fs::exists(p, ec) && !fs::is_directory(p, ec);
+}
+
+bool DataFolder::existsInProgramFolder(std::string_view name) const {
+  std::error_code ec;
+  auto p = inProgramFolder(name);
+  return fs::exists(p, ec) && !fs::is_directory(p, ec);
+}
+
+fs::path DataFolder::dataFilePath(std::string_view name) const {
+  if (existsInDataFolder(name)) return inDataFolder(name);
+  return inProgramFolder(name);
+}
+
+RecordFile DataFolder::open(std::string_view name, std::size_t recordSize,
+                            RecordFile::Mode mode) const {
+  return openPath(dataFilePath(name), recordSize, mode);
+}
+
+RecordFile DataFolder::openPath(const fs::path& path, std::size_t recordSize,
+                                RecordFile::Mode mode) const {
+  if (mode != RecordFile::Mode::Read && writeProtected_) {
+    errno = 0;
+    throw IoError(path, toWin1252("disque protégé en écriture"));
+  }
+  return RecordFile(path, recordSize, mode);
+}
+
+bool DataFolder::copyFile(const fs::path& from, const fs::path& to) const {
+  if (writeProtected_) return false;
+  std::error_code ec;
+  fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+  return !ec;
+}
+
+bool DataFolder::removeFile(const fs::path& path) const {
+  if (writeProtected_) return false;
+  std::error_code ec;
+  return fs::remove(path, ec) && !ec;
+}
+
+bool DataFolder::clearReadOnly(const fs::path& path) const {
+  if (writeProtected_) return false;
+  std::error_code ec;
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+  return !ec;
+}
+
+bool DataFolder::isReadOnly(const fs::path& path) const {
+  std::error_code ec;
+  auto st = fs::status(path, ec);
+  if (ec) return false;
+  return (st.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+bool DataFolder::createDataFolder() const {
+  if (writeProtected_) return false;
+  std::error_code ec;
+  fs::create_directory(programFolder_ / fs::path(std::string(kDataFolderName)), ec);
+  return !ec;
+}
+
+}  // namespace vorlane

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "data/RecordFile.h"
+
+namespace vorlane {
+
+// Name of the data folder inside the program's folder.
+inline constexpr std::string_view kDataFolderName = "Zari666";
+
+// The program's folder and its data folder "Zari666": where every data file, sound and
+// pattern is looked for, and whether the game may write there. Relative names are
+// resolved against the program's folder (the folder of the executable), never the
+// working directory; tests give another folder. File names are matched without regard
+// to case, by a real look-up over the folder entries.
+class DataFolder {
+ public:
+  explicit DataFolder(std::filesystem::path programFolder);
+
+  const std::filesystem::path& programFolder() const { return programFolder_; }
+
+  // "Zari666/" + name when that file exists, otherwise the bare name in the program's
+  // folder (whether or not it exists). Always an absolute path; an existing file is given
+  // with its own spelling.
+  std::filesystem::path dataFilePath(std::string_view name) const;
+
+  // The existing entry of `folder` whose name equals `name` without regard to case.
+  static std::optional<std::filesystem::path> findEntry(const std::filesystem::path& folder,
+                                                        std::string_view name);
+  // The data folder, spelled as it exists on the disk, or nothing.
+  std::optional<std::filesystem::path> dataFolder() const;
+  // The path "Zari666/name" would have: the existing entry, else the name as given.
+  std::filesystem::path inDataFolder(std::string_view name) const;
+  // The path "name" beside the program would have: the existing entry, else as given.
+  std::filesystem::path inProgramFolder(std::string_view name) const;
+  bool existsInDataFolder(std::string_view name) const;
+  bool existsInProgramFolder(std::string_view name) const;
+
+  // `dataFolderWritable`: false until the write test of start-up has run. Every write of
+  // the settings, score-name and colour files is skipped while it is false, and files
+  // are then opened for reading only.
+  bool writable() const { return writable_; }
+  void setWritable(bool writable) { writable_ = writable; }
+
+  // A write-protected medium: every opening for writing, copy, delete, attribute change
+  // and folder creation fails, as on a read-only mount. Root ignores permission bits, so
+  // this is how the read-only mode is exercised where the game runs as root.
+  bool writeProtected() const { return writeProtected_; }
+  void setWriteProtected(bool on) { writeProtected_ = on; }
+
+  // Opens the file that dataFilePath gives for `name`. Writing modes throw IoError on a
+  // write-protected medium.
+  RecordFile open(std::string_view name, std::size_t recordSize, RecordFile::Mode mode) const;
+  // Opens an exact path under the same rules.
+  RecordFile openPath(const std::filesystem::path& path, std::size_t recordSize,
+                      RecordFile::Mode mode) const;
+
+  // File operations of the start-up tidy-up; each returns whether it succeeded.
+  bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to) const;
+  bool removeFile(const std::filesystem::path& path) const;
+  // Clears the read-only attribute (on Linux: sets the owner's write permission).
+  bool clearReadOnly(const std::filesystem::path& path) const;
+  bool isReadOnly(const std::filesystem::path& path) const;
+  bool createDataFolder() const;
+
+ private:
+  std::filesystem::path programFolder_;
+  bool writable_ = false;
+  bool writeProtected_ = false;
+};
+
+}  // namespace vorlane

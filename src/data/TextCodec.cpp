@@ -1,0 +1,172 @@
+#include "data/TextCodec.h"
+
+#include <array>
+
+namespace vorlane {
+namespace {
+
+// Unicode code points of the Windows-1252 bytes 0x80..0x9F (0 = undefined).
+constexpr std::array<char32_t, 32> kC1 = {
+    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char32_t codePointOf(unsigned char b) {
+  if (b >= 0x80 && b < 0xA0) return kC1[b - 0x80];
+  return b;
+}
+
+std::optional<unsigned char> win1252Of(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+  for (std::size_t i = 0; i < kC1.size(); ++i) {
+    if (kC1[i] != 0 && kC1[i] == cp) return static_cast<unsigned char>(0x80 + i);
+  }
+  return std::nullopt;
+}
+
+// Stored byte -> display text for the bytes that do not pass through (Mac OS Roman,
+// reduced as the game shows it). Windows-1252 bytes written as escapes.
+struct StoredGlyph {
+  unsigned char stored;
+  const char* display;
+};
+constexpr std::array<StoredGlyph, 32> kStoredGlyphs = {{
+    {131, "\xC9"}, {135, "\xE1"}, {136, "\xE0"}, {137, "\xE2"}, {138, "\xE4"}, {139, "a"},
+    {140, "a"},    {141, "\xE7"}, {142, "\xE9"}, {143, "\xE8"}, {144, "\xEA"}, {145, "\xEB"},
+    {146, "i"},    {147, "i"},    {148, "\xEE"}, {149, "\xEF"}, {150, "\xF1"}, {151, "o"},
+    {152, "o"},    {153, "\xF4"}, {154, "\xF6"}, {155, "o"},    {156, "u"},    {157, "\xF9"},
+    {158, "\xFB"}, {159, "\xFC"}, {164, "\xA7"}, {165, "\xA4"}, {166, "\xB6"}, {199, "\xAB"},
+    {200, "\xBB"}, {206, "Oe"},
+}};
+constexpr StoredGlyph kSmallLigature = {207, "oe"};
+
+const char* glyphOf(unsigned char stored) {
+  if (stored == kSmallLigature.stored) return kSmallLigature.display;
+  for (const auto& g : kStoredGlyphs) {
+    if (g.stored == stored) return g.display;
+  }
+  return nullptr;
+}
+
+// Upper case of one Windows-1252 character, as the platform's locale rules give it.
+unsigned char upperOf(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
+  switch (c) {
+    case 0x9A: return 0x8A;  // š
+    case 0x9C: return 0x8C;  // œ
+    case 0x9E: return 0x8E;  // ž
+    case 0xFF: return 0x9F;  // ÿ
+    default: return c;
+  }
+}
+
+// Bare letter of the accented small letters that plainForm folds, else 0.
+char bareLetterOf(unsigned char c) {
+  switch (c) {
+    case 0xE8: case 0xE9: case 0xEA: case 0xEB: return 'E';
+    case 0xE7: return 'C';
+    case 0xF4: case 0xF6: return 'O';
+    case 0xF9: case 0xFB: case 0xFC: return 'U';
+    case 0xE0: case 0xE2: case 0xE4: case 0xE1: return 'A';
+    case 0xEE: case 0xEF: return 'I';
+    case 0xF1: return 'N';
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+std::string toWin1252(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    auto b = static_cast<unsigned char>(utf8[i]);
+    char32_t cp = b;
+    std::size_t extra = 0;
+    if (b >= 0xF0) { cp = b & 0x07; extra = 3; }
+    else if (b >= 0xE0) { cp = b & 0x0F; extra = 2; }
+    else if (b >= 0xC0) { cp = b & 0x1F; extra = 1; }
+    if (i + extra >= utf8.size() && extra > 0) {
+      out.push_back('?');
+      break;
+    }
+    for (std::size_t k = 1; k <= extra; ++k) {
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    }
+    i += extra + 1;
+    auto w = win1252Of(cp);
+    out.push_back(w ? static_cast<char>(*w) : '?');
+  }
+  return out;
+}
+
+std::string win1252ToUtf8(std::string_view win1252) {
+  std::string out;
+  out.reserve(win1252.size() + win1252.size() / 4);
+  for (char ch : win1252) {
+    char32_t cp = codePointOf(static_cast<unsigned char>(ch));
+    if (cp == 0) cp = 0xFFFD;
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+  }
+  return out;
+}
+
+std::string decodeStoredByte(unsigned char stored) {
+  if (const char* glyph = glyphOf(stored)) return glyph;
+  return std::string(1, static_cast<char>(stored));
+}
+
+std::string displayForm(std::string_view stored) {
+  std::string out;
+  out.reserve(stored.size());
+  for (char ch : stored) out += decodeStoredByte(static_cast<unsigned char>(ch));
+  return out;
+}
+
+std::string plainForm(std::string_view display) {
+  std::string out(display);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    auto original = static_cast<unsigned char>(display[i]);
+    unsigned char upper = upperOf(original);
+    if (upper < 'A' || upper > 'Z') {
+      if (char bare = bareLetterOf(original)) upper = static_cast<unsigned char>(bare);
+    }
+    out[i] = static_cast<char>(upper);
+  }
+  return out;
+}
+
+std::optional<std::string> encodeStored(std::string_view display) {
+  std::string out;
+  out.reserve(display.size());
+  for (char ch : display) {
+    auto c = static_cast<unsigned char>(ch);
+    std::optional<unsigned char> stored;
+    if (c >= 0x80) {
+      // Prefer the Mac OS Roman byte that the table shows as this character.
+      for (const auto& g : kStoredGlyphs) {
+        std::string_view glyph(g.display);
+        if (glyph.size() == 1 && static_cast<unsigned char>(glyph[0]) == c) {
+          stored = g.stored;
+          break;
+        }
+      }
+    }
+    if (!stored && glyphOf(c) == nullptr) stored = c;  // passes through unchanged
+    if (!stored) return std::nullopt;
+    out.push_back(static_cast<char>(*stored));
+  }
+  return out;
+}
+
+}  // namespace vorlane

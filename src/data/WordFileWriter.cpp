@@ -1,0 +1,85 @@
+#include "data/WordFileWriter.h"
+
+#include <algorithm>
+#include <map>
+
+#include "data/RecordFile.h"
+#include "data/TextCodec.h"
+#include "data/WordRecord.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlane {
+namespace {
+
+std::string keyOf(const WordSpec& w) { return plainForm(w.spelling); }
+
+std::string storedOf(const WordSpec& w) {
+  auto stored = encodeStored(w.spelling);
+  if (!stored || displayForm(*stored) != w.spelling) {
+    throw WordDataError("spelling cannot be stored: " + win1252ToUtf8(w.spelling));
+  }
+  if (stored->empty() || stored->size() > kMaxStoredLetters) {
+    throw WordDataError("spelling must have 1 to 8 letters: " + win1252ToUtf8(w.spelling));
+  }
+  return *stored;
+}
+
+void writeBigEndian16(RecordFile& file, int record, std::uint32_t value) {
+  std::string bytes = {static_cast<char>((value >> 8) & 0xFF), static_cast<char>(value & 0xFF)};
+  file.write(record, bytes);
+}
+
+}  // namespace
+
+std::vector<WordSpec> orderWords(std::vector<WordSpec> words) {
+  auto appendixBegin = std::stable_partition(words.begin(), words.end(),
+                                             [](const WordSpec& w) { return !w.inAppendix; });
+  std::stable_sort(words.begin(), appendixBegin, [](const WordSpec& a, const WordSpec& b) {
+    return keyOf(a) < keyOf(b);  // std::string compares bytes as unsigned char
+  });
+  return words;
+}
+
+void writeWordFiles(const fs::path& folder, const std::vector<WordSpec>& ordered) {
+  if (ordered.size() > 0xFFFF) throw WordDataError("too many words for the letter index");
+  std::vector<std::uint32_t> links(ordered.size(), 0);
+  std::map<int, std::vector<std::uint32_t>> classes;
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    if (ordered[i].anagramClass >= 0) {
+      classes[ordered[i].anagramClass].push_back(static_cast<std::uint32_t>(i));
+    }
+  }
+  for (const auto& [id, members] : classes) {
+    if (members.size() < 2) continue;
+    for (std::size_t k = 0; k < members.size(); ++k) {
+      links[members[k]] = members[(k + 1) % members.size()];
+    }
+  }
+
+  RecordFile azl(folder / kWordFile, kWordRecordSize, RecordFile::Mode::Create);
+  RecordFile azlana(folder / kAnagramFile, kWordRecordSize, RecordFile::Mode::Create);
+  std::size_t appendixStart = ordered.size();
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    const WordSpec& w = ordered[i];
+    if (w.inAppendix && appendixStart == ordered.size()) appendixStart = i;
+    WordRecord spelling{storedOf(w), w.kind, w.definitionAddress};
+    WordRecord anagram{keyOf(w), w.level, links[i]};
+    if (anagram.stored.size() > kMaxStoredLetters) {
+      throw WordDataError("plain form longer than 8 letters: " + win1252ToUtf8(w.spelling));
+    }
+    azl.write(static_cast<std::int64_t>(i), spelling.encode());
+    azlana.write(static_cast<std::int64_t>(i), anagram.encode());
+  }
+
+  RecordFile index(folder / kLetterIndexFile, kLetterIndexRecordSize, RecordFile::Mode::Create);
+  for (int r = 0; r < kLetterIndexRecords; ++r) writeBigEndian16(index, r, 0);
+  writeBigEndian16(index, kAppendixStartRecord, static_cast<std::uint32_t>(appendixStart));
+  for (int c = 'A'; c <= 'Z'; ++c) {
+    std::size_t first = 0;
+    while (first < appendixStart && static_cast<unsigned char>(keyOf(ordered[first])[0]) < c) ++first;
+    writeBigEndian16(index, c - kLetterIndexOffset, static_cast<std::uint32_t>(first));
+  }
+}
+
+}  // namespace vorlane

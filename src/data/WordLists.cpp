@@ -1,0 +1,258 @@
+#include "data/WordLists.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "data/DataFolder.h"
+#include "data/Random.h"
+#include "data/RecordFile.h"
+#include "data/Settings.h"
+#include "data/TextCodec.h"
+#include "data/WordRecord.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlane {
+namespace {
+
+// Reads a word file forward, a block of records at a time.
+class WordCursor {
+ public:
+  WordCursor(const DataFolder& folder, std::string_view name)
+      : file_(folder.open(name, kWordRecordSize, RecordFile::Mode::Read)),
+        count_(file_.recordCount()) {}
+
+  std::int64_t count() const { return count_; }
+
+  WordRecord at(std::int64_t n) {
+    if (n < blockStart_ || n >= blockStart_ + blockLength_) load(n);
+    if (n >= blockStart_ + blockLength_) return WordRecord::decode(file_.read(n));  // throws
+    auto offset = static_cast<std::size_t>(n - blockStart_) * kWordRecordSize;
+    return WordRecord::decode(std::string_view(block_).substr(offset, kWordRecordSize));
+  }
+
+ private:
+  static constexpr std::int64_t kBlockRecords = 128;
+
+  void load(std::int64_t n) {
+    blockStart_ = std::max<std::int64_t>(n, 0);
+    block_ = file_.readBytesAt(blockStart_ * static_cast<std::int64_t>(kWordRecordSize),
+                               kBlockRecords * kWordRecordSize);
+    blockLength_ = static_cast<std::int64_t>(block_.size() / kWordRecordSize);
+  }
+
+  RecordFile file_;
+  std::int64_t count_;
+  std::string block_;
+  std::int64_t blockStart_ = 0;
+  std::int64_t blockLength_ = 0;
+};
+
+// Walks a word file from `start` to its end the way every search of the game does: the
+// first time a key passes the word in the sorted part, it goes on at the appendix start
+// (once only, and only when that lies ahead). `visit` returns false to stop.
+template <typename Visit>
+void scanForWord(WordCursor& cursor, std::int64_t start, std::int64_t appendixStart,
+                 std::string_view word, Visit visit) {
+  bool jumped = false;
+  for (std::int64_t n = std::max<std::int64_t>(start, 0); n < cursor.count(); ++n) {
+    WordRecord record = cursor.at(n);
+    std::string key = record.key();
+    if (key == word) {
+      if (!visit(n, record)) return;
+    } else if (!jumped && key > word) {
+      jumped = true;
+      if (start < appendixStart && n < appendixStart) n = appendixStart - 1;
+    }
+  }
+}
+
+}  // namespace
+
+WordLists::WordLists(const DataFolder& folder, Warning warn)
+    : folder_(folder), warn_(std::move(warn)) {}
+
+std::int32_t WordLists::letterIndex(std::string_view key) const {
+  int record = kAppendixStartRecord;
+  if (key != "fin") {
+    std::string upper = plainForm(key.substr(0, 1));
+    record = static_cast<unsigned char>(upper.empty() ? 0 : upper[0]) - kLetterIndexOffset;
+  }
+  RecordFile file = folder_.open(kLetterIndexFile, kLetterIndexRecordSize, RecordFile::Mode::Read);
+  std::string bytes = file.read(record);
+  return (static_cast<unsigned char>(bytes[0]) << 8) | static_cast<unsigned char>(bytes[1]);
+}
+
+std::int32_t WordLists::appendixStart() const { return letterIndex("fin"); }
+
+std::int32_t WordLists::findWord(std::string_view word) const {
+  if (word.empty()) return -1;
+  unsigned char first = static_cast<unsigned char>(plainForm(word.substr(0, 1))[0]);
+  std::int64_t lo = letterIndex(std::string(1, static_cast<char>(first)));
+  std::int64_t hi = first == 'Z' ? appendixStart()
+                                 : letterIndex(std::string(1, static_cast<char>(first + 1)));
+  const std::int64_t appendix = appendixStart();
+  WordCursor cursor(folder_, kWordFile);
+  hi = std::min(hi, cursor.count());
+  if (hi - lo > 20) {
+    std::int64_t d = 0;
+    do {
+      d = (hi - lo) / 2;
+      std::int64_t mid = lo + d;
+      std::string key = cursor.at(mid).key();
+      if (key == word) {
+        lo = std::max<std::int64_t>(mid - 10, 0);
+        break;
+      }
+      if (key > word) hi = mid;
+      else lo = mid;
+    } while (d > 20);
+  }
+  // The sorted part holds the word, if at all, before the first greater key; the appendix
+  // is outside that order and is scanned to its end.
+  for (std::int64_t n = lo; n < std::min(appendix, cursor.count()); ++n) {
+    std::string key = cursor.at(n).key();
+    if (key == word) return static_cast<std::int32_t>(n);
+    if (key > word) break;
+  }
+  for (std::int64_t n = std::max(appendix, lo); n < cursor.count(); ++n) {
+    if (cursor.at(n).key() == word) return static_cast<std::int32_t>(n);
+  }
+  return -1;
+}
+
+bool WordLists::isProperNounOnly(std::string_view word) const {
+  std::int32_t start = findWord(word);
+  if (start < 0) return false;
+  bool result = false;
+  WordCursor cursor(folder_, kWordFile);
+  scanForWord(cursor, start, appendixStart(), word, [&](std::int64_t, const WordRecord& record) {
+    std::string display = record.display();
+    unsigned char first = display.empty() ? 0 : static_cast<unsigned char>(display[0]);
+    result = first >= 'A' && first <= 'Z';
+    return result;
+  });
+  return result;
+}
+
+int WordLists::loadAnagramSet(std::string_view word, AnagramSet& set, bool noProperNouns) const {
+  for (auto& entry : set) entry = TableauNivAd{};
+  std::int32_t start = findWord(word);
+  if (start < 0) return 0;
+  WordCursor cursor(folder_, kAnagramFile);
+  std::size_t count = 0;
+  scanForWord(cursor, start, appendixStart(), word, [&](std::int64_t n, const WordRecord& record) {
+    set[0] = {record.display(), static_cast<std::int32_t>(n), record.levelOrKind,
+              static_cast<std::int32_t>(record.linkOrAddress)};
+    count = 1;
+    return false;
+  });
+  if (count == 0) return 0;
+  while (set[count - 1].linkOrAddress != 0) {
+    if (count == kAnagramSetSize) {
+      if (warn_) warn_(">15");
+      break;
+    }
+    std::int32_t link = set[count - 1].linkOrAddress;
+    WordRecord record = cursor.at(link);
+    set[count] = {record.display(), link, record.levelOrKind,
+                  static_cast<std::int32_t>(record.linkOrAddress)};
+    ++count;
+    if (set[count - 1].linkOrAddress == set[0].recordNumber) break;
+  }
+  set[0].text = std::string(word);
+  if (!noProperNouns) return static_cast<int>(count);
+
+  AnagramSet aside = set;
+  for (auto& entry : set) entry = TableauNivAd{};
+  std::size_t kept = 0;
+  for (const auto& entry : aside) {
+    if (!entry.text.empty() && !isProperNounOnly(entry.text)) set[kept++] = entry;
+  }
+  return static_cast<int>(kept);
+}
+
+std::string WordLists::drawSingleWord(int level, bool topLevel, bool juniorClass,
+                                      Random& random) const {
+  WordCursor cursor(folder_, kAnagramFile);
+  const std::int64_t n = cursor.count();
+  if (n == 0) return {};
+  auto qualifies = [&](const WordRecord& r) {
+    int l = r.levelOrKind;
+    if (l == 0 || r.linkOrAddress != 0) return false;
+    if (!topLevel) return l <= level;
+    return juniorClass ? l == 2 : l >= 3;
+  };
+  for (std::int64_t i = random.uniform(0, n - 2); i < n; ++i) {
+    WordRecord r = cursor.at(i);
+    if (qualifies(r)) return r.key();
+  }
+  for (std::int64_t i = 0; i < n; ++i) {
+    WordRecord r = cursor.at(i);
+    if (r.levelOrKind >= 1 && r.levelOrKind <= level && r.linkOrAddress == 0) return r.key();
+  }
+  return {};
+}
+
+std::string WordLists::drawAnagramWord(Random& random) const {
+  WordCursor cursor(folder_, kAnagramFile);
+  const std::int64_t n = cursor.count();
+  if (n == 0) return {};
+  const std::int64_t start = random.uniform(0, n - 2);
+  for (std::int64_t i = start; i < n; ++i) {
+    WordRecord r = cursor.at(i);
+    if (r.linkOrAddress != 0) return r.stored;
+  }
+  for (std::int64_t i = 0; i < start; ++i) {
+    WordRecord r = cursor.at(i);
+    if (r.linkOrAddress != 0) return r.stored;
+  }
+  return {};
+}
+
+bool RecentDraws::isRecentSingle(std::int32_t record) const {
+  return std::find(single_.begin(), single_.end(), record) != single_.end();
+}
+
+bool RecentDraws::isRecentAnagram(std::int32_t record) const {
+  return std::find(anagram_.begin(), anagram_.end(), record) != anagram_.end();
+}
+
+void RecentDraws::pushRecentSingle(std::int32_t record) {
+  std::shift_right(single_.begin(), single_.end(), 1);
+  single_[0] = record;
+}
+
+void RecentDraws::pushRecentAnagram(std::int32_t record) {
+  std::shift_right(anagram_.begin(), anagram_.end(), 1);
+  anagram_[0] = record;
+}
+
+void RecentDraws::loadRecentDraws(const DataFolder& folder) {
+  single_.fill(0);
+  anagram_.fill(0);
+  std::error_code ec;
+  fs::path path = folder.dataFilePath("Prefint.666");
+  if (!fs::is_regular_file(path, ec)) path = folder.dataFilePath("nsco.666");
+  if (!fs::is_regular_file(path, ec)) return;
+  RecordFile file = folder.openPath(path, 4, RecordFile::Mode::Read);
+  for (std::size_t i = 0; i < kSingleSlots; ++i) {
+    single_[i] = file.readInt32LE(setting::kRecentSingle + static_cast<std::int64_t>(i));
+  }
+  for (std::size_t i = 0; i < kAnagramSlots; ++i) {
+    anagram_[i] = file.readInt32LE(setting::kRecentAnagram + static_cast<std::int64_t>(i));
+  }
+}
+
+void RecentDraws::saveRecentDraws(const DataFolder& folder) const {
+  if (!folder.writable()) return;
+  RecordFile file = folder.open("Prefint.666", 4, RecordFile::Mode::ReadWrite);
+  for (std::size_t i = 0; i < kSingleSlots; ++i) {
+    file.writeInt32LE(setting::kRecentSingle + static_cast<std::int64_t>(i), single_[i]);
+  }
+  for (std::size_t i = 0; i < kAnagramSlots; ++i) {
+    file.writeInt32LE(setting::kRecentAnagram + static_cast<std::int64_t>(i), anagram_[i]);
+  }
+}
+
+}  // namespace vorlane

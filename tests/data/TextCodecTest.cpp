@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "data/TextCodec.h"
+
+namespace vorlane {
+namespace {
+
+TEST(TextCodecTest, PlainFormFoldsAccentsOfSmallLettersOnly) {
+  EXPECT_EQ(plainForm(toWin1252("été")), "ETE");
+  EXPECT_EQ(plainForm(toWin1252("garçon")), "GARCON");
+  EXPECT_EQ(plainForm(toWin1252("où")), "OU");
+  EXPECT_EQ(plainForm(toWin1252("naïve")), "NAIVE");
+  EXPECT_EQ(plainForm(toWin1252("cañon")), "CANON");
+  EXPECT_EQ(plainForm("Paris"), "PARIS");
+  // A capital É keeps its upper-case form.
+  EXPECT_EQ(plainForm(toWin1252("École")), toWin1252("ÉCOLE"));
+  // œ is not folded: it keeps its upper-case form Œ.
+  EXPECT_EQ(plainForm(toWin1252("œ")), toWin1252("Œ"));
+}
+
+TEST(TextCodecTest, StoredBytesDisplayThroughTheTable) {
+  EXPECT_EQ(decodeStoredByte(142), toWin1252("é"));
+  EXPECT_EQ(decodeStoredByte(131), toWin1252("É"));
+  EXPECT_EQ(decodeStoredByte(139), "a");
+  EXPECT_EQ(decodeStoredByte(166), toWin1252("¶"));
+  EXPECT_EQ(decodeStoredByte(199), toWin1252("«"));
+  EXPECT_EQ(decodeStoredByte(206), "Oe");
+  EXPECT_EQ(decodeStoredByte(207), "oe");
+  EXPECT_EQ(decodeStoredByte('k'), "k");
+  EXPECT_EQ(decodeStoredByte(0xE9), "\xE9");  // outside the table: unchanged
+  EXPECT_EQ(plainForm(displayForm("\xCE")), "OE");
+  EXPECT_EQ(displayForm("\x8E" "t\x8E"), toWin1252("été"));
+}
+
+TEST(TextCodecTest, EncodeStoredGivesMacRomanBytesThatDisplayAsWritten) {
+  auto stored = encodeStored(toWin1252("écœurée"));
+  ASSERT_FALSE(stored.has_value());  // œ displays as two letters: cannot be written as one
+  stored = encodeStored(toWin1252("ça été «dit»"));
+  ASSERT_TRUE(stored.has_value());
+  EXPECT_EQ(*stored, "\x8D" "a \x8Et\x8E \xC7" "dit\xC8");
+  EXPECT_EQ(displayForm(*stored), toWin1252("ça été «dit»"));
+  // Ç would be stored as 199, which shows «: refused.
+  EXPECT_FALSE(encodeStored(toWin1252("Ça")).has_value());
+}
+
+TEST(TextCodecTest, Utf8RoundTrip) {
+  const std::string text = "Entraînement « Œuvre » – 1€";
+  EXPECT_EQ(win1252ToUtf8(toWin1252(text)), text);
+  EXPECT_EQ(toWin1252("漢"), "?");
+}
+
+}  // namespace
+}  // namespace vorlane
