@@ -30,6 +30,31 @@ void writeBigEndian16(RecordFile& file, int record, std::uint32_t value) {
   file.write(record, bytes);
 }
 
+// The records of each anagram class, in record order. Every search finds the first record
+// of a plain form, so that record carries the chain for all its homographs. A link of 0
+// means "no anagram", so record 0 can never be named by a link and never joins a chain.
+std::vector<std::vector<std::uint32_t>> chainMembers(const std::vector<WordSpec>& ordered) {
+  std::map<std::string, std::uint32_t> firstOfKey;
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    firstOfKey.emplace(keyOf(ordered[i]), static_cast<std::uint32_t>(i));
+  }
+  std::map<int, std::vector<std::uint32_t>> classes;
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    if (ordered[i].anagramClass < 0) continue;
+    std::uint32_t carrier = firstOfKey[keyOf(ordered[i])];
+    auto& members = classes[ordered[i].anagramClass];
+    if (carrier != 0 && std::find(members.begin(), members.end(), carrier) == members.end()) {
+      members.push_back(carrier);
+    }
+  }
+  std::vector<std::vector<std::uint32_t>> chains;
+  for (auto& [id, members] : classes) {
+    std::sort(members.begin(), members.end());
+    chains.push_back(std::move(members));
+  }
+  return chains;
+}
+
 }  // namespace
 
 std::vector<WordSpec> orderWords(std::vector<WordSpec> words) {
@@ -44,13 +69,7 @@ std::vector<WordSpec> orderWords(std::vector<WordSpec> words) {
 void writeWordFiles(const fs::path& folder, const std::vector<WordSpec>& ordered) {
   if (ordered.size() > 0xFFFF) throw WordDataError("too many words for the letter index");
   std::vector<std::uint32_t> links(ordered.size(), 0);
-  std::map<int, std::vector<std::uint32_t>> classes;
-  for (std::size_t i = 0; i < ordered.size(); ++i) {
-    if (ordered[i].anagramClass >= 0) {
-      classes[ordered[i].anagramClass].push_back(static_cast<std::uint32_t>(i));
-    }
-  }
-  for (const auto& [id, members] : classes) {
+  for (const auto& members : chainMembers(ordered)) {
     if (members.size() < 2) continue;
     for (std::size_t k = 0; k < members.size(); ++k) {
       links[members[k]] = members[(k + 1) % members.size()];

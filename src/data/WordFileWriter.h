@@ -32,6 +32,8 @@ std::vector<WordSpec> orderWords(std::vector<WordSpec> words);
 
 // Writes "Azl.666", "Azlana.666" and "Prefn.666" into `folder` from words already in
 // record order: the circular anagram links, the letter index and the appendix start.
+// The first record of a plain form carries the chain for its homographs; record 0 never
+// joins a chain, since a link of 0 means "no anagram".
 void writeWordFiles(const std::filesystem::path& folder, const std::vector<WordSpec>& ordered);
 
 }  // namespace vorlane

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "data/DataFolder.h"
+#include "data/IoError.h"
+#include "data/Random.h"
+#include "data/Settings.h"
+#include "data/TextCodec.h"
+#include "data/WordLists.h"
+#include "support/TempFolder.h"
+#include "support/WordSetBuilder.h"
+
+namespace vorlane {
+namespace {
+
+using test::TempFolder;
+using test::WordSetBuilder;
+
+class WordListsTest : public ::testing::Test {
+ protected:
+  std::vector<WordSpec> write(const WordSetBuilder& builder) {
+    return builder.write(temp.dataFolder());
+  }
+  std::vector<std::string> texts(const AnagramSet& set) {
+    std::vector<std::string> out;
+    for (const auto& e : set) {
+      if (!e.text.empty()) out.push_back(win1252ToUtf8(e.text));
+    }
+    return out;
+  }
+
+  TempFolder temp;
+  DataFolder folder{temp.path()};
+  std::vector<std::string> warnings;
+  WordLists words{folder, [this](const std::string& w) { warnings.push_back(w); }};
+};
+
+// Many filler words so that the search halves its range before it scans.
+WordSetBuilder& fillers(WordSetBuilder& b, char letter, int count) {
+  for (int i = 0; i < count; ++i) {
+    std::string w(1, letter);
+    w += static_cast<char>('A' + i / 26);
+    w += static_cast<char>('a' + i % 26);
+    w += "xxx";
+    b.word(w, 1);
+  }
+  return b;
+}
+
+TEST_F(WordListsTest, FindWordGivesTheFirstOfSeveralHomographs) {
+  WordSetBuilder b;
+  fillers(b, 'm', 200);
+  b.word("Marche", 0).word("marche", 2).word("marché", 3);
+  auto ordered = write(b);
+  int first = test::recordOf(ordered, "Marche");
+  ASSERT_GE(first, 0);
+  EXPECT_EQ(words.findWord("MARCHE"), first);
+  EXPECT_EQ(words.findWord("MZZZZZ"), -1);
+  EXPECT_EQ(words.findWord("ABSENT"), -1);
+}
+
+TEST_F(WordListsTest, FindWordReachesZWordsAndTheAppendix) {
+  WordSetBuilder b;
+  fillers(b, 'z', 60);
+  b.word("zygote", 2).appendixWord("abaque", 4).appendixWord("zénith", 5);
+  auto ordered = write(b);
+  EXPECT_EQ(words.letterIndex("fin"), static_cast<int>(ordered.size()) - 2);
+  EXPECT_EQ(words.findWord("ZYGOTE"), test::recordOf(ordered, "zygote"));
+  EXPECT_EQ(words.findWord("ABAQUE"), test::recordOf(ordered, "abaque"));
+  EXPECT_EQ(words.findWord("ZENITH"), test::recordOf(ordered, "zénith"));
+}
+
+TEST_F(WordListsTest, LetterIndexPointsAtTheFirstWordOfEachLetter) {
+  auto ordered = write(WordSetBuilder().word("balade").word("abimer").word("dorade"));
+  EXPECT_EQ(words.letterIndex("A"), 0);
+  EXPECT_EQ(words.letterIndex("b"), 1);
+  EXPECT_EQ(words.letterIndex("C"), 2);  // no word: where it would stand
+  EXPECT_EQ(words.letterIndex("D"), 2);
+  EXPECT_EQ(words.letterIndex("fin"), 3);
+}
+
+TEST_F(WordListsTest, AnagramSetsFollowTheChainFromTheWordAsked) {
+  write(WordSetBuilder()
+            .word("abaque")
+            .word("chiner", 1, 7).word("chenir", 3, 7).word("nicher", 2, 7)
+            .word("solide", 1));
+  AnagramSet set;
+  for (const char* asked : {"CHINER", "CHENIR", "NICHER"}) {
+    EXPECT_EQ(words.loadAnagramSet(asked, set, false), 3) << asked;
+    EXPECT_EQ(set[0].text, asked);
+  }
+  EXPECT_EQ(texts(set), (std::vector<std::string>{"NICHER", "CHENIR", "CHINER"}));
+  EXPECT_EQ(set[1].levelOrKind, 3);
+  EXPECT_EQ(words.loadAnagramSet("SOLIDE", set, false), 1);
+  EXPECT_EQ(words.loadAnagramSet("ABSENT", set, false), 0);
+}
+
+TEST_F(WordListsTest, AChainOfMoreThanFifteenWordsKeepsFifteenAndWarns) {
+  WordSetBuilder b;
+  for (int i = 0; i < 17; ++i) b.word(std::string("abc") + static_cast<char>('a' + i) + "ef", 1, 1);
+  write(b);
+  AnagramSet set;
+  EXPECT_EQ(words.loadAnagramSet("ABCBEF", set, false), 15);
+  EXPECT_EQ(warnings, std::vector<std::string>{">15"});
+}
+
+TEST_F(WordListsTest, ProperNounFilterDropsWordsThatAreOnlyNames) {
+  write(WordSetBuilder()
+            .word("abaque")
+            .word("Nicole", 0, 3).word("Colins", 0).word("colins", 2, 3)
+            .word("cloner", 1, 4).word("Lorenc", 0, 4));
+  EXPECT_TRUE(words.isProperNounOnly("NICOLE"));
+  EXPECT_FALSE(words.isProperNounOnly("COLINS"));  // also a common word
+  EXPECT_FALSE(words.isProperNounOnly("ABSENT"));
+  AnagramSet set;
+  EXPECT_EQ(words.loadAnagramSet("COLINS", set, true), 1);
+  EXPECT_EQ(texts(set), std::vector<std::string>{"COLINS"});
+  EXPECT_EQ(words.loadAnagramSet("COLINS", set, false), 2);
+}
+
+TEST_F(WordListsTest, ProperNounOnlyIsFoundInTheAppendix) {
+  write(WordSetBuilder().word("aaaaaa").word("cloner", 1, 4).appendixWord("Lorenc", 0, 4));
+  EXPECT_TRUE(words.isProperNounOnly("LORENC"));
+  AnagramSet set;
+  EXPECT_EQ(words.loadAnagramSet("CLONER", set, true), 1);
+  EXPECT_EQ(words.loadAnagramSet("LORENC", set, false), 2);
+}
+
+TEST_F(WordListsTest, SingleWordDrawHonoursLevelsAndTheTopLevelFlag) {
+  write(WordSetBuilder()
+            .word("banane", 1).word("domino", 3).word("favori", 5).word("pirate", 0)
+            .word("chiner", 1, 1).word("nicher", 1, 1).word("zircon", 2));
+  Random random(1);
+  for (int i = 0; i < 40; ++i) {
+    // Level 1 without the flag: the only level-1 word without anagram.
+    EXPECT_EQ(words.drawSingleWord(1, false, false, random), "BANANE");
+    // Top level, Junior: level 2 only, found by the forward scan whatever the start.
+    EXPECT_EQ(words.drawSingleWord(3, true, true, random), "ZIRCON");
+    // Top level, Senior: level 3 or more, else the fall-back's first word of levels 1..5.
+    std::string senior = words.drawSingleWord(5, true, false, random);
+    EXPECT_TRUE(senior == "DOMINO" || senior == "FAVORI" || senior == "BANANE") << senior;
+  }
+}
+
+TEST_F(WordListsTest, SingleWordDrawFallsBackToTheFirstWordOfTheLevels) {
+  // Top level, Junior: no level-2 word after the random start; the fall-back ignores the flag.
+  write(WordSetBuilder().word("abaque", 1).word("bateau", 4).word("zozote", 3));
+  Random random(3);
+  EXPECT_EQ(words.drawSingleWord(1, true, true, random), "ABAQUE");
+  EXPECT_EQ(words.drawSingleWord(6, false, false, random).size(), 6u);
+}
+
+TEST_F(WordListsTest, DrawsNeverStartOnTheLastRecordButReachIt) {
+  write(WordSetBuilder().word("alpha1", 0).word("cloner", 0, 9).word("colins", 0, 9));
+  Random random(5);
+  for (int i = 0; i < 20; ++i) {
+    std::string w = words.drawAnagramWord(random);
+    EXPECT_TRUE(w == "CLONER" || w == "COLINS") << w;
+  }
+  write(WordSetBuilder().word("aaaaaa", 0).word("zzzzzz", 4));
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(words.drawSingleWord(6, false, false, random), "ZZZZZZ");
+  EXPECT_EQ(words.drawAnagramWord(random), "");
+}
+
+TEST_F(WordListsTest, DamagedFilesEndWithAnErrorNotALoop) {
+  write(WordSetBuilder().word("chiner", 1, 1).word("nicher", 1, 1));
+  // A link pointing past the end of the file.
+  std::string azlana = temp.readFile("Zari666/Azlana.666");
+  azlana[13] = 50;
+  temp.writeFile("Zari666/Azlana.666", azlana);
+  AnagramSet set;
+  EXPECT_THROW(words.loadAnagramSet("CHINER", set, false), IoError);
+  // A link back into the middle of the chain never closes: the walk stops at fifteen.
+  azlana[13] = 1;
+  azlana[14 + 13] = 1;
+  temp.writeFile("Zari666/Azlana.666", azlana);
+  EXPECT_EQ(words.loadAnagramSet("CHINER", set, false), 15);
+  // A truncated letter index.
+  temp.writeFile("Zari666/Prefn.666", "\0\0");
+  EXPECT_THROW(words.findWord("CHINER"), IoError);
+}
+
+TEST_F(WordListsTest, RecentListsDropTheOldestAndSurviveASaveAndALoad) {
+  RecentDraws recent;
+  EXPECT_TRUE(recent.isRecentSingle(0));  // empty slots hold 0
+  for (int i = 1; i <= 101; ++i) recent.pushRecentSingle(i);
+  EXPECT_FALSE(recent.isRecentSingle(1));
+  EXPECT_TRUE(recent.isRecentSingle(2));
+  EXPECT_FALSE(recent.isRecentSingle(0));
+  EXPECT_EQ(recent.single()[0], 101);
+  for (int i = 1; i <= 200; ++i) recent.pushRecentAnagram(1000 + i);
+  EXPECT_TRUE(recent.isRecentAnagram(1001));
+  recent.pushRecentAnagram(7);
+  EXPECT_FALSE(recent.isRecentAnagram(1001));
+
+  temp.writeFile("Zari666/Prefint.666", std::string(4 * 400, '\0'));
+  folder.setWritable(true);
+  recent.saveRecentDraws(folder);
+  RecentDraws loaded;
+  loaded.loadRecentDraws(folder);
+  EXPECT_EQ(loaded, recent);
+  std::string bytes = temp.readFile("Zari666/Prefint.666");
+  EXPECT_EQ(bytes.substr(400, 4), std::string("\x65\0\0\0", 4));  // record 100 = 101
+
+  folder.setWritable(false);
+  RecentDraws other;
+  other.pushRecentSingle(55);
+  other.saveRecentDraws(folder);
+  loaded.loadRecentDraws(folder);
+  EXPECT_EQ(loaded, recent);
+}
+
+TEST_F(WordListsTest, RecentListsFallBackToTheFactoryCopyThenToZeros) {
+  RecentDraws recent;
+  recent.pushRecentSingle(9);
+  recent.loadRecentDraws(folder);
+  EXPECT_EQ(recent, RecentDraws());
+  std::string factory(4 * 400, '\0');
+  factory[4 * 200] = 42;
+  temp.writeFile("Zari666/NSCO.666", factory);
+  recent.loadRecentDraws(folder);
+  EXPECT_EQ(recent.anagram()[0], 42);
+}
+
+}  // namespace
+}  // namespace vorlane
