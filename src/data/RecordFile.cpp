@@ -59,11 +59,16 @@ void RecordFile::write(std::int64_t n, std::string_view bytes) {
   if (n < 0) fail("enregistrement hors du fichier");
   std::string record(recordSize_, '\0');
   record.replace(0, std::min(bytes.size(), recordSize_), bytes.substr(0, recordSize_));
-  auto offset = static_cast<off_t>(n * static_cast<std::int64_t>(recordSize_));
+  writeBytesAt(n * static_cast<std::int64_t>(recordSize_), record);
+}
+
+void RecordFile::writeBytesAt(std::int64_t offset, std::string_view bytes) {
+  errno = 0;
+  if (offset < 0) fail("enregistrement hors du fichier");
   std::size_t done = 0;
-  while (done < record.size()) {
-    ssize_t w = ::pwrite(fd_, record.data() + done, record.size() - done,
-                         offset + static_cast<off_t>(done));
+  while (done < bytes.size()) {
+    ssize_t w = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
+                         static_cast<off_t>(offset) + static_cast<off_t>(done));
     if (w < 0 && errno == EINTR) continue;
     if (w <= 0) fail(toWin1252("écriture impossible"));
     done += static_cast<std::size_t>(w);

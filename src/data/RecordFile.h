@@ -39,6 +39,8 @@ class RecordFile {
 
   // Up to `count` bytes from byte offset `offset`; fewer at the end of the file.
   std::string readBytesAt(std::int64_t offset, std::size_t count) const;
+  // Writes `bytes` at byte offset `offset`, whatever the record size.
+  void writeBytesAt(std::int64_t offset, std::string_view bytes);
 
   const std::filesystem::path& path() const { return path_; }
 
