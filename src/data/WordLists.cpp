@@ -8,66 +8,12 @@
 #include "data/RecordFile.h"
 #include "data/Settings.h"
 #include "data/TextCodec.h"
+#include "data/WordCursor.h"
 #include "data/WordRecord.h"
 
 namespace fs = std::filesystem;
 
 namespace vorlane {
-namespace {
-
-// Reads a word file forward, a block of records at a time.
-class WordCursor {
- public:
-  WordCursor(const DataFolder& folder, std::string_view name)
-      : file_(folder.open(name, kWordRecordSize, RecordFile::Mode::Read)),
-        count_(file_.recordCount()) {}
-
-  std::int64_t count() const { return count_; }
-
-  WordRecord at(std::int64_t n) {
-    if (n < blockStart_ || n >= blockStart_ + blockLength_) load(n);
-    if (n >= blockStart_ + blockLength_) return WordRecord::decode(file_.read(n));  // throws
-    auto offset = static_cast<std::size_t>(n - blockStart_) * kWordRecordSize;
-    return WordRecord::decode(std::string_view(block_).substr(offset, kWordRecordSize));
-  }
-
- private:
-  static constexpr std::int64_t kBlockRecords = 128;
-
-  void load(std::int64_t n) {
-    blockStart_ = std::max<std::int64_t>(n, 0);
-    block_ = file_.readBytesAt(blockStart_ * static_cast<std::int64_t>(kWordRecordSize),
-                               kBlockRecords * kWordRecordSize);
-    blockLength_ = static_cast<std::int64_t>(block_.size() / kWordRecordSize);
-  }
-
-  RecordFile file_;
-  std::int64_t count_;
-  std::string block_;
-  std::int64_t blockStart_ = 0;
-  std::int64_t blockLength_ = 0;
-};
-
-// Walks a word file from `start` to its end the way every search of the game does: the
-// first time a key passes the word in the sorted part, it goes on at the appendix start
-// (once only, and only when that lies ahead). `visit` returns false to stop.
-template <typename Visit>
-void scanForWord(WordCursor& cursor, std::int64_t start, std::int64_t appendixStart,
-                 std::string_view word, Visit visit) {
-  bool jumped = false;
-  for (std::int64_t n = std::max<std::int64_t>(start, 0); n < cursor.count(); ++n) {
-    WordRecord record = cursor.at(n);
-    std::string key = record.key();
-    if (key == word) {
-      if (!visit(n, record)) return;
-    } else if (!jumped && key > word) {
-      jumped = true;
-      if (start < appendixStart && n < appendixStart) n = appendixStart - 1;
-    }
-  }
-}
-
-}  // namespace
 
 WordLists::WordLists(const DataFolder& folder, Warning warn)
     : folder_(folder), warn_(std::move(warn)) {}
