@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "data/DataFiles.h"
+#include "data/DataFolder.h"
+#include "data/Settings.h"
+#include "data/TextCodec.h"
+#include "support/TempFolder.h"
+#include "support/WordSetBuilder.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlane {
+namespace {
+
+using test::TempFolder;
+
+class DataFilesTest : public ::testing::Test {
+ protected:
+  // The six required files and the factory copies, in the data folder or beside the program.
+  void writeDataSet(const fs::path& where) {
+    test::WordSetBuilder().word("banane").word("cadeau").writeComplete(where);
+    std::ofstream(where / "Nscostx.666", std::ios::binary) << std::string(151 * 13, '\0');
+  }
+
+  TempFolder temp;
+  DataFolder folder{temp.path()};
+};
+
+TEST_F(DataFilesTest, DistributionTableHasItsSlots) {
+  const auto& slots = distributionFiles();
+  EXPECT_EQ(slots[0], "azl.666");
+  EXPECT_EQ(slots[3], "Nazniv.666");
+  EXPECT_TRUE(slots[6].empty() && slots[7].empty());
+  EXPECT_EQ(slots[8], "blue.bmp");
+  EXPECT_EQ(slots[22], "bip.wav");
+  EXPECT_EQ(slots[31], "Nscostx.666");
+  for (std::size_t i = 32; i < 38; ++i) EXPECT_TRUE(slots[i].empty()) << i;
+  EXPECT_EQ(slots[42], "Vorlane.exe");
+}
+
+TEST_F(DataFilesTest, DataFilePathMatchesNamesWithoutRegardToCase) {
+  temp.writeFile("zari666/NSCO.666", "x");
+  temp.writeFile("Ding.WAV", "y");
+  EXPECT_EQ(folder.dataFilePath("Nsco.666"), temp.path() / "zari666" / "NSCO.666");
+  EXPECT_EQ(folder.dataFilePath("nsco.666"), temp.path() / "zari666" / "NSCO.666");
+  // Not in the data folder: the bare name beside the program, found or not.
+  EXPECT_EQ(folder.dataFilePath("ding.wav"), temp.path() / "Ding.WAV");
+  EXPECT_EQ(folder.dataFilePath("absent.wav"), temp.path() / "absent.wav");
+}
+
+TEST_F(DataFilesTest, CheckPassesAndMakesTheFactoryCopies) {
+  writeDataSet(temp.dataFolder());
+  ASSERT_TRUE(checkDataFiles(folder));
+  EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), temp.readFile("Zari666/Nsco.666"));
+  EXPECT_EQ(temp.readFile("Zari666/stx.666"), temp.readFile("Zari666/Nscostx.666"));
+}
+
+TEST_F(DataFilesTest, CheckFailsWithoutAnyRequiredFileAndNamesTheProgramFolder) {
+  writeDataSet(temp.dataFolder());
+  fs::remove(temp.dataFolder() / "Nazniv.666");
+  EXPECT_FALSE(checkDataFiles(folder));
+  std::string message = win1252ToUtf8(dataFilesFailureMessage(folder));
+  EXPECT_EQ(message.rfind("Un ou plusieurs fichiers manquent ou ont été déplacés dans votre répertoire " +
+                              temp.path().native() + "/. En cas de problème d'installation, n'hésitez pas à me contacter : ",
+                          0),
+            0u)
+      << message;
+  EXPECT_EQ(message.back(), '.');
+  EXPECT_STREQ(kDataFilesFailureTitle, "Vorlane : erreur de fichiers");
+}
+
+TEST_F(DataFilesTest, RequiredFileBesideTheProgramIsEnough) {
+  writeDataSet(temp.dataFolder());
+  fs::rename(temp.dataFolder() / "Dicx.666", temp.path() / "Dicx.666");
+  EXPECT_TRUE(checkDataFiles(folder));
+  EXPECT_EQ(folder.dataFilePath("dicx.666"), temp.path() / "Dicx.666");
+}
+
+TEST_F(DataFilesTest, OlderLayoutIsMovedIntoTheDataFolder) {
+  writeDataSet(temp.path());
+  temp.writeFile("Prefint.666", std::string(1600, '\1'));
+  temp.writeFile("livouv.ico", "old");
+  ASSERT_TRUE(checkDataFiles(folder));
+  EXPECT_TRUE(temp.exists("Zari666/azl.666") || temp.exists("Zari666/Azl.666"));
+  EXPECT_FALSE(temp.exists("Azl.666"));
+  EXPECT_FALSE(temp.exists("livouv.ico"));
+  // Settings lying beside the program stay there (the word list reached the data folder only
+  // after their turn) and are still found, so no factory copy replaces them.
+  ASSERT_TRUE(checkDataFiles(folder));
+  EXPECT_EQ(folder.dataFilePath("Prefint.666"), temp.path() / "Prefint.666");
+  EXPECT_FALSE(temp.exists("Zari666/Prefint.666"));
+}
+
+TEST_F(DataFilesTest, CopiesBesideTheProgramOfFilesAlreadyInTheDataFolderAreDeleted) {
+  writeDataSet(temp.dataFolder());
+  temp.writeFile("azl.666", "stale");
+  temp.writeFile("Nsco.666", "stale");
+  temp.writeFile("stx.666", std::string(151 * 13, 'n'));
+  temp.writeFile("Zari666/stx.666", std::string(151 * 13, 'o'));
+  ASSERT_TRUE(checkDataFiles(folder));
+  EXPECT_FALSE(temp.exists("azl.666"));
+  EXPECT_FALSE(temp.exists("Nsco.666"));
+  EXPECT_FALSE(temp.exists("stx.666"));
+  EXPECT_EQ(temp.readFile("Zari666/stx.666"), std::string(151 * 13, 'n'));
+}
+
+TEST_F(DataFilesTest, WriteTestClearsReadOnlyFilesAndWritesRecordEight) {
+  writeDataSet(temp.dataFolder());
+  ASSERT_TRUE(checkDataFiles(folder));
+  temp.writeFile("Zari666/Prefint.666", std::string(1600, '\7'));
+  fs::permissions(temp.dataFolder() / "Prefint.666", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_TRUE(testDataFolderWritable(folder));
+  EXPECT_FALSE(folder.isReadOnly(temp.dataFolder() / "Prefint.666"));
+  std::string bytes = temp.readFile("Zari666/Prefint.666");
+  EXPECT_EQ(bytes.substr(32, 4), std::string(4, '\0'));
+  EXPECT_EQ(bytes.substr(28, 4), std::string(4, '\7'));
+  EXPECT_EQ(bytes.substr(36, 4), std::string(4, '\7'));
+}
+
+TEST_F(DataFilesTest, WriteProtectedMediumGivesReadOnlyModeAndSkipsEveryWrite) {
+  writeDataSet(temp.dataFolder());
+  ASSERT_TRUE(checkDataFiles(folder));
+  folder.setWriteProtected(true);
+  EXPECT_FALSE(testDataFolderWritable(folder));
+  folder.setWritable(false);
+  Settings settings(folder);
+  std::string before = temp.readFile("Zari666/Prefint.666");
+  settings.writeSetting(22, 1);
+  settings.writeScoreName(1, "ANNE");
+  settings.saveColours(1, 2, 3);
+  EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), before);
+  EXPECT_FALSE(temp.exists("Zari666/color.ini"));
+  EXPECT_EQ(settings.readSetting(22), 0);  // reads go on
+}
+
+TEST_F(DataFilesTest, WriteTestFailsWithoutSettingsFiles) {
+  EXPECT_FALSE(testDataFolderWritable(folder));
+}
+
+}  // namespace
+}  // namespace vorlane
