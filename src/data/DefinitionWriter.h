@@ -20,9 +20,10 @@ class DefinitionDataError : public std::runtime_error {
 
 // Writes "Dicx.666". Fields are display texts (Windows-1252), joined by the separator
 // byte 166 and ended by "#". No record starts at offset 0: address 0 means "no text"
-// (kind 0) or a damaged entry (kind ≠ 0).
+// (kind 0) or a damaged entry (kind ≠ 0). A refused record leaves the file unchanged.
 class DefinitionWriter {
  public:
+  // Creates the file, or empties it, and writes the one "#" byte that keeps offset 0 free.
   explicit DefinitionWriter(const std::filesystem::path& dicxPath);
 
   // A common word's record (kind ≠ 0): headword, category, definition [, more fields],
@@ -36,6 +37,11 @@ class DefinitionWriter {
   std::uint64_t size() const { return offset_; }
 
  private:
+  // The fields as stored bytes joined by separators, before any scrambling; `shift` is
+  // the record's shift, or 0 for a plain record.
+  static std::string storedFields(const std::vector<std::string>& fields, int shift);
+  void append(const std::string& record);
+
   RecordFile file_;
   std::uint64_t offset_ = 0;
 };

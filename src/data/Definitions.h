@@ -46,8 +46,16 @@ struct DefinitionBox {
   bool operator==(const DefinitionBox&) const = default;
 };
 
+// `definitionEntries`: the word-list records of one word, at most ten. Text = display form
+// of the spelling (empty: unused); levelOrKind = the kind byte; linkOrAddress = the byte
+// offset in "Dicx.666" with the mask removed. The record number is not used.
+inline constexpr std::size_t kDefinitionEntryCount = 10;
+using DefinitionEntries = std::array<TableauNivAd, kDefinitionEntryCount>;
+
 // Reads the definitions of a word from "Dicx.666" through the word list, unscrambles
-// them and writes both forms into a row's box.
+// them and writes both forms into a row's box. Nothing is cached: every call opens the
+// files it needs. A record not terminated before the end of the file, or an address
+// outside it, throws IoError; a missing "Dicx.666" shows nothing.
 class Definitions {
  public:
   Definitions(const DataFolder& folder, const WordLists& words, const LineMeasure& measure);
@@ -55,6 +63,20 @@ class Definitions {
   // `word` is a plain form; `longForm` off gives the masked short form of a hint.
   void lookUpDefinitions(std::string_view word, int row, bool longForm, DefinitionBox& box,
                          int lineHeight) const;
+
+  // The entries of a word (plain form): its records from its first one on, with the one
+  // jump to the appendix of every word search; none when the word is absent.
+  DefinitionEntries definitionEntries(std::string_view word) const;
+
+  // Common words' records first, then plain ones, each in entry order; the long-form
+  // texts go to box.fullTexts (a damaged entry's line excepted).
+  void buildDefinitions(const DefinitionEntries& entries, int row, bool longForm,
+                        DefinitionBox& box, int lineHeight) const;
+
+  // Appends `text` (masked first when `longForm` is off) to the box as one more line and
+  // to box.maskedTexts, and sets the box's tag.
+  void showDefinition(std::string_view headword, std::string text, DefinitionBox& box,
+                      int row, bool longForm, int lineHeight) const;
 
  private:
   const DataFolder& folder_;

@@ -1,0 +1,54 @@
+#include "data/DefinitionMask.h"
+
+#include "data/TextCodec.h"
+
+namespace vorlane {
+namespace {
+
+constexpr char kQuote = '"';
+constexpr std::string_view kHiddenQuote = "\"...\"";
+// Words of the game have six letters: an occurrence is hidden by six characters.
+constexpr std::string_view kHiddenWord = "......";
+
+std::string hideQuotedPassages(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t open = text.find(kQuote, pos);
+    if (open == std::string_view::npos) {
+      out += text.substr(pos);
+      break;
+    }
+    out += text.substr(pos, open - pos);
+    std::size_t close = text.find(kQuote, open + 1);
+    if (close == std::string_view::npos) break;
+    out += kHiddenQuote;
+    pos = close + 1;
+  }
+  return out;
+}
+
+// plainForm keeps one byte for one byte, so a position in `plain` is the same position in
+// `text`. The scan goes on after each replacement: the dots cannot be part of a word.
+void hideWord(std::string_view headword, std::string& text) {
+  const std::string word = plainForm(headword);
+  if (word.empty()) return;
+  std::string plain = plainForm(text);
+  std::size_t at = plain.find(word);
+  while (at != std::string::npos) {
+    text.replace(at, kHiddenWord.size(), kHiddenWord);
+    plain.replace(at, kHiddenWord.size(), kHiddenWord);
+    at = plain.find(word, at + kHiddenWord.size());
+  }
+}
+
+}  // namespace
+
+std::string maskDefinition(std::string_view headword, std::string_view text) {
+  std::string masked = hideQuotedPassages(text);
+  hideWord(headword, masked);
+  return masked;
+}
+
+}  // namespace vorlane
