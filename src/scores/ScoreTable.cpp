@@ -1,0 +1,153 @@
+#include "scores/ScoreTable.h"
+
+#include <algorithm>
+
+#include "data/DataFolder.h"
+#include "data/IoError.h"
+#include "data/TextCodec.h"
+
+namespace vorlane {
+namespace {
+
+// Name boxes and the name entry are designed with six blank tiles.
+const std::string kSixBlanks(kScoreRows, ' ');
+// The name of a player who typed nothing.
+constexpr std::string_view kNoName = "666";
+
+int nameRecord(bool junior, int r) { return junior ? 6 + r : r; }
+int pointsRecord(bool junior, int r) {
+  return (junior ? setting::kJuniorScores : setting::kSeniorScores) + r - 1;
+}
+
+// A letter of Windows-1252 that is not plain ASCII: Š Œ Ž š œ ž Ÿ and À..ÿ without × and ÷.
+bool isAccentedLetter(unsigned char c) {
+  switch (c) {
+    case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F:
+      return true;
+    case 0xD7: case 0xF7:
+      return false;
+    default:
+      return c >= 0xC0;
+  }
+}
+
+bool canBeInName(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+         c == ' ' || isAccentedLetter(c);
+}
+
+// What a stored name shows: damaged records may hold control bytes or bytes no player
+// could type, which are left out.
+std::string showableName(const std::string& stored) {
+  std::string shown;
+  std::copy_if(stored.begin(), stored.end(), std::back_inserter(shown),
+               [](char c) { return canBeInName(static_cast<unsigned char>(c)); });
+  return shown;
+}
+
+}  // namespace
+
+ScoreTable::ScoreTable(const DataFolder& folder)
+    : settings_(folder), folder_(folder), title_("Le top 6"), classButtonCaption_("Top junior"),
+      entryText_(kSixBlanks) {
+  for (ScoreRow& row : rows_) row.name = kSixBlanks;
+}
+
+const ScoreRow& ScoreTable::row(int r) const {
+  return rows_.at(static_cast<std::size_t>(r - 1));
+}
+
+ScoreRow ScoreTable::readRow(bool junior, int r) const {
+  ScoreRow row;
+  try {
+    row.name = showableName(settings_.readScoreName(nameRecord(junior, r)));
+  } catch (const IoError&) {
+    row.name.clear();
+  }
+  try {
+    row.points = settings_.readSetting(pointsRecord(junior, r));
+  } catch (const IoError&) {
+    row.points = 0;
+  }
+  return row;
+}
+
+void ScoreTable::readRows(bool junior) {
+  dropEntry();
+  for (int r = 1; r <= kScoreRows; ++r) rows_[static_cast<std::size_t>(r - 1)] = readRow(junior, r);
+  shownJunior_ = junior;
+}
+
+void ScoreTable::dropEntry() {
+  pendingEntry_ = false;
+  entryRow_ = 0;
+  classButtonVisible_ = true;
+}
+
+void ScoreTable::loadScores(bool junior, bool setButtonCaption) {
+  readRows(junior);
+  title_ = junior ? "Le top 6 junior" : "Le top 6 senior";
+  if (setButtonCaption) classButtonCaption_ = junior ? "Top senior" : "Top junior";
+}
+
+int ScoreTable::rankOf(std::int32_t points) const {
+  if (points < rows_.back().points) return 0;
+  for (int r = 1; r <= kScoreRows; ++r) {
+    if (row(r).points < points) return r;
+  }
+  return 0;
+}
+
+int ScoreTable::insertScore(std::int32_t score) {
+  const int r = rankOf(score);
+  if (r == 0) return 0;
+  pendingEntry_ = true;
+  const auto index = static_cast<std::size_t>(r - 1);
+  if (r < kScoreRows && rows_[index].points != 0) {
+    std::move_backward(rows_.begin() + r - 1, rows_.end() - 1, rows_.end());
+  }
+  rows_[index] = ScoreRow{" ", score};
+  entryText_ = kSixBlanks;
+  entryRow_ = r;
+  classButtonVisible_ = false;
+  return r;
+}
+
+ScoreTable::CommitOutcome ScoreTable::commitEntry(const std::function<void()>& showCompletedTable) {
+  if (!pendingEntry_) return CommitOutcome::NothingPending;
+  pendingEntry_ = false;
+  std::string name;
+  std::copy_if(entryText_.begin(), entryText_.end(), std::back_inserter(name),
+               [](char c) { return c != ' '; });
+  if (name.empty()) name = kNoName;
+  rows_[static_cast<std::size_t>(entryRow_ - 1)].name = name;
+  dropEntry();
+  if (showCompletedTable) showCompletedTable();
+  if (!folder_.writable()) return CommitOutcome::ReadOnly;
+  writeTable();
+  return CommitOutcome::Saved;
+}
+
+void ScoreTable::writeTable() const {
+  for (int r = 1; r <= kScoreRows; ++r) {
+    settings_.writeScoreName(nameRecord(juniorClass_, r), row(r).name);
+    settings_.writeSetting(pointsRecord(juniorClass_, r), row(r).points);
+  }
+}
+
+void ScoreTable::clearScores() {
+  for (int r = 2; r <= kScoreRows; ++r) settings_.writeScoreName(nameRecord(juniorClass_, r), "");
+  for (int r = 2; r <= kScoreRows; ++r) settings_.writeSetting(pointsRecord(juniorClass_, r), 0);
+  readRows(juniorClass_);
+}
+
+std::string ScoreTable::clearQuestion() {
+  return toWin1252("Voulez-vous réellement effacer les scores ?");
+}
+
+std::string ScoreTable::readOnlyNotice() {
+  return toWin1252("Application lancée à partir d'un disque protégé en écriture. ") +
+         "Impossible d'enregistrer les scores.";
+}
+
+}  // namespace vorlane

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "data/Settings.h"
+
+namespace vorlane {
+
+class DataFolder;
+
+// Rows in a top-six table; row 1 is the best.
+inline constexpr int kScoreRows = 6;
+
+// One row of a top-six table: the name is Windows-1252, 0..150 characters; 0 points marks
+// an empty row.
+struct ScoreRow {
+  std::string name;
+  std::int32_t points = 0;
+
+  bool operator==(const ScoreRow&) const = default;
+};
+
+// The two top-six tables, Senior and Junior, and the state of the score window that shows
+// one of them: the six rows on show, the title, the class button and the name entry.
+// Names live in the score-name file (records 1..6 Senior, 7..12 Junior), points in the
+// settings file (records 11..16 Senior, 23..28 Junior). Reads fall back to the factory
+// copies; writes go only through writeScoreName and writeSetting, so nothing is written
+// while the data folder is not writable. A placed score reaches the files only through
+// commitEntry.
+class ScoreTable {
+ public:
+  enum class CommitOutcome {
+    NothingPending,  // no score was waiting for its name: nothing changed
+    Saved,           // the whole table of the class played was written
+    ReadOnly,        // the data folder is not writable: nothing was written
+  };
+
+  explicit ScoreTable(const DataFolder& folder);
+
+  // Fills the rows on show with the table of the given class and drops a pending entry.
+  // Unreadable records (a short or missing file) show an empty name and 0 points; a name
+  // shows only the characters a name can hold. With setButtonCaption the class button
+  // names the other class.
+  void loadScores(bool junior, bool setButtonCaption);
+
+  // Places a final score in the table on show and lays the name entry over its row:
+  // returns the row 1..6, or 0 when the score does not rank (equal to row 6, or 0). A
+  // score equal to a stored one goes below it; rows below move down, the old row 6 is
+  // dropped. Nothing is written.
+  int insertScore(std::int32_t score);
+
+  // The row insertScore would give, with nothing changed.
+  int rankOf(std::int32_t points) const;
+
+  // Ends a pending entry: the name is the non-blank characters of the entry in order, or
+  // "666" when there are none; it goes into the entry's row, the entry leaves the table and
+  // the class button comes back. `showCompletedTable` runs next (the window shows the
+  // finished table there), then the whole table of the class played is written row by row,
+  // name then points. A failed write throws IoError and leaves the earlier rows written.
+  CommitOutcome commitEntry(const std::function<void()>& showCompletedTable = {});
+
+  // Empties rows 2..6 of the class played in both files (row 1 and the other class are
+  // kept), then reloads that class's rows. Title and caption stay as they are.
+  void clearScores();
+
+  // `juniorClass`: the class currently played, whose table commitEntry and clearScores
+  // write.
+  void setJuniorClass(bool junior) { juniorClass_ = junior; }
+  bool juniorClass() const { return juniorClass_; }
+  // The class whose table is on show.
+  bool shownJunior() const { return shownJunior_; }
+
+  const std::array<ScoreRow, kScoreRows>& rows() const { return rows_; }
+  // Row 1..6.
+  const ScoreRow& row(int r) const;
+
+  // The window caption: "Le top 6" until the first load.
+  const std::string& title() const { return title_; }
+  const std::string& classButtonCaption() const { return classButtonCaption_; }
+  bool classButtonVisible() const { return classButtonVisible_; }
+
+  // The six tiles of the name entry, as the player typed them.
+  const std::string& entryText() const { return entryText_; }
+  void setEntryText(const std::string& text) { entryText_ = text; }
+  // The row the name entry lies over, or 0 while it rests out of sight.
+  int entryRow() const { return entryRow_; }
+  bool pendingEntry() const { return pendingEntry_; }
+
+  // Texts of the window (Windows-1252).
+  static std::string clearQuestion();
+  static std::string readOnlyNotice();
+
+ private:
+  void readRows(bool junior);
+  ScoreRow readRow(bool junior, int r) const;
+  void writeTable() const;
+  void dropEntry();
+
+  Settings settings_;
+  const DataFolder& folder_;
+  std::array<ScoreRow, kScoreRows> rows_;
+  std::string title_;
+  std::string classButtonCaption_;
+  bool classButtonVisible_ = true;
+  std::string entryText_;
+  int entryRow_ = 0;
+  bool pendingEntry_ = false;
+  bool juniorClass_ = false;
+  bool shownJunior_ = false;
+};
+
+}  // namespace vorlane
