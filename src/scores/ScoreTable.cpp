@@ -22,9 +22,16 @@ int pointsRecord(bool junior, int r) {
 // A letter of Windows-1252 that is not plain ASCII: Š Œ Ž š œ ž Ÿ and À..ÿ without × and ÷.
 bool isAccentedLetter(unsigned char c) {
   switch (c) {
-    case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F:
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+    case 0x9A:
+    case 0x9C:
+    case 0x9E:
+    case 0x9F:
       return true;
-    case 0xD7: case 0xF7:
+    case 0xD7:
+    case 0xF7:
       return false;
     default:
       return c >= 0xC0;
@@ -32,8 +39,8 @@ bool isAccentedLetter(unsigned char c) {
 }
 
 bool canBeInName(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-         c == ' ' || isAccentedLetter(c);
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' ||
+         isAccentedLetter(c);
 }
 
 // What a stored name shows: damaged records may hold control bytes or bytes no player
@@ -48,14 +55,15 @@ std::string showableName(const std::string& stored) {
 }  // namespace
 
 ScoreTable::ScoreTable(const DataFolder& folder)
-    : settings_(folder), folder_(folder), title_("Le top 6"), classButtonCaption_("Top junior"),
+    : settings_(folder),
+      folder_(folder),
+      title_("Le top 6"),
+      classButtonCaption_("Top junior"),
       entryText_(kSixBlanks) {
   for (ScoreRow& row : rows_) row.name = kSixBlanks;
 }
 
-const ScoreRow& ScoreTable::row(int r) const {
-  return rows_.at(static_cast<std::size_t>(r - 1));
-}
+const ScoreRow& ScoreTable::row(int r) const { return rows_.at(static_cast<std::size_t>(r - 1)); }
 
 ScoreRow ScoreTable::readRow(bool junior, int r) const {
   ScoreRow row;

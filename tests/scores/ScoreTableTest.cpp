@@ -24,7 +24,8 @@ const Points kJuniorPoints = {90, 80, 70, 60, 50, 40};
 
 std::string int32Bytes(std::int32_t value) {
   std::string bytes(4, '\0');
-  for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    bytes[static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
   return bytes;
 }
 
@@ -37,7 +38,8 @@ std::string nameRecordBytes(const std::string& name) {
 
 // A settings file of `count` records: every record holds 7 (so that an untouched record is
 // told from a zeroed one), the two tables hold the points given.
-std::string settingsBytes(const Points& senior, const Points& junior, int count = setting::kRecordCount) {
+std::string settingsBytes(const Points& senior, const Points& junior,
+                          int count = setting::kRecordCount) {
   std::vector<std::int32_t> records(static_cast<std::size_t>(count), 7);
   for (int r = 0; r < kScoreRows; ++r) {
     auto at = [&](int record, std::int32_t value) {
@@ -78,12 +80,14 @@ class ScoreTableTest : public ::testing::Test {
 
   Points shownPoints() const {
     Points points{};
-    for (int r = 1; r <= kScoreRows; ++r) points[static_cast<std::size_t>(r - 1)] = table_.row(r).points;
+    for (int r = 1; r <= kScoreRows; ++r)
+      points[static_cast<std::size_t>(r - 1)] = table_.row(r).points;
     return points;
   }
   Names shownNames() const {
     Names names;
-    for (int r = 1; r <= kScoreRows; ++r) names[static_cast<std::size_t>(r - 1)] = table_.row(r).name;
+    for (int r = 1; r <= kScoreRows; ++r)
+      names[static_cast<std::size_t>(r - 1)] = table_.row(r).name;
     return names;
   }
 
@@ -103,20 +107,53 @@ struct PlacingCase {
 
 TEST_F(ScoreTableTest, PlacingRuleGivesTheRowAndMovesTheRowsBelow) {
   const std::vector<PlacingCase> cases = {
-      {"equal scores: the new one goes below both", {500, 400, 400, 300, 0, 0}, 400, 4,
-       {500, 400, 400, 400, 300, 0}, {"ANNE", "BRUNO", "CLARA", " ", "DAVID", "EMMA"}},
-      {"equal to row 6: not placed", {600, 500, 400, 300, 200, 100}, 100, 0,
-       {600, 500, 400, 300, 200, 100}, kSeniorNames},
-      {"zero on an empty table: never placed", {0, 0, 0, 0, 0, 0}, 0, 0, {0, 0, 0, 0, 0, 0}, kSeniorNames},
-      {"below row 6: not placed", {600, 500, 400, 300, 200, 100}, 99, 0,
-       {600, 500, 400, 300, 200, 100}, kSeniorNames},
-      {"an empty row moves nothing", {500, 400, 0, 0, 0, 0}, 100, 3, {500, 400, 100, 0, 0, 0},
+      {"equal scores: the new one goes below both",
+       {500, 400, 400, 300, 0, 0},
+       400,
+       4,
+       {500, 400, 400, 400, 300, 0},
+       {"ANNE", "BRUNO", "CLARA", " ", "DAVID", "EMMA"}},
+      {"equal to row 6: not placed",
+       {600, 500, 400, 300, 200, 100},
+       100,
+       0,
+       {600, 500, 400, 300, 200, 100},
+       kSeniorNames},
+      {"zero on an empty table: never placed",
+       {0, 0, 0, 0, 0, 0},
+       0,
+       0,
+       {0, 0, 0, 0, 0, 0},
+       kSeniorNames},
+      {"below row 6: not placed",
+       {600, 500, 400, 300, 200, 100},
+       99,
+       0,
+       {600, 500, 400, 300, 200, 100},
+       kSeniorNames},
+      {"an empty row moves nothing",
+       {500, 400, 0, 0, 0, 0},
+       100,
+       3,
+       {500, 400, 100, 0, 0, 0},
        {"ANNE", "BRUNO", " ", "DAVID", "EMMA", "FELIX"}},
-      {"best score: everything moves down", {600, 500, 400, 300, 200, 100}, 601, 1,
-       {601, 600, 500, 400, 300, 200}, {" ", "ANNE", "BRUNO", "CLARA", "DAVID", "EMMA"}},
-      {"just above row 6: row 6 replaced", {600, 500, 400, 300, 200, 100}, 101, 6,
-       {600, 500, 400, 300, 200, 101}, {"ANNE", "BRUNO", "CLARA", "DAVID", "EMMA", " "}},
-      {"first game on an empty table", {0, 0, 0, 0, 0, 0}, 1, 1, {1, 0, 0, 0, 0, 0},
+      {"best score: everything moves down",
+       {600, 500, 400, 300, 200, 100},
+       601,
+       1,
+       {601, 600, 500, 400, 300, 200},
+       {" ", "ANNE", "BRUNO", "CLARA", "DAVID", "EMMA"}},
+      {"just above row 6: row 6 replaced",
+       {600, 500, 400, 300, 200, 100},
+       101,
+       6,
+       {600, 500, 400, 300, 200, 101},
+       {"ANNE", "BRUNO", "CLARA", "DAVID", "EMMA", " "}},
+      {"first game on an empty table",
+       {0, 0, 0, 0, 0, 0},
+       1,
+       1,
+       {1, 0, 0, 0, 0, 0},
        {" ", "BRUNO", "CLARA", "DAVID", "EMMA", "FELIX"}},
   };
   for (const PlacingCase& c : cases) {
@@ -157,8 +194,11 @@ TEST_F(ScoreTableTest, RankOfLeavesTableEntryAndFilesAlone) {
 }
 
 TEST_F(ScoreTableTest, CommitBuildsTheNameFromTheNonBlankTiles) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {" A B  ", "AB"}, {"      ", "666"}, {"ZOE   ", "ZOE"}, {"ABCDEF", "ABCDEF"}, {"     Q", "Q"}};
+  const std::vector<std::pair<std::string, std::string>> cases = {{" A B  ", "AB"},
+                                                                  {"      ", "666"},
+                                                                  {"ZOE   ", "ZOE"},
+                                                                  {"ABCDEF", "ABCDEF"},
+                                                                  {"     Q", "Q"}};
   for (const auto& [typed, stored] : cases) {
     SCOPED_TRACE(typed);
     writeFiles({500, 400, 300, 200, 100, 0});
@@ -193,7 +233,8 @@ TEST_F(ScoreTableTest, CommitWritesTheWholeTableOfTheClassPlayed) {
     EXPECT_EQ(names.substr(static_cast<std::size_t>(r) * kScoreNameRecordSize, 1 + name.size()),
               nameRecordBytes(name).substr(0, 1 + name.size()));
   }
-  EXPECT_EQ(names.substr(7 * kScoreNameRecordSize), namesBytes(kSeniorNames, kJuniorNames).substr(7 * kScoreNameRecordSize));
+  EXPECT_EQ(names.substr(7 * kScoreNameRecordSize),
+            namesBytes(kSeniorNames, kJuniorNames).substr(7 * kScoreNameRecordSize));
 }
 
 TEST_F(ScoreTableTest, JuniorCommitWritesTheJuniorRecordsOnly) {
@@ -354,7 +395,10 @@ TEST_F(ScoreTableTest, DamagedFilesShowWhatCanBeRead) {
   longRecord[0] = static_cast<char>(220);  // length byte past 150
   names.replace(7 * kScoreNameRecordSize, kScoreNameRecordSize, longRecord);
   names.replace(8 * kScoreNameRecordSize, kScoreNameRecordSize,
-                nameRecordBytes(std::string("K\x01\x1B" "I\x7F\x80M \xE9\xD7\x91" "9", 12)));
+                nameRecordBytes(std::string("K\x01\x1B"
+                                            "I\x7F\x80M \xE9\xD7\x91"
+                                            "9",
+                                            12)));
   std::string claimsMore(kScoreNameRecordSize, 'X');
   claimsMore[0] = static_cast<char>(kScoreNameMaxLength);
   names.replace(10 * kScoreNameRecordSize, kScoreNameRecordSize, claimsMore);
@@ -364,7 +408,9 @@ TEST_F(ScoreTableTest, DamagedFilesShowWhatCanBeRead) {
   table_.loadScores(true, true);
   EXPECT_EQ(table_.title(), "Le top 6 junior");
   EXPECT_EQ(table_.row(1), (ScoreRow{std::string(kScoreNameMaxLength, 'W'), 90}));
-  EXPECT_EQ(table_.row(2), (ScoreRow{"KIM \xE9" "9", 80}));
+  EXPECT_EQ(table_.row(2), (ScoreRow{"KIM \xE9"
+                                     "9",
+                                     80}));
   EXPECT_EQ(table_.row(3), (ScoreRow{"LEA", 0}));
   EXPECT_EQ(table_.row(4), (ScoreRow{std::string(19, 'X'), 0}));
   EXPECT_EQ(table_.row(5), (ScoreRow{"", 0}));
