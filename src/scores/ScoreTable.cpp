@@ -129,8 +129,9 @@ ScoreTable::CommitOutcome ScoreTable::commitEntry(const std::function<void()>& s
                [](char c) { return c != ' '; });
   if (name.empty()) name = kNoName;
   rows_[static_cast<std::size_t>(entryRow_ - 1)].name = name;
-  dropEntry();
+  entryRow_ = 0;
   if (showCompletedTable) showCompletedTable();
+  classButtonVisible_ = true;
   if (!folder_.writable()) return CommitOutcome::ReadOnly;
   writeTable();
   return CommitOutcome::Saved;

@@ -56,9 +56,9 @@ class ScoreTable {
   int rankOf(std::int32_t points) const;
 
   // Ends a pending entry: the name is the non-blank characters of the entry in order, or
-  // "666" when there are none; it goes into the entry's row, the entry leaves the table and
-  // the class button comes back. `showCompletedTable` runs next (the window shows the
-  // finished table there), then the whole table of the class played is written row by row,
+  // "666" when there are none; it goes into the entry's row and the entry leaves the table.
+  // `showCompletedTable` runs next (the window shows the finished table there), then the
+  // class button comes back and the whole table of the class played is written row by row,
   // name then points. A failed write throws IoError and leaves the earlier rows written.
   CommitOutcome commitEntry(const std::function<void()>& showCompletedTable = {});
 

@@ -264,6 +264,7 @@ TEST_F(ScoreTableTest, CommitShowsTheCompletedTableBeforeWriting) {
     shown = true;
     EXPECT_EQ(table_.row(6).name, "LOU");
     EXPECT_EQ(table_.entryRow(), 0);
+    EXPECT_FALSE(table_.classButtonVisible());
     EXPECT_EQ(settingsFile(), settingsBefore);
   });
   EXPECT_TRUE(shown);
