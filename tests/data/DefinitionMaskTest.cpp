@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data/DefinitionMask.h"
+#include "data/TextCodec.h"
+
+namespace vorlane {
+namespace {
+
+struct MaskRow {
+  const char* headword;  // UTF-8
+  const char* text;
+  const char* masked;
+};
+
+TEST(DefinitionMaskTest, HidesQuotedPassagesAndTheWord) {
+  const MaskRow rows[] = {
+      {"extase", "a \"b c\" d", "a \"...\" d"},
+      {"extase", "x \"un\" y \"deux\" z", "x \"...\" y \"...\" z"},
+      {"extase", "avant \"après tout", "avant "},
+      {"extase", "\"\"", "\"...\""},
+      {"extase", "\"extase\" puis Extase", "\"...\" puis ......"},
+      {"barque", "BARQUES", "......S"},
+      {"barque", "barquebarque.", "............."},
+      {"dragée", "DRAGEE et dragée", "...... et ......"},
+      {"barque", "rien à cacher", "rien à cacher"},
+      {"", "rien à cacher", "rien à cacher"},
+  };
+  for (const MaskRow& row : rows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(win1252ToUtf8(maskDefinition(toWin1252(row.headword), toWin1252(row.text))),
+              row.masked);
+  }
+}
+
+}  // namespace
+}  // namespace vorlane

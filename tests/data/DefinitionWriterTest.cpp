@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "data/DefinitionWriter.h"
+#include "data/Definitions.h"
+#include "data/TextCodec.h"
+#include "support/TempFolder.h"
+
+namespace vorlane {
+namespace {
+
+using test::TempFolder;
+
+class DefinitionWriterTest : public ::testing::Test {
+ protected:
+  std::string bytes() const { return temp.readFile("Dicx.666"); }
+
+  TempFolder temp;
+  DefinitionWriter writer{temp.path() / "Dicx.666"};
+};
+
+TEST_F(DefinitionWriterTest, WritesKnownBytesAndAddresses) {
+  EXPECT_EQ(writer.size(), 1u);
+  EXPECT_EQ(writer.appendPlain({"ab", "c"}), 1u);
+  // Offset 6: shift 11; "é" is stored as 142, the separator 166; word record 3: mask 400.
+  EXPECT_EQ(writer.appendScrambled(3, {toWin1252("é"), "a"}), 406u);
+  // Offset 10: shift 7; "þ" is stored as 254 and wraps over 255 to 6; record 12: mask 2100.
+  EXPECT_EQ(writer.appendScrambled(12, {toWin1252("þ")}), 2110u);
+  EXPECT_EQ(writer.size(), 12u);
+  EXPECT_EQ(bytes(), "#ab\xA6" "c#\x99\xB1l#\x06#");
+}
+
+TEST_F(DefinitionWriterTest, RefusesTextsThatCannotBeStoredSafely) {
+  struct Row {
+    const char* utf8;
+    bool plainRefused;
+  };
+  // At offset 1 the shift is 13, which would store the control byte 22 as 35.
+  const Row rows[] = {{"a#b", true}, {"¶", true}, {"ÿ", true}, {"ƒ", true}, {"\x16", false}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.utf8);
+    std::vector<std::string> fields = {"barque", toWin1252(row.utf8)};
+    EXPECT_THROW(writer.appendScrambled(0, fields), DefinitionDataError);
+    EXPECT_EQ(writer.size(), 1u);
+    if (row.plainRefused) {
+      EXPECT_THROW(writer.appendPlain(fields), DefinitionDataError);
+    }
+  }
+  EXPECT_EQ(bytes(), "#");
+  EXPECT_THROW(writer.appendScrambled(-1, {"barque"}), DefinitionDataError);
+  EXPECT_EQ(writer.appendPlain({"\x16"}), 1u);
+}
+
+}  // namespace
+}  // namespace vorlane
