@@ -5,7 +5,8 @@ namespace vorlane {
 bool TileRow::setText(const std::string& text) {
   if (text == text_) return false;
   text_ = text;
-  if (static_cast<int>(text_.size()) - 1 < tileIndex_) setTileIndex(static_cast<int>(text_.size()) - 1);
+  if (static_cast<int>(text_.size()) - 1 < tileIndex_)
+    setTileIndex(static_cast<int>(text_.size()) - 1);
   return true;
 }
 

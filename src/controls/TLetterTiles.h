@@ -1,0 +1,36 @@
+#pragma once
+
+#include "controls/TileRowWidget.h"
+
+namespace vorlane {
+
+// The editable letter tiles: the player types a name, one capital letter a tile.
+// Typed A-Z, a-z and space go upper-cased into the current tile, which then moves right
+// (on the last tile it stays and is overwritten); every other character is ignored.
+// Left/Right move the current tile (Ctrl alone: to the first / last), Home and End jump,
+// Backspace blanks the current tile and moves left, Delete blanks it. No key reaches the
+// owner; the mouse events and the press are those of Tkeybt. While it has the focus the
+// tiles are flat entry cells and the current one carries the dotted focus rectangle.
+class TLetterTiles : public TileRowWidget {
+  Q_OBJECT
+
+ public:
+  explicit TLetterTiles(QWidget* parent = nullptr);
+
+  // Index of the tile containing the point (control pixels), or -1.
+  using TileRowWidget::tileAt;
+
+ protected:
+  void drawTile(QPainter& painter, int k, const QRect& r) override;
+  void pressed(const QPoint& point) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool hasCurrentTile() const;
+  void editKey(int key, Qt::KeyboardModifiers shift);
+  void typeCharacter(char ch);
+  // Replaces character k and repaints tile k alone.
+  void writeLetter(int k, char letter);
+};
+
+}  // namespace vorlane
