@@ -60,10 +60,10 @@ struct DefinitionsData {
     for (std::size_t r = 0; r < ordered.size(); ++r) {
       WordSpec& spec = ordered[r];
       std::string text = randomText(rng, kDefinitionLength);
-      spec.definitionAddress =
-          spec.kind == 0 ? writer.appendPlain({"marque de fabrique", text})
-                         : writer.appendScrambled(static_cast<std::int32_t>(r),
-                                                  {spec.spelling, "n. f.", text, "fin"});
+      spec.definitionAddress = spec.kind == 0
+                                   ? writer.appendPlain({"marque de fabrique", text})
+                                   : writer.appendScrambled(static_cast<std::int32_t>(r),
+                                                            {spec.spelling, "n. f.", text, "fin"});
     }
     writeWordFiles(temp.dataFolder(), ordered);
   }

@@ -18,8 +18,8 @@ unsigned char scrambleByte(unsigned char text, int shift) {
 }
 
 void refuse(const std::string& what, const std::string& field) {
-  throw DefinitionDataError("definition text cannot be stored (" + what + "): " +
-                            win1252ToUtf8(field));
+  throw DefinitionDataError("definition text cannot be stored (" + what +
+                            "): " + win1252ToUtf8(field));
 }
 
 }  // namespace
@@ -54,7 +54,8 @@ std::uint32_t DefinitionWriter::appendScrambled(std::int32_t wordRecord,
   if (wordRecord < 0) throw DefinitionDataError("negative word record number");
   const int shift = shiftTable[offset_ % 10];
   std::string record = storedFields(fields, shift);
-  for (char& ch : record) ch = static_cast<char>(scrambleByte(static_cast<unsigned char>(ch), shift));
+  for (char& ch : record)
+    ch = static_cast<char>(scrambleByte(static_cast<unsigned char>(ch), shift));
   std::uint64_t address = offset_ + addressMaskTable[static_cast<std::size_t>(wordRecord) % 10];
   if (address > std::numeric_limits<std::uint32_t>::max()) {
     throw DefinitionDataError("definitions file too large for a 32-bit address");

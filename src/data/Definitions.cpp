@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 
 namespace vorlane {
 
-const std::array<std::uint32_t, 10> addressMaskTable = {700, 1300, 2100, 400, 2900,
-                                                        1600, 900, 2500, 300, 1800};
+const std::array<std::uint32_t, 10> addressMaskTable = {700,  1300, 2100, 400, 2900,
+                                                        1600, 900,  2500, 300, 1800};
 const std::array<int, 10> shiftTable = {7, 13, 4, 22, 9, 17, 11, 26, 5, 19};
 
 unsigned char unscrambleByte(unsigned char stored, int shift) {
@@ -52,8 +52,11 @@ std::vector<std::string> readFields(const RecordFile& file, std::int64_t address
       if (stored == kRecordEnd) return fields;
       unsigned char text = unscrambleByte(stored, shift);
       if (text == kRecordEnd) return fields;
-      if (text == kFieldSeparator) fields.emplace_back();
-      else fields.back().push_back(static_cast<char>(text));
+      if (text == kFieldSeparator) {
+        fields.emplace_back();
+      } else {
+        fields.back().push_back(static_cast<char>(text));
+      }
     }
     pos += static_cast<std::int64_t>(block.size());
   }
@@ -98,8 +101,8 @@ DefinitionTexts plainTexts(const std::string& headword, const std::vector<std::s
 std::string damagedEntryText(const std::string& headword) {
   return headword +
          toWin1252(" : erreur du fichier. Merci de noter ce mot et de contacter l'auteur.") +
-         toWin1252(" Tél : ") + std::string(kSupportPhone) + "  Email : " +
-         std::string(kSupportEmail);
+         toWin1252(" Tél : ") + std::string(kSupportPhone) +
+         "  Email : " + std::string(kSupportEmail);
 }
 
 // The stored address without its mask; an address that no int32 holds lies outside any
@@ -169,9 +172,8 @@ void Definitions::buildDefinitions(const DefinitionEntries& entries, int row, bo
   }
 }
 
-void Definitions::showDefinition(std::string_view headword, std::string text,
-                                 DefinitionBox& box, int row, bool longForm,
-                                 int lineHeight) const {
+void Definitions::showDefinition(std::string_view headword, std::string text, DefinitionBox& box,
+                                 int row, bool longForm, int lineHeight) const {
   if (!longForm) text = maskDefinition(headword, text);
   box.maskedTexts += '#' + text;
   box.lines.push_back(std::move(text));

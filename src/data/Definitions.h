@@ -75,8 +75,8 @@ class Definitions {
 
   // Appends `text` (masked first when `longForm` is off) to the box as one more line and
   // to box.maskedTexts, and sets the box's tag.
-  void showDefinition(std::string_view headword, std::string text, DefinitionBox& box,
-                      int row, bool longForm, int lineHeight) const;
+  void showDefinition(std::string_view headword, std::string text, DefinitionBox& box, int row,
+                      bool longForm, int lineHeight) const;
 
  private:
   const DataFolder& folder_;

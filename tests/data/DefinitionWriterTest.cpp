@@ -29,7 +29,9 @@ TEST_F(DefinitionWriterTest, WritesKnownBytesAndAddresses) {
   // Offset 10: shift 7; "þ" is stored as 254 and wraps over 255 to 6; record 12: mask 2100.
   EXPECT_EQ(writer.appendScrambled(12, {toWin1252("þ")}), 2110u);
   EXPECT_EQ(writer.size(), 12u);
-  EXPECT_EQ(bytes(), "#ab\xA6" "c#\x99\xB1l#\x06#");
+  EXPECT_EQ(bytes(),
+            "#ab\xA6"
+            "c#\x99\xB1l#\x06#");
 }
 
 TEST_F(DefinitionWriterTest, RefusesTextsThatCannotBeStoredSafely) {

@@ -129,7 +129,8 @@ TEST_F(DefinitionsTest, ShortFormKeepsWhatFollowsTheLastOfTwoSeparators) {
   lookUp("barque", false);
   lookUp("cabane", false);
   lookUp("dragee", false);
-  EXPECT_EQ(lines(), (std::vector<std::string>{"Petit bateau à rames.", "......", "Amande sucrée"}));
+  EXPECT_EQ(lines(),
+            (std::vector<std::string>{"Petit bateau à rames.", "......", "Amande sucrée"}));
   EXPECT_EQ(win1252ToUtf8(box.fullTexts),
             "#barque, Petit bateau à rames.#cabane#dragée, n. f. : Amande sucrée");
 }
@@ -140,16 +141,17 @@ TEST_F(DefinitionsTest, PlainRecordRunsTheFieldsAfterTheFirstTogether) {
   lookUp("tamise", true);
   lookUp("tamise", false);
   lookUp("verdun", false);
-  EXPECT_EQ(lines(), (std::vector<std::string>{
-                         "Tamise : fleuve d'Angleterre, qui arrose Londres.",
-                         "qui arrose Londres.", "...... : ville de la Meuse."}));
+  EXPECT_EQ(lines(),
+            (std::vector<std::string>{"Tamise : fleuve d'Angleterre, qui arrose Londres.",
+                                      "qui arrose Londres.", "...... : ville de la Meuse."}));
   EXPECT_EQ(win1252ToUtf8(box.fullTexts),
             "#Tamise : fleuve d'Angleterre, qui arrose Londres."
             "#Tamise : fleuve d'Angleterre, qui arrose Londres.#Verdun : ville de la Meuse.");
 }
 
 TEST_F(DefinitionsTest, ShortFormHidesTheWordWhateverItsAccentsAndCase) {
-  write({{"délire", Entry::Scrambled,
+  write({{"délire",
+          Entry::Scrambled,
           {"délire", "n. m.", "Délire ou DELIRE : un délire, des délires."}}});
   lookUp("delire", false);
   EXPECT_EQ(lines(), (std::vector<std::string>{"...... ou ...... : un ......, des ......s."}));
@@ -158,7 +160,8 @@ TEST_F(DefinitionsTest, ShortFormHidesTheWordWhateverItsAccentsAndCase) {
 }
 
 TEST_F(DefinitionsTest, ShortFormHidesQuotedPassagesClosedAndUnclosed) {
-  write({{"extase", Entry::Scrambled,
+  write({{"extase",
+          Entry::Scrambled,
           {"extase", "n. f.", "Ravissement. \"L'extase des saints\" (Bossuet). Voir \"transe"}}});
   lookUp("extase", false);
   lookUp("extase", true);
@@ -182,9 +185,10 @@ TEST_F(DefinitionsTest, DamagedEntryShowsTheErrorLineInFullAndStoresNoLongForm) 
   write({{"barque", Entry::Damaged, {}},
          {"barque", Entry::Scrambled, {"barque", "n. f.", "Bateau."}}});
   lookUp("barque", false);
-  const std::string error = "barque : erreur du fichier. Merci de noter ce mot et de contacter "
-                            "l'auteur. Tél : " + std::string(kSupportPhone) + "  Email : " +
-                            std::string(kSupportEmail);
+  const std::string error =
+      "barque : erreur du fichier. Merci de noter ce mot et de contacter "
+      "l'auteur. Tél : " +
+      std::string(kSupportPhone) + "  Email : " + std::string(kSupportEmail);
   EXPECT_EQ(lines(), (std::vector<std::string>{error, "Bateau."}));
   EXPECT_EQ(win1252ToUtf8(box.fullTexts), "#barque, n. f. : Bateau.");
   EXPECT_EQ(win1252ToUtf8(box.maskedTexts), "#" + error + "#Bateau.");
@@ -217,7 +221,8 @@ TEST_F(DefinitionsTest, RecordsOfTheAppendixAreFoundAndOnlyTenAreShown) {
 
 TEST_F(DefinitionsTest, TagCountsTheMeasuredLinesOfTheBoxAndAtLeastOne) {
   write({{"barque", Entry::Scrambled, {"barque", "n. f.", ""}},
-         {"cabane", Entry::Scrambled,
+         {"cabane",
+          Entry::Scrambled,
           {"cabane", "n. f.", "Petite maison rudimentaire faite de branchages ou de planches."}}});
   lookUp("barque", false);
   EXPECT_EQ(box.tag, kLineHeight);
@@ -259,8 +264,9 @@ class RawDefinitionsTest : public DefinitionsTest {
 TEST_F(RawDefinitionsTest, ScrambledRecordEndsAtAStoredOrAnUnscrambled35) {
   const int shift = shiftTable[1];
   const std::string separator(1, static_cast<char>(kFieldSeparator + shift));
-  writeRaw(1, 1, "#" + scrambled("ab", shift) + separator + scrambled("cd", shift) + "#" +
-                     scrambled("ef", shift) + "#");
+  writeRaw(1, 1,
+           "#" + scrambled("ab", shift) + separator + scrambled("cd", shift) + "#" +
+               scrambled("ef", shift) + "#");
   lookUp("barque", true);
   writeRaw(1, 1, "#" + scrambled("gh#ij", shift) + "#");
   lookUp("barque", true);
