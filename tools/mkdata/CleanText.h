@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorlane::mkdata {
+
+// Plain text of a piece of dictionary mark-up (UTF-8 in, UTF-8 out): tags removed,
+// entities resolved, white space collapsed to single spaces, no space before ",", ".",
+// ")" or "]" nor after "(" or "[", one space before ";", ":", "!" and "?" as French
+// typography wants, double quotes turned into apostrophes (a double quote is the game's
+// marker of a quoted passage).
+std::string cleanMarkup(std::string_view markup);
+
+// A clean UTF-8 text as Windows-1252 bytes that the definitions file can store and the
+// game shows as written: typographic signs and ligatures spelled with plain characters
+// (œ → oe, "…" → "...", dashes → "-"), capitals the stored set lacks given without their
+// accent (Ç → C), and the bytes "#", 166 and 255 never present.
+std::string storableText(std::string_view utf8);
+
+// The text cut at a sentence end so that it holds at most `limit` bytes; when even the
+// first sentence is longer, cut at the last ";" or "," (ended by a full stop), or at the
+// last space (ended by "...").
+std::string cutAtSentence(const std::string& text, std::size_t limit);
+
+}  // namespace vorlane::mkdata

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace vorlane::mkdata {
+
+// What the level choice knows of one word of the vocabulary (one plain form).
+struct WordStanding {
+  int subtitleRank = -1;    // −1: not in the subtitle list
+  int quotationCount = 0;   // occurrences in the Littré's quotations
+  bool common = true;       // false: a proper noun only, never common (level 0)
+  int anagramClass = -1;    // −1: no anagram in the vocabulary
+};
+
+// Level 1 takes the `first` commonest words, levels 2 to 5 the next `step` each, level 6
+// every other word that a signal knows.
+struct LevelBands {
+  int first = 1000;
+  int step = 600;
+};
+
+// Fewer quotations than this say nothing of a word that the subtitle list lacks.
+inline constexpr int kMinQuotations = 3;
+inline constexpr std::uint8_t kTopLevel = 6;
+
+// Position of each word in the order of commonness: the words that the subtitle list
+// ranks, by rank, then those only the quotations know, most quoted first; −1 for a word
+// that no signal knows or that is never common. Ties keep the given order.
+std::vector<int> commonnessPositions(const std::vector<WordStanding>& words);
+
+// The level byte of a word at a position of that order: 1..6, or 0 for −1.
+std::uint8_t levelAt(int position, LevelBands bands);
+
+// What the game can draw from a set of levels and anagram classes.
+struct DrawCounts {
+  // Words without anagram that `drawSingleWord` may return at game level L (1..6),
+  // top level off; at the top level for a Senior (level 3 or more) and a Junior (level 2).
+  int singles[kTopLevel + 1] = {};
+  int seniorTop = 0;
+  int juniorTop = 0;
+  // Anagram classes with a member of level 1..L, which an anagram draw can accept.
+  int classes[kTopLevel + 1] = {};
+};
+DrawCounts countDraws(const std::vector<WordStanding>& words, const std::vector<std::uint8_t>& levels);
+
+// The game never starves: at every level, for both classes and the top level on or off,
+// at least this many single-word draws and anagram classes.
+inline constexpr int kMinSingleDraws = 300;
+inline constexpr int kMinAnagramClasses = 150;
+bool enoughDraws(const DrawCounts& counts);
+
+// The levels of the words: bands of 1,000 and 600 words, widened until the game never
+// starves (or until they take in every known word).
+std::vector<std::uint8_t> chooseLevels(const std::vector<WordStanding>& words, LevelBands& bands);
+
+}  // namespace vorlane::mkdata

@@ -1,0 +1,47 @@
+#include "Lexicon.h"
+
+#include <hunspell/hunspell.h>
+
+#include <fstream>
+
+#include "data/IoError.h"
+#include "data/TextCodec.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlane::mkdata {
+namespace {
+
+void requireFile(const fs::path& file) {
+  if (!fs::is_regular_file(file)) {
+    throw IoError(file, toWin1252("Fichier introuvable : ") + file.string());
+  }
+}
+
+// The lemma of a ".dic" line: up to its flags ("/"), or its first blank.
+std::string lemmaOf(const std::string& line) {
+  std::size_t end = line.find_first_of("/\t ");
+  return line.substr(0, end);
+}
+
+}  // namespace
+
+Lexicon::Lexicon(const fs::path& affFile, const fs::path& dicFile) {
+  requireFile(affFile);
+  requireFile(dicFile);
+  handle_ = Hunspell_create(affFile.c_str(), dicFile.c_str());
+  std::ifstream dic(dicFile);
+  std::string line;
+  std::getline(dic, line);  // the word count
+  while (std::getline(dic, line)) {
+    if (line.find("po:npr") != std::string::npos) properNouns_.push_back(toWin1252(lemmaOf(line)));
+  }
+}
+
+Lexicon::~Lexicon() { Hunspell_destroy(handle_); }
+
+bool Lexicon::accepts(std::string_view word) const {
+  return Hunspell_spell(handle_, win1252ToUtf8(word).c_str()) != 0;
+}
+
+}  // namespace vorlane::mkdata

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct Hunhandle;
+
+namespace vorlane::mkdata {
+
+// Today's French lexicon: a hunspell dictionary (".aff" and ".dic", UTF-8) asked through
+// the hunspell library, so that forms derived by affix rules count as well as the lemma
+// lines. Words are Windows-1252.
+class Lexicon {
+ public:
+  // Throws vorlane::IoError naming the file when the ".aff" or ".dic" is missing.
+  Lexicon(const std::filesystem::path& affFile, const std::filesystem::path& dicFile);
+  ~Lexicon();
+  Lexicon(const Lexicon&) = delete;
+  Lexicon& operator=(const Lexicon&) = delete;
+
+  // Whether the spelling is current French as written (case and accents included).
+  bool accepts(std::string_view word) const;
+
+  // The lemmas that the dictionary tags as proper nouns ("po:npr"), in file order.
+  const std::vector<std::string>& properNouns() const { return properNouns_; }
+
+ private:
+  Hunhandle* handle_ = nullptr;
+  std::vector<std::string> properNouns_;
+};
+
+}  // namespace vorlane::mkdata

@@ -1,0 +1,202 @@
+#include "LittreEntry.h"
+
+#include <cctype>
+#include <vector>
+
+#include "CleanText.h"
+
+namespace vorlane::mkdata {
+namespace {
+
+constexpr std::string_view kHeaderOpen = "<i><small>";
+constexpr std::string_view kHeaderClose = "</small></i>";
+constexpr std::string_view kSectionOpen = "<b><big>";
+constexpr std::string_view kQuotationOpen = "<span foreground=\"#0000CD\">";
+constexpr std::string_view kAuthorOpen = "<span foreground=\"#B22222\">";
+constexpr std::string_view kSpanClose = "</span>";
+// A first sense shorter than this is followed by the second one.
+constexpr std::size_t kShortSense = 60;
+constexpr std::size_t kShortestQuotation = 12;
+
+// The category without the pronunciation in parentheses that opens the header.
+std::string categoryOf(std::string_view header) {
+  std::string text = cleanMarkup(header);
+  if (!text.empty() && text[0] == '(') {
+    int depth = 0;
+    std::size_t i = 0;
+    for (; i < text.size(); ++i) {
+      if (text[i] == '(') ++depth;
+      if (text[i] == ')' && --depth == 0) break;
+    }
+    text = i < text.size() ? text.substr(i + 1) : std::string();
+  }
+  std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+// Start of each numbered sense marker "<b>N°</b>" in the body.
+std::vector<std::size_t> senseMarks(std::string_view body) {
+  std::vector<std::size_t> marks;
+  std::size_t at = 0;
+  while ((at = body.find("<b>", at)) != std::string_view::npos) {
+    std::size_t digits = at + 3;
+    std::size_t end = digits;
+    while (end < body.size() && std::isdigit(static_cast<unsigned char>(body[end]))) ++end;
+    if (end > digits && body.substr(end, 6) == "\xC2\xB0</b>") marks.push_back(at);
+    at += 3;
+  }
+  return marks;
+}
+
+std::vector<std::string_view> sensesOf(std::string_view body) {
+  std::vector<std::size_t> marks = senseMarks(body);
+  std::vector<std::string_view> senses;
+  std::size_t first = marks.empty() ? body.size() : marks[0];
+  if (!cleanMarkup(body.substr(0, first)).empty()) senses.push_back(body.substr(0, first));
+  for (std::size_t k = 0; k < marks.size(); ++k) {
+    std::size_t end = k + 1 < marks.size() ? marks[k + 1] : body.size();
+    senses.push_back(body.substr(marks[k], end - marks[k]));
+  }
+  return senses;
+}
+
+// The mark-up without its quotations and their author and work, which follow each
+// quotation in two more spans.
+std::string withoutQuotations(std::string_view line) {
+  std::string out;
+  std::size_t at = 0;
+  while (true) {
+    std::size_t open = line.find(kQuotationOpen, at);
+    out += line.substr(at, open == std::string_view::npos ? std::string_view::npos : open - at);
+    if (open == std::string_view::npos) break;
+    at = open;
+    for (int span = 0; span < 3; ++span) {
+      std::size_t close = line.find(kSpanClose, at);
+      if (close == std::string_view::npos) return out;
+      at = close + kSpanClose.size();
+    }
+    while (at < line.size() && (line[at] == ',' || line[at] == '.' || line[at] == ' ')) ++at;
+  }
+  return out;
+}
+
+// The first line of a sense that is not only a quotation, without the "N°" marker.
+std::string senseText(std::string_view sense) {
+  std::size_t at = 0;
+  while (at < sense.size()) {
+    std::size_t end = sense.find('\n', at);
+    if (end == std::string_view::npos) end = sense.size();
+    std::string text = cleanMarkup(withoutQuotations(sense.substr(at, end - at)));
+    std::size_t degree = text.find("\xC2\xB0");
+    if (degree != std::string::npos && degree < 4) text = text.substr(degree + 2);
+    std::size_t first = text.find_first_not_of(' ');
+    if (first != std::string::npos) return text.substr(first);
+    at = end + 1;
+  }
+  return {};
+}
+
+bool isUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
+
+// "LA FONT." → "La Font.", "SAINT-SIMON" → "Saint-Simon", "FÉN." → "Fén.".
+std::string titleCase(const std::string& name) {
+  std::string out;
+  bool wordStart = true;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    char c = name[i];
+    bool accentedCapital = c == '\xC3' && i + 1 < name.size() &&
+                           static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
+                           static_cast<unsigned char>(name[i + 1]) <= 0x9E;
+    if (accentedCapital) {
+      out.push_back(c);
+      char next = name[++i];
+      out.push_back(wordStart ? next : static_cast<char>(next + 0x20));
+      wordStart = false;
+      continue;
+    }
+    out.push_back(!wordStart && isUpperAscii(c) ? static_cast<char>(c + 32) : c);
+    wordStart = !std::isalpha(static_cast<unsigned char>(c));
+  }
+  return out;
+}
+
+std::string tidyQuotation(std::string text) {
+  std::size_t dots = text.find("....");
+  while (dots != std::string::npos) {
+    text.erase(dots, 1);
+    dots = text.find("....");
+  }
+  while (!text.empty() && (text.back() == ' ' || text.back() == ',' || text.back() == ';' ||
+                           text.back() == ':')) {
+    text.pop_back();
+  }
+  return text;
+}
+
+// The first quotation of the senses that is short enough, with its author.
+void pickQuotation(const std::vector<std::string_view>& senses, LittreEntry& entry) {
+  for (std::string_view sense : senses) {
+    std::size_t at = 0;
+    while ((at = sense.find(kQuotationOpen, at)) != std::string_view::npos) {
+      at += kQuotationOpen.size();
+      std::size_t close = sense.find(kSpanClose, at);
+      std::size_t author = sense.find(kAuthorOpen, close);
+      if (close == std::string_view::npos || author == std::string_view::npos) return;
+      std::size_t authorEnd = sense.find(kSpanClose, author);
+      if (authorEnd == std::string_view::npos) return;
+      std::string text = tidyQuotation(cleanMarkup(sense.substr(at, close - at)));
+      std::string name = cleanMarkup(
+          sense.substr(author + kAuthorOpen.size(), authorEnd - author - kAuthorOpen.size()));
+      if (text.size() >= kShortestQuotation && text.size() <= kQuotationLimit && !name.empty()) {
+        entry.quotation = text;
+        entry.author = titleCase(name);
+        return;
+      }
+      at = close;
+    }
+  }
+}
+
+}  // namespace
+
+LittreEntry parseLittreEntry(std::string_view markup) {
+  LittreEntry entry;
+  std::size_t bodyStart = 0;
+  std::size_t header = markup.find(kHeaderOpen);
+  std::size_t headerEnd = markup.find(kHeaderClose);
+  if (header != std::string_view::npos && headerEnd != std::string_view::npos &&
+      header < headerEnd && markup.substr(0, header).find("<b>") == std::string_view::npos) {
+    entry.category = categoryOf(
+        markup.substr(header + kHeaderOpen.size(), headerEnd - header - kHeaderOpen.size()));
+    bodyStart = headerEnd + kHeaderClose.size();
+  }
+  std::size_t section = markup.find(kSectionOpen, bodyStart);
+  std::string_view body = markup.substr(
+      bodyStart, section == std::string_view::npos ? std::string_view::npos : section - bodyStart);
+  std::vector<std::string_view> senses = sensesOf(body);
+  std::string definition;
+  for (std::string_view sense : senses) {
+    std::string text = senseText(sense);
+    if (text.empty()) continue;
+    definition += definition.empty() ? text : " " + text;
+    if (definition.size() >= kShortSense) break;
+  }
+  entry.definition = cutAtSentence(definition, kDefinitionLimit);
+  pickQuotation(senses, entry);
+  return entry;
+}
+
+std::vector<std::string_view> quotationsOf(std::string_view markup) {
+  std::vector<std::string_view> quotations;
+  std::size_t at = 0;
+  while ((at = markup.find(kQuotationOpen, at)) != std::string_view::npos) {
+    at += kQuotationOpen.size();
+    std::size_t end = markup.find(kSpanClose, at);
+    if (end == std::string_view::npos) break;
+    quotations.push_back(markup.substr(at, end - at));
+    at = end;
+  }
+  return quotations;
+}
+
+}  // namespace vorlane::mkdata

@@ -1,0 +1,64 @@
+#include "WordDataWriter.h"
+
+#include <stdexcept>
+
+#include "Vocabulary.h"
+#include "data/DefinitionWriter.h"
+#include "data/Definitions.h"
+#include "data/WordFileWriter.h"
+
+namespace vorlane::mkdata {
+namespace {
+
+// "Azl.666" kind byte of a common word with a scrambled definition.
+constexpr std::uint8_t kCommonWordKind = 1;
+
+struct PendingRecord {
+  WordSpec spec;
+  const VocabularyRecord* record = nullptr;
+};
+
+std::vector<PendingRecord> recordsOf(const Vocabulary& vocabulary) {
+  std::vector<PendingRecord> pending;
+  for (const auto& [key, word] : vocabulary.keys()) {
+    bool first = true;
+    for (const VocabularyRecord& record : word.records) {
+      WordSpec spec;
+      spec.spelling = record.spelling;
+      if (first) {
+        spec.level = word.level;
+        spec.anagramClass = word.standing.anagramClass;
+      }
+      pending.push_back({spec, &record});
+      first = false;
+    }
+  }
+  return pending;
+}
+
+}  // namespace
+
+void writeWordData(const Vocabulary& vocabulary, const std::filesystem::path& dataFolder) {
+  std::vector<PendingRecord> pending = recordsOf(vocabulary);
+  std::vector<WordSpec> specs;
+  for (const auto& p : pending) specs.push_back(p.spec);
+  std::vector<WordSpec> ordered = orderWords(specs);
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    if (ordered[i].spelling != pending[i].spec.spelling) {
+      throw std::logic_error("vocabulary not in record order");
+    }
+  }
+  // A link of 0 means "no anagram": record 0 never joins a chain, so it is never drawn.
+  if (!ordered.empty() && ordered[0].anagramClass >= 0) ordered[0].level = 0;
+
+  DefinitionWriter dicx(dataFolder / std::string(kDefinitionsFile));
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    const VocabularyRecord& record = *pending[i].record;
+    if (record.properNoun) continue;
+    ordered[i].kind = kCommonWordKind;
+    ordered[i].definitionAddress = dicx.appendScrambled(static_cast<std::int32_t>(i), record.fields);
+  }
+  writeWordFiles(dataFolder, ordered);
+}
+
+}  // namespace vorlane::mkdata

@@ -1,0 +1,64 @@
+#include "WordSignals.h"
+
+#include <fstream>
+
+#include "LittreEntry.h"
+#include "StarDict.h"
+#include "data/IoError.h"
+#include "data/TextCodec.h"
+
+namespace vorlane::mkdata {
+namespace {
+
+// Only six-letter words play; counting them alone keeps the maps small.
+constexpr std::size_t kWordLength = 6;
+
+bool isWordByte(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c != 0xD7 && c != 0xF7);
+}
+
+}  // namespace
+
+void WordSignals::readSubtitleList(const std::filesystem::path& listFile) {
+  std::ifstream in(listFile);
+  if (!in) throw IoError(listFile, toWin1252("Fichier introuvable : ") + listFile.string());
+  std::vector<std::string> words;
+  std::string line;
+  while (std::getline(in, line)) words.push_back(line);
+  addSubtitleWords(words);
+}
+
+void WordSignals::addSubtitleWords(const std::vector<std::string>& utf8Words) {
+  for (const std::string& word : utf8Words) {
+    std::string key = plainForm(toWin1252(word));
+    if (key.size() == kWordLength) ranks_.emplace(key, listed_);
+    ++listed_;
+  }
+}
+
+void WordSignals::countQuotations(const StarDict& littre) {
+  for (std::string_view quotation : quotationsOf(littre.articles())) addQuotation(quotation);
+}
+
+void WordSignals::addQuotation(std::string_view utf8Markup) {
+  std::string text = toWin1252(utf8Markup);
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && !isWordByte(static_cast<unsigned char>(text[i]))) ++i;
+    std::size_t start = i;
+    while (i < text.size() && isWordByte(static_cast<unsigned char>(text[i]))) ++i;
+    if (i - start == kWordLength) ++counts_[plainForm(std::string_view(text).substr(start, i - start))];
+  }
+}
+
+int WordSignals::subtitleRank(const std::string& key) const {
+  auto it = ranks_.find(key);
+  return it == ranks_.end() ? -1 : it->second;
+}
+
+int WordSignals::quotationCount(const std::string& key) const {
+  auto it = counts_.find(key);
+  return it == counts_.end() ? 0 : it->second;
+}
+
+}  // namespace vorlane::mkdata

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlane::mkdata {
+
+class StarDict;
+
+// How common a word is today, by plain form (upper case, no accents, Windows-1252):
+// its rank in a list of words ordered by frequency in film subtitles (0 the commonest),
+// and how often it occurs in the Littré's own quotations.
+class WordSignals {
+ public:
+  // Ranks from a list of UTF-8 words, one a line, commonest first; a plain form takes the
+  // rank of its first spelling in the list.
+  void readSubtitleList(const std::filesystem::path& listFile);
+  void addSubtitleWords(const std::vector<std::string>& utf8Words);
+  // Counts the words of every quotation of the dictionary.
+  void countQuotations(const StarDict& littre);
+  void addQuotation(std::string_view utf8Markup);
+
+  // −1 when the list lacks the word.
+  int subtitleRank(const std::string& key) const;
+  int quotationCount(const std::string& key) const;
+
+ private:
+  std::map<std::string, int> ranks_;
+  std::map<std::string, int> counts_;
+  int listed_ = 0;
+};
+
+}  // namespace vorlane::mkdata

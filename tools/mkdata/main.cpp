@@ -1,0 +1,116 @@
+// mkdata: writes the game's data folder from the French lexical packages.
+//   mkdata --littre BASE --aff FILE --dic FILE --subtitles FILE --notice TEXT --out FOLDER
+// BASE is the Littré's StarDict base name (without ".idx"); the subtitle list has one
+// word a line, commonest first. Exits non-zero, naming the missing package, when a source
+// is absent.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "Lexicon.h"
+#include "StarDict.h"
+#include "Vocabulary.h"
+#include "WordDataWriter.h"
+#include "WordSignals.h"
+#include "data/IoError.h"
+#include "data/TextCodec.h"
+#ifdef VORLANE_MKDATA_ASSETS
+#include "assets/Assets.h"
+#endif
+
+namespace fs = std::filesystem;
+using namespace vorlane::mkdata;
+
+namespace {
+
+struct Options {
+  std::map<std::string, std::string> values;
+  std::string get(const std::string& name) const {
+    auto it = values.find(name);
+    return it == values.end() ? std::string() : it->second;
+  }
+};
+
+Options parseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i + 1 < argc; i += 2) options.values[argv[i]] = argv[i + 1];
+  return options;
+}
+
+// The source files and the package that brings each.
+bool sourcesPresent(const Options& options) {
+  const std::pair<std::string, const char*> sources[] = {
+      {options.get("--littre") + ".idx", "stardict-xmlittre"},
+      {options.get("--littre") + ".dict.dz", "stardict-xmlittre"},
+      {options.get("--aff"), "hunspell-fr-comprehensive"},
+      {options.get("--dic"), "hunspell-fr-comprehensive"},
+      {options.get("--subtitles"), "@zxcvbn-ts/language-fr (npm)"}};
+  bool present = true;
+  for (const auto& [file, package] : sources) {
+    if (file.empty() || !fs::is_regular_file(file)) {
+      std::fprintf(stderr, "mkdata: source missing: %s (package %s)\n", file.c_str(), package);
+      present = false;
+    }
+  }
+  return present;
+}
+
+void report(const Vocabulary& vocabulary, const LevelBands& bands) {
+  int common = 0;
+  int proper = 0;
+  std::map<int, int> perLevel;
+  std::map<int, int> classSizes;
+  std::map<int, int> classOf;
+  for (const auto& [key, word] : vocabulary.keys()) {
+    for (const auto& record : word.records) (record.properNoun ? proper : common) += 1;
+    ++perLevel[word.level];
+    if (word.standing.anagramClass >= 0) ++classOf[word.standing.anagramClass];
+  }
+  for (const auto& [id, size] : classOf) ++classSizes[size];
+  std::printf("mkdata: %d common words, %d proper nouns, %zu plain forms\n", common, proper,
+              vocabulary.keys().size());
+  std::printf("mkdata: level bands: first %d, then %d a level\n", bands.first, bands.step);
+  for (const auto& [level, count] : perLevel) std::printf("mkdata: level %d: %d\n", level, count);
+  for (const auto& [size, count] : classSizes) {
+    std::printf("mkdata: anagram classes of %d words: %d\n", size, count);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  auto start = std::chrono::steady_clock::now();
+  Options options = parseOptions(argc, argv);
+  if (options.get("--out").empty() || !sourcesPresent(options)) return 2;
+  try {
+    fs::path out = options.get("--out");
+    fs::create_directories(out);
+    StarDict littre(options.get("--littre"));
+    Lexicon lexicon(options.get("--aff"), options.get("--dic"));
+    WordSignals signals;
+    signals.readSubtitleList(options.get("--subtitles"));
+    signals.countQuotations(littre);
+    Vocabulary vocabulary;
+    vocabulary.addCommonWords(littre, lexicon);
+    vocabulary.addProperNouns(lexicon);
+    LevelBands bands = vocabulary.assignLevels(signals);
+    writeWordData(vocabulary, out);
+#ifdef VORLANE_MKDATA_ASSETS
+    writeSounds(out);
+    writePatterns(out);
+    writeFactoryFiles(out, options.get("--notice"));
+#endif
+    report(vocabulary, bands);
+  } catch (const vorlane::IoError& e) {
+    std::fprintf(stderr, "mkdata: %s\n", vorlane::win1252ToUtf8(e.what()).c_str());
+    return 1;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "mkdata: %s\n", e.what());
+    return 1;
+  }
+  auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("mkdata: data set written in %.1f s\n", seconds);
+  return 0;
+}
