@@ -131,37 +131,42 @@ class GameEngine {
   std::string formHelpText() const;
 
   // DrawFlow.cpp
+  enum class Candidate { accepted, rejected, none };
+  void prepareDraw();
   void resetRows();
   bool chooseDraw();
-  bool chooseSingleDraw(bool checkRecent);
-  bool tryAnagramDraw(bool checkRecent);
-  bool chooseAnagramDraw(bool checkRecent);
+  Candidate trySingleDraw(bool checkRecent);
+  Candidate tryAnagramDraw(bool checkRecent);
+  void abandonDraw();
+  void presentDraw();
   void layOutRows();
   void showStartingWord();
-  void abandonDraw();
   void switchDrawKind();
-  void wordFound(int row);
+  void wordFound();
 
   // WordEntry.cpp
   void moveLetter(TileRow& from, TileRow& to, int position, bool reorder);
-  void typeKey(TileRow& from, TileRow& to, char key, bool reorder);
+  bool typeKey(TileRow& from, TileRow& to, char key, bool reorder);
   void giveLettersBack();
   void checkIfComplete();
+  void markFound(int row);
 
   // Scoring.cpp
-  int rowValue(int k) const;
-  void setRowValue(int k, int value);
+  int rowValue(int row) const;
+  void setRowValue(int row, int value);
   void showReserve();
   void showScore();
   void reserveRanOut();
 
   // Hints.cpp
-  void showRowFromStore(int k, bool plain);
-  int measuredTag(int k, const DefinitionBox& definitionBox);
-  void fetchDefinition(int k, bool longForm);
-  void showEnlarged(int k);
-  void closeEnlarged();
   void payLetter(int price, int fullPrice);
+  void fetchDefinition(int row, bool longForm);
+  int measuredLines(int row, const DefinitionBox& definitionBox);
+  int measuredTag(int row, const DefinitionBox& definitionBox);
+  bool singleLine(const DefinitionBox& definitionBox) const;
+  void showRowFromStore(int row, bool plain);
+  void showEnlarged(int row);
+  void closeEnlarged();
 
   const WordLists& words_;
   RecentDraws& recent_;
