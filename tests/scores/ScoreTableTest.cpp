@@ -9,56 +9,22 @@
 #include "data/IoError.h"
 #include "data/Settings.h"
 #include "data/TextCodec.h"
+#include "scores/ScoreFiles.h"
 #include "scores/ScoreTable.h"
 #include "support/TempFolder.h"
 
 namespace vorlane {
 namespace {
 
-using Points = std::array<std::int32_t, kScoreRows>;
-using Names = std::array<std::string, kScoreRows>;
+using test::nameRecordBytes;
+using test::namesBytes;
+using test::settingsBytes;
+using Points = test::ScorePoints;
+using Names = test::ScoreNames;
 
 const Names kSeniorNames = {"ANNE", "BRUNO", "CLARA", "DAVID", "EMMA", "FELIX"};
 const Names kJuniorNames = {"JULES", "KIM", "LEA", "MILO", "NINA", "OSCAR"};
 const Points kJuniorPoints = {90, 80, 70, 60, 50, 40};
-
-std::string int32Bytes(std::int32_t value) {
-  std::string bytes(4, '\0');
-  for (int i = 0; i < 4; ++i)
-    bytes[static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
-  return bytes;
-}
-
-std::string nameRecordBytes(const std::string& name) {
-  std::string record(kScoreNameRecordSize, '\0');
-  record[0] = static_cast<char>(name.size());
-  record.replace(1, name.size(), name);
-  return record;
-}
-
-// A settings file of `count` records: every record holds 7 (so that an untouched record is
-// told from a zeroed one), the two tables hold the points given.
-std::string settingsBytes(const Points& senior, const Points& junior,
-                          int count = setting::kRecordCount) {
-  std::vector<std::int32_t> records(static_cast<std::size_t>(count), 7);
-  for (int r = 0; r < kScoreRows; ++r) {
-    auto at = [&](int record, std::int32_t value) {
-      if (record < count) records[static_cast<std::size_t>(record)] = value;
-    };
-    at(setting::kSeniorScores + r, senior[static_cast<std::size_t>(r)]);
-    at(setting::kJuniorScores + r, junior[static_cast<std::size_t>(r)]);
-  }
-  std::string bytes;
-  for (std::int32_t value : records) bytes += int32Bytes(value);
-  return bytes;
-}
-
-std::string namesBytes(const Names& senior, const Names& junior) {
-  std::string bytes = nameRecordBytes("unused");
-  for (const std::string& name : senior) bytes += nameRecordBytes(name);
-  for (const std::string& name : junior) bytes += nameRecordBytes(name);
-  return bytes;
-}
 
 class ScoreTableTest : public ::testing::Test {
  protected:

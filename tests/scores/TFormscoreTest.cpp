@@ -17,46 +17,12 @@
 #include "data/DataFolder.h"
 #include "data/Settings.h"
 #include "platform/QtText.h"
+#include "scores/ScoreFiles.h"
 #include "scores/TFormscore.h"
 #include "support/TempFolder.h"
 
 namespace vorlane {
 namespace {
-
-using Points = std::array<std::int32_t, kScoreRows>;
-
-std::string int32Bytes(std::int32_t value) {
-  std::string bytes(4, '\0');
-  for (int i = 0; i < 4; ++i) {
-    bytes[static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
-  }
-  return bytes;
-}
-
-std::string settingsBytes(const Points& senior, const Points& junior, int count) {
-  std::string bytes;
-  for (int record = 0; record < count; ++record) {
-    std::int32_t value = 0;
-    if (record >= setting::kSeniorScores && record < setting::kSeniorScores + kScoreRows) {
-      value = senior[static_cast<std::size_t>(record - setting::kSeniorScores)];
-    } else if (record >= setting::kJuniorScores && record < setting::kJuniorScores + kScoreRows) {
-      value = junior[static_cast<std::size_t>(record - setting::kJuniorScores)];
-    }
-    bytes += int32Bytes(value);
-  }
-  return bytes;
-}
-
-std::string namesBytes(const std::array<std::string, 2 * kScoreRows>& names) {
-  std::string bytes(kScoreNameRecordSize, '\0');
-  for (const std::string& name : names) {
-    std::string record(kScoreNameRecordSize, '\0');
-    record[0] = static_cast<char>(name.size());
-    record.replace(1, name.size(), name);
-    bytes += record;
-  }
-  return bytes;
-}
 
 // Answers the next message box the window opens: clicks `button` and keeps the box's text.
 class BoxAnswer {
@@ -83,11 +49,10 @@ class TFormscoreTest : public ::testing::Test {
   TFormscoreTest() : folder_(temp_.path()) {
     folder_.setWritable(true);
     temp_.writeFile("Zari666/Prefint.666",
-                    settingsBytes({500, 400, 300, 200, 100, 0}, {90, 80, 70, 60, 50, 40},
-                                  setting::kRecordCount));
+                    test::settingsBytes({500, 400, 300, 200, 100, 0}, {90, 80, 70, 60, 50, 40}));
     temp_.writeFile("Zari666/stx.666",
-                    namesBytes({"ANNE", "BRUNO", "CLARA", "DAVID", "EMMA", "", "JULES", "KIM",
-                                "LEA", "MILO", "NINA", "OSCAR"}));
+                    test::namesBytes({"ANNE", "BRUNO", "CLARA", "DAVID", "EMMA", ""},
+                                     {"JULES", "KIM", "LEA", "MILO", "NINA", "OSCAR"}));
     main_.setGeometry(200, 150, 517, 186);
     main_.show();
   }
@@ -229,7 +194,7 @@ TEST_F(TFormscoreTest, ReadOnlyCommitShowsTheNoticeAndWritesNothing) {
 }
 
 TEST_F(TFormscoreTest, ShortSettingsFileStillOpensTheWindow) {
-  temp_.writeFile("Zari666/Prefint.666", settingsBytes({500, 400, 300, 200, 100, 0}, {}, 14));
+  temp_.writeFile("Zari666/Prefint.666", test::settingsBytes({500, 400, 300, 200, 100, 0}, {}, 14));
   TFormscore form(folder_, &main_, false);
   form.showScores();
   EXPECT_TRUE(form.isVisible());
