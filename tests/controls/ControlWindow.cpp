@@ -35,6 +35,6 @@ bool PaintRecorder::eventFilter(QObject*, QEvent* event) {
   return false;
 }
 
-QColor pixel(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
+QRgb pixel(const QImage& image, int x, int y) { return image.pixel(x, y); }
 
 }  // namespace vorlane::test

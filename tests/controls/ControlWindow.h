@@ -44,6 +44,7 @@ class PaintRecorder : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-QColor pixel(const QImage& image, int x, int y);
+// The colour of a pixel, as QColor::rgb() gives it.
+QRgb pixel(const QImage& image, int x, int y);
 
 }  // namespace vorlane::test

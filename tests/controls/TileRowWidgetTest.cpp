@@ -127,7 +127,7 @@ TYPED_TEST(TileRowWidgetTest, LetterIsCentredInItsTileInTheFontColour) {
   int left = 40, right = -1;
   for (int y = 0; y < 40; ++y) {
     for (int x = 0; x < 80; ++x) {
-      if (test::pixel(image, x, y) != Qt::red) continue;
+      if (test::pixel(image, x, y) != qRgb(255, 0, 0)) continue;
       EXPECT_LT(x, 40) << "the space tile shows no letter";
       left = std::min(left, x);
       right = std::max(right, x);
@@ -144,8 +144,8 @@ TYPED_TEST(TileRowWidgetTest, UncoveredPartShowsTheControlColour) {
   c.resize(100, 40);
   c.setColorRef(0x00FF00);
   const QImage image = c.grab().toImage();
-  EXPECT_EQ(test::pixel(image, 75, 10), QColor(0, 255, 0));
-  EXPECT_EQ(test::pixel(image, 20, 32), QColor(0, 255, 0));
+  EXPECT_EQ(test::pixel(image, 75, 10), qRgb(0, 255, 0));
+  EXPECT_EQ(test::pixel(image, 20, 32), qRgb(0, 255, 0));
 }
 
 TYPED_TEST(TileRowWidgetTest, MovingTheCurrentTileRepaintsTheTwoTilesOnly) {
