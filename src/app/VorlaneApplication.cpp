@@ -1,9 +1,7 @@
 #include "app/VorlaneApplication.h"
 
-#include <QMessageBox>
-
+#include "app/IoErrorReport.h"
 #include "data/IoError.h"
-#include "platform/QtText.h"
 
 namespace vorlane {
 
@@ -16,10 +14,7 @@ bool VorlaneApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const IoError& error) {
-    QMessageBox::critical(
-        nullptr, QStringLiteral("Vorlane : erreur d'entrée/sortie"),
-        QStringLiteral("Erreur d'entrée/sortie sur le fichier %1 : %2.")
-            .arg(QString::fromStdString(error.file().string()), toQString(error.what())));
+    reportIoError(error);
     return false;
   }
 }

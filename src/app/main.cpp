@@ -1,37 +1,29 @@
-#include <QMessageBox>
-#include <QWidget>
+#include <QStringList>
 
 #include "app/VorlaneApplication.h"
-#include "data/DataFiles.h"
-#include "data/DataFolder.h"
-#include "data/Settings.h"
-#include "data/WordLists.h"
+#include "game/TForm1.h"
+#include "messages/TFormMessage.h"
+#include "messages/Tdlg.h"
 #include "platform/QtSoundOutput.h"
-#include "platform/QtText.h"
+#include "scores/TFormscore.h"
 
+// Start-up: the application title, then the windows in their order. The main window's
+// creation runs the data-folder check and the game's own start-up before any other window
+// exists. Every window lives until the program ends.
 int main(int argc, char** argv) {
   vorlane::VorlaneApplication app(argc, argv);
-  vorlane::DataFolder folder(QCoreApplication::applicationDirPath().toStdString());
+  const QStringList arguments = QCoreApplication::arguments();
+  const std::string handOffWord = arguments.size() > 1 ? arguments[1].toStdString() : "";
 
-  if (!vorlane::checkDataFiles(folder)) {
-    QMessageBox::critical(nullptr, QString::fromUtf8(vorlane::kDataFilesFailureTitle),
-                          vorlane::toQString(vorlane::dataFilesFailureMessage(folder)),
-                          QMessageBox::Ok);
-    return 1;
-  }
-  folder.setWritable(vorlane::testDataFolderWritable(folder));
   vorlane::QtSoundOutput soundOutput;
-  vorlane::Sounds sounds(folder, soundOutput);
-  sounds.detectOutputDevices();
-  if (!folder.writable()) sounds.playSound("gagne.wav");
+  vorlane::TForm1 form1(QCoreApplication::applicationDirPath().toStdString(), soundOutput,
+                        handOffWord);
+  if (!form1.dataFilesOk()) return 1;
+  vorlane::TFormscore formscore(form1.folder(), &form1, form1.engine().state().juniorClass);
+  vorlane::TFormMessage formMessage(&form1);
+  vorlane::Tdlg dlg(&form1);
+  form1.attachWindows(&formscore, &formMessage, &dlg);
 
-  vorlane::RecentDraws recentDraws;
-  recentDraws.loadRecentDraws(folder);
-  vorlane::Settings settings(folder);
-
-  QWidget window;
-  window.setWindowTitle(QStringLiteral("Vorlane"));
-  window.resize(517, 186);
-  window.show();
+  form1.show();
   return app.exec();
 }

@@ -1,0 +1,229 @@
+#include "game/TForm1.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QAction>
+#include <QTimer>
+
+#include "app/IoErrorReport.h"
+#include "data/DataFiles.h"
+#include "data/IoError.h"
+#include "game/Startup.h"
+#include "messages/TFormMessage.h"
+#include "messages/Tdlg.h"
+#include "platform/HelpViewer.h"
+#include "platform/Network.h"
+#include "platform/QtText.h"
+#include "scores/TFormscore.h"
+
+namespace vorlane {
+namespace {
+
+constexpr const char* kHelpFile = "vorlane.hlp";
+// Above this many dots per inch the system uses large fonts.
+constexpr int kNormalDpi = 96;
+
+Size screenSize(const QWidget& widget) {
+  const QScreen* screen = widget.screen();
+  if (!screen) return {kFormWidth, kBaseHeight};
+  return {screen->geometry().width(), screen->geometry().height()};
+}
+
+}  // namespace
+
+TForm1::TForm1(std::filesystem::path programFolder, SoundOutput& soundOutput,
+               const std::string& handOffWord, std::filesystem::path interfaces)
+    : folder_(std::move(programFolder)),
+      settings_(folder_),
+      sounds_(folder_, soundOutput),
+      port_(*this, sounds_) {
+  words_ = std::make_unique<WordLists>(folder_, [this](const std::string& text) {
+    QMessageBox::warning(this, QStringLiteral("Vorlane"), toQString(text));
+  });
+  engine_ = std::make_unique<GameEngine>(folder_, *words_, recentDraws_, random_, port_);
+  help_ = std::make_unique<HelpViewer>(folder_.programFolder() / kHelpFile);
+  setObjectName(QStringLiteral("Form1"));
+  buildComponents();
+  FormCreate(handOffWord, interfaces);
+}
+
+TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::FormCreate(const std::string& handOffWord,
+                        const std::filesystem::path& interfaces) {
+  dataFilesOk_ = checkDataFiles(folder_);
+  if (!dataFilesOk_) {
+    QMessageBox::critical(nullptr, QString::fromUtf8(kDataFilesFailureTitle),
+                          toQString(dataFilesFailureMessage(folder_)), QMessageBox::Ok);
+    return;
+  }
+  folder_.setWritable(testDataFolderWritable(folder_));
+  engine_->setDataFolderWritable(folder_.writable());
+  sounds_.detectOutputDevices();
+  engine_->setSoundAvailable(sounds_.soundAvailable());
+  showHandOff(handOffWord);
+  installation_->setVisible(false);
+  if (!folder_.writable()) {
+    sounds_.playSound("gagne.wav");
+    installation_->setVisible(true);
+  }
+  recentDraws_.loadRecentDraws(folder_);
+  applyColours();
+  const StartupSettings startup = readStartupSettings(settings_);
+  readModeAndClass(startup);
+  placeAtStartup(startup);
+  const bool modem = modemPresent(interfaces);
+  contact_->setEnabled(modem);
+  web_->setEnabled(modem);
+  render();
+}
+
+void TForm1::showHandOff(const std::string& handOffWord) {
+  const std::optional<HandOff> handOff = handOffFor(handOffWord);
+  if (!handOff) return;
+  // The Start-menu group of "insrac" and "majrac" is created by the desktop-menu service.
+  sounds_.playSound("gagne.wav");
+  QMessageBox::information(nullptr, QStringLiteral("Vorlane"), toQString(handOff->welcome));
+}
+
+void TForm1::readModeAndClass(const StartupSettings& startup) {
+  (startup.trainingMode ? entrain_ : compet_)->setChecked(true);
+  (startup.juniorClass ? junior_ : senior_)->setChecked(true);
+  engine_->setTrainingMode(startup.trainingMode);
+  engine_->setJuniorClass(startup.juniorClass);
+  engine_->setAlwaysCentred(startup.alwaysCentred);
+  engine_->setNoProperNouns(startup.noProperNouns);
+}
+
+void TForm1::placeAtStartup(const StartupSettings& startup) {
+  setFixedSize(kFormWidth, kBaseHeight);
+  const Point place =
+      startupPlacement(startup.savedPlace, {kFormWidth, kBaseHeight}, screenSize(*this),
+                       startup.alwaysCentred);
+  move(place.left, place.top);
+  applyLayout();
+}
+
+void TForm1::attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* about) {
+  scores_ = scores;
+  message_ = message;
+  about_ = about;
+  message_->setHiddenOnShow({about_, scores_});
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  run([this] { FormShow(); });
+}
+
+void TForm1::FormShow() {
+  const Point place = formShowPlacement({x(), y()});
+  move(place.left, place.top);
+  if (!folder_.writable()) {
+    engine_->setAlwaysCentred(true);
+    repositionMainWindow();
+  }
+}
+
+void TForm1::QuitterClick() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (quitting_ || !message_) {
+    event->accept();
+    return;
+  }
+  message_->askQuit();
+  if (message_->messageResult() != TFormMessage::Ok) {
+    event->ignore();
+    return;
+  }
+  quitting_ = true;
+  run([this] {
+    engine_->endGame(true);
+    recentDraws_.saveRecentDraws(folder_);
+  });
+  timer1_->stop();
+  event->accept();
+}
+
+void TForm1::FormDestroy() {
+  if (!dataFilesOk_) return;
+  try {
+    settings_.writeSetting(setting::kWindowTop, y());
+    settings_.writeSetting(setting::kWindowLeft, x());
+  } catch (const IoError& error) {
+    reportIoError(error);
+  }
+}
+
+void TForm1::entrainClick() {
+  run([this] {
+    const bool training = entrain_->isChecked();
+    settings_.writeSetting(setting::kTrainingMode, training ? 1 : 0);
+    engine_->setTrainingMode(training);
+  });
+}
+
+void TForm1::JuniorClick() {
+  run([this] {
+    const bool junior = junior_->isChecked();
+    settings_.writeSetting(setting::kJuniorClass, junior ? 1 : 0);
+    engine_->setJuniorClass(junior);
+    if (scores_) scores_->loadScores(junior, true);
+  });
+}
+
+void TForm1::relayoutMainWindow() {
+  // Until the preferences window exists, its two flags come straight from the settings.
+  const LayoutPreferences preferences{settings_.readSetting(setting::kLargeTiles) == 1,
+                                      settings_.readSetting(setting::kWidestWindow) == 1};
+  const bool largeFonts = logicalDpiY() > kNormalDpi;
+  layout_ = vorlane::relayoutMainWindow(preferences, screenSize(*this).width, width(),
+                                        largeFonts);
+  applyLayout();
+  engine_->setLayout(layout_);
+  repositionMainWindow();
+}
+
+void TForm1::repositionMainWindow() {
+  const Size window{layout_.windowWidth, engine_->view().windowHeight};
+  setFixedSize(window.width, window.height);
+  const Point place = vorlane::repositionMainWindow({x(), y()}, window, screenSize(*this),
+                                                    engine_->state().alwaysCentred);
+  move(place.left, place.top);
+  applyLayout();
+}
+
+int TForm1::definitionLineCount(int row, const std::string& text) const {
+  const QPlainTextEdit* box = row == kEnlargedRow ? memo15_ : memo(row);
+  const QFontMetrics metrics(box->font());
+  const int boxWidth = row == kEnlargedRow ? layout_.enlargedWidth
+                                           : layout_.rows[0].definitionBox.width;
+  const int width = std::max(1, boxWidth - 2 * kDefinitionMargin);
+  const QRect bounds = metrics.boundingRect(QRect(0, 0, width, 1 << 20),
+                                            Qt::TextWordWrap, toQString(text));
+  return std::max(1, (bounds.height() + metrics.lineSpacing() - 1) / metrics.lineSpacing());
+}
+
+void TForm1::reportDataError(const std::string& text) {
+  QMessageBox::critical(this, QStringLiteral("Vorlane"), toQString(text));
+}
+
+void TForm1::openHelp(const std::string& topic) { help_->showTopic(topic); }
+
+void TForm1::run(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const IoError& error) {
+    reportIoError(error);
+  }
+  render();
+}
+
+}  // namespace vorlane

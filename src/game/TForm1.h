@@ -1,0 +1,240 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "data/DataFolder.h"
+#include "data/Settings.h"
+#include "data/WordLists.h"
+#include "data/Random.h"
+#include "game/GameEngine.h"
+#include "game/MainWindowLayout.h"
+#include "game/Startup.h"
+#include "game/TForm1Port.h"
+#include "platform/Sound.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace vorlane {
+
+class HelpViewer;
+class PictureButton;
+class TFormMessage;
+class TFormscore;
+class Tdlg;
+class Tkey_in;
+class Tkeybt;
+
+// The main game window. It runs the start-up of the data folder and of the game, shows
+// the engine's view model after every event, forwards the player's events to the engine
+// and carries out the engine's port. It decides nothing about the game itself.
+class TForm1 : public QWidget {
+ public:
+  // `programFolder` holds "Zari666" and the help file; `handOffWord` is the first
+  // command-line parameter (empty when none). `interfaces` is where the network test
+  // looks for interfaces.
+  TForm1(std::filesystem::path programFolder, SoundOutput& soundOutput,
+         const std::string& handOffWord,
+         std::filesystem::path interfaces = "/sys/class/net");
+  ~TForm1() override;
+
+  // False when the start-up check found a required data file missing: the program ends.
+  bool dataFilesOk() const { return dataFilesOk_; }
+
+  // The windows created after this one, in the start-up order.
+  void attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* about);
+
+  GameEngine& engine() { return *engine_; }
+  const DataFolder& folder() const { return folder_; }
+  const MainWindowLayout& layout() const { return layout_; }
+
+  // Components, by their names in the game; rows k are 1..14.
+  Tkeybt* keyb1() const { return keyb1_; }
+  Tkeybt* keyb2() const { return keyb2_; }
+  Tkey_in* keybt(int k) const { return rows_[k - 1].keybt; }
+  QLabel* valuePanel(int k) const { return rows_[k - 1].panel; }
+  PictureButton* bookButton(int k) const { return rows_[k - 1].image; }
+  QPlainTextEdit* memo(int k) const { return rows_[k - 1].memo; }
+  QPlainTextEdit* memo15() const { return memo15_; }
+  PictureButton* imageMOT() const { return imageMOT_; }
+  PictureButton* imageFIN() const { return imageFIN_; }
+  PictureButton* imageTETE() const { return imageTETE_; }
+  QLabel* statusBar() const { return statusbar_; }
+  QLabel* clockPanel() const { return clock_; }
+  QLabel* totalPanel() const { return total_; }
+  QLabel* bigTotalPanel() const { return bigTotal_; }
+  QGroupBox* modeBox() const { return modeBox_; }
+  QRadioButton* entrain() const { return entrain_; }
+  QRadioButton* compet() const { return compet_; }
+  QRadioButton* junior() const { return junior_; }
+  QRadioButton* senior() const { return senior_; }
+  QComboBox* comboBoxAna() const { return comboBoxAna_; }
+  QLabel* solutionSwitch() const { return image_; }
+  QTimer* timer1() const { return timer1_; }
+  QMenu* popupMenu() const { return popupMenu1_; }
+  QAction* installationEntry() const { return installation_; }
+  QAction* contactEntry() const { return contact_; }
+  QAction* webEntry() const { return web_; }
+  HelpViewer* helpViewer() const { return help_.get(); }
+
+  // Shows the engine's view model.
+  void render();
+
+  // Port services (TForm1Port forwards here).
+  void relayoutMainWindow();
+  void repositionMainWindow();
+  int definitionLineCount(int row, const std::string& text) const;
+  TFormMessage* messageWindow() const { return message_; }
+  TFormscore* scoreWindow() const { return scores_; }
+  void reportDataError(const std::string& text);
+
+  // The popup menu's entries and the window events (TForm1Menu.cpp, TForm1.cpp).
+  void QuitterClick();
+  void entrainClick();
+  void JuniorClick();
+  void openHelp(const std::string& topic);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  // Inner margin of a definition box, in pixels.
+  static constexpr int kDefinitionMargin = 2;
+
+  struct Row {
+    Tkey_in* keybt = nullptr;
+    QLabel* panel = nullptr;
+    PictureButton* image = nullptr;
+    QPlainTextEdit* memo = nullptr;
+    int scrollSerial = 0;
+  };
+
+  // TForm1.cpp: the start-up steps.
+  void FormCreate(const std::string& handOffWord, const std::filesystem::path& interfaces);
+  void showHandOff(const std::string& handOffWord);
+  void readModeAndClass(const StartupSettings& startup);
+  void placeAtStartup(const StartupSettings& startup);
+  void FormShow();
+  void FormDestroy();
+  // Runs one engine call and shows the result; a file failure is reported and the event
+  // loop goes on.
+  void run(const std::function<void()>& call);
+
+  // TForm1Build.cpp
+  void buildComponents();
+  void buildPictures();
+  void buildModeBox();
+  void buildKeyboards();
+  void buildRows();
+  void buildStatusBar();
+  void buildHiddenParts();
+  void applyLayout();
+  void applyColours();
+  QPlainTextEdit* newDefinitionBox();
+
+  // TForm1Menu.cpp
+  void buildMenu();
+  QAction* addEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
+                    void (TForm1::*handler)());
+  void showPopup(const QPoint& globalPos);
+  void AProposClick();
+  void LisezMoiClick();
+  void ScoresClick();
+  void CoordonneesClick();
+  void def1Click();
+  void montredef1Click();
+  void lettreClick();
+  void comingLater();
+  bool triggerShortcut(const QKeyEvent& key);
+
+  // TForm1Render.cpp
+  void renderRows(const MainViewModel& view);
+  void renderRow(int k, const RowView& row);
+  void renderDefinition(QPlainTextEdit* box, const DefinitionBox& definition);
+  void renderKeyboards(const MainViewModel& view);
+  void renderButtons(const MainViewModel& view);
+  void renderStatus(const MainViewModel& view);
+  void renderMenu(const MainViewModel& view);
+  void renderEnlarged(const MainViewModel& view);
+
+  // TForm1Events.cpp
+  void connectEvents();
+  void connectKeyboards();
+  void connectPictureButtons();
+  void connectRows();
+  bool filterKey(QObject* watched, QKeyEvent* key);
+  bool filterMouse(QObject* watched, QMouseEvent* mouse);
+  void pressMot(PictureButton* picture, PictureButton* eye, bool hourglass);
+  void releaseMot(PictureButton* picture, PictureButton* eye);
+  bool belongsHere(QObject* watched) const;
+
+  DataFolder folder_;
+  Settings settings_;
+  Sounds sounds_;
+  std::unique_ptr<WordLists> words_;
+  RecentDraws recentDraws_;
+  Random random_;
+  TForm1Port port_;
+  std::unique_ptr<GameEngine> engine_;
+  MainWindowLayout layout_;
+  bool dataFilesOk_ = false;
+  bool shownOnce_ = false;
+  bool quitting_ = false;
+
+  TFormscore* scores_ = nullptr;
+  TFormMessage* message_ = nullptr;
+  Tdlg* about_ = nullptr;
+  std::unique_ptr<HelpViewer> help_;
+
+  PictureButton* imageMOT_ = nullptr;
+  PictureButton* imageOeil_ = nullptr;
+  PictureButton* imageFIN_ = nullptr;
+  PictureButton* imageoeilFin_ = nullptr;
+  PictureButton* imageTETE_ = nullptr;
+  QGroupBox* modeBox_ = nullptr;
+  QRadioButton* entrain_ = nullptr;
+  QRadioButton* compet_ = nullptr;
+  QGroupBox* niveauBox_ = nullptr;
+  QRadioButton* junior_ = nullptr;
+  QRadioButton* senior_ = nullptr;
+  Tkeybt* keyb1_ = nullptr;
+  Tkeybt* keyb2_ = nullptr;
+  std::array<Row, kRowCount> rows_{};
+  QPlainTextEdit* memo15_ = nullptr;
+  QLabel* statusbar_ = nullptr;
+  QLabel* clock_ = nullptr;
+  QLabel* total_ = nullptr;
+  QLabel* bigTotal_ = nullptr;
+  QPushButton* button1_ = nullptr;
+  QLabel* image_ = nullptr;
+  QComboBox* comboBoxAna_ = nullptr;
+  QTimer* timer1_ = nullptr;
+
+  QMenu* popupMenu1_ = nullptr;
+  QAction* definition_ = nullptr;
+  QAction* enlarge_ = nullptr;
+  QAction* letter_ = nullptr;
+  QAction* quitter_ = nullptr;
+  QAction* installation_ = nullptr;
+  QAction* contact_ = nullptr;
+  QAction* web_ = nullptr;
+};
+
+}  // namespace vorlane

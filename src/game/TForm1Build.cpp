@@ -1,0 +1,245 @@
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "controls/ColorRef.h"
+#include "controls/Tkey_in.h"
+#include "controls/Tkeybt.h"
+#include "game/PictureButton.h"
+#include "game/Pictures.h"
+#include "game/TForm1.h"
+
+namespace vorlane {
+namespace {
+
+constexpr QSize kMotSize(33, 33);
+constexpr QSize kSmallPictureSize(17, 17);
+constexpr int kKeyboardTileSize = 40;
+constexpr int kTimerPeriodMs = 1000;
+constexpr int kPanelTextPixels = 12;
+constexpr int kStatusTextPixels = 11;
+// Off the window: the default button only receives Enter.
+constexpr int kOffScreenLeft = 1500;
+
+QFont arial(int pixels, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+PictureButton* newPicture(QWidget* parent, const char* name, const QString& picture,
+                          QRect place, const QString& caption) {
+  auto* button = new PictureButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setPixmap(loadPicture(picture, place.size(), caption));
+  button->place(place);
+  return button;
+}
+
+}  // namespace
+
+void TForm1::buildComponents() {
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setFont(arial(kStatusTextPixels + 1, true));
+  setAutoFillBackground(true);
+  setMouseTracking(true);
+  buildPictures();
+  buildModeBox();
+  buildKeyboards();
+  buildRows();
+  buildStatusBar();
+  buildHiddenParts();
+  buildMenu();
+  connectEvents();
+  layout_ = vorlane::relayoutMainWindow({}, kSmallScreenWidth, kFormWidth, false);
+}
+
+void TForm1::buildPictures() {
+  imageOeil_ = newPicture(this, "ImageOeil", QStringLiteral("oeil"), {QPoint(16, 32), kMotSize},
+                          QStringLiteral("o"));
+  imageMOT_ = newPicture(this, "ImageMOT", QStringLiteral("mot"), {QPoint(48, 32), kMotSize},
+                         QStringLiteral("MOT"));
+  imageoeilFin_ = newPicture(this, "ImageoeilFin", QStringLiteral("oeilfin"),
+                             {QPoint(16, 32), kMotSize}, QStringLiteral("o"));
+  imageFIN_ = newPicture(this, "ImageFIN", QStringLiteral("fin"), {QPoint(48, 32), kMotSize},
+                         QStringLiteral("FIN"));
+  imageTETE_ = newPicture(this, "ImageTETE", QStringLiteral("tete"),
+                          {QPoint(16, 122), kSmallPictureSize}, QStringLiteral("?"));
+  for (PictureButton* hidden : {imageoeilFin_, imageFIN_, imageTETE_}) hidden->hide();
+}
+
+void TForm1::buildModeBox() {
+  modeBox_ = new QGroupBox(QStringLiteral("Mode"), this);
+  modeBox_->setObjectName(QStringLiteral("modeBox"));
+  modeBox_->setGeometry(136, 32, 257, 81);
+  entrain_ = new QRadioButton(QStringLiteral("Entraînement"), modeBox_);
+  entrain_->setObjectName(QStringLiteral("entrain"));
+  entrain_->setGeometry(10, 22, 110, 20);
+  compet_ = new QRadioButton(QStringLiteral("Normal"), modeBox_);
+  compet_->setObjectName(QStringLiteral("compet"));
+  compet_->setGeometry(10, 48, 110, 20);
+  niveauBox_ = new QGroupBox(modeBox_);
+  niveauBox_->setObjectName(QStringLiteral("NiveauBox"));
+  niveauBox_->setGeometry(128, 12, 120, 62);
+  junior_ = new QRadioButton(QStringLiteral("Junior"), niveauBox_);
+  junior_->setObjectName(QStringLiteral("Junior"));
+  junior_->setGeometry(10, 8, 100, 20);
+  senior_ = new QRadioButton(QStringLiteral("Senior"), niveauBox_);
+  senior_->setObjectName(QStringLiteral("Senior"));
+  senior_->setGeometry(10, 34, 100, 20);
+  entrain_->setChecked(true);
+  junior_->setChecked(true);
+  for (QRadioButton* button : {entrain_, compet_, junior_, senior_})
+    button->setMouseTracking(true);
+}
+
+void TForm1::buildKeyboards() {
+  keyb1_ = new Tkeybt(this);
+  keyb1_->setObjectName(QStringLiteral("keyb1"));
+  keyb2_ = new Tkeybt(this);
+  keyb2_->setObjectName(QStringLiteral("keyb2"));
+  keyb1_->move(96, 24);
+  keyb2_->move(96, 72);
+  for (Tkeybt* keyboard : {keyb1_, keyb2_}) {
+    keyboard->setTileSize(kKeyboardTileSize);
+    keyboard->setCursor(Qt::ArrowCursor);
+    keyboard->setMouseTracking(true);
+    keyboard->hide();
+  }
+}
+
+QPlainTextEdit* TForm1::newDefinitionBox() {
+  auto* box = new QPlainTextEdit(this);
+  box->setReadOnly(true);
+  box->setFrameShape(QFrame::NoFrame);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box->setContextMenuPolicy(Qt::NoContextMenu);
+  box->document()->setDocumentMargin(0);
+  box->setContentsMargins(kDefinitionMargin, 0, kDefinitionMargin, 0);
+  box->viewport()->setCursor(Qt::ArrowCursor);
+  box->hide();
+  return box;
+}
+
+void TForm1::buildRows() {
+  for (int k = 1; k <= kRowCount; ++k) {
+    Row& row = rows_[k - 1];
+    row.keybt = new Tkey_in(this);
+    row.keybt->setObjectName(QStringLiteral("keybt%1").arg(k));
+    row.keybt->setCursor(Qt::ArrowCursor);
+    row.panel = new QLabel(this);
+    row.panel->setObjectName(QStringLiteral("Panel%1").arg(k + 2));
+    row.panel->setAlignment(Qt::AlignCenter);
+    row.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    row.panel->hide();
+    row.image = newPicture(this, "", QStringLiteral("liv"), {QPoint(176, 146), kSmallPictureSize},
+                           QStringLiteral("L"));
+    row.image->setObjectName(QStringLiteral("Image%1").arg(k));
+    row.image->hide();
+    row.memo = newDefinitionBox();
+    row.memo->setObjectName(QStringLiteral("Memo%1").arg(k));
+  }
+  memo15_ = newDefinitionBox();
+  memo15_->setObjectName(QStringLiteral("Memo15"));
+  memo15_->setFrameShape(QFrame::Box);
+}
+
+void TForm1::buildStatusBar() {
+  statusbar_ = new QLabel(this);
+  statusbar_->setObjectName(QStringLiteral("statusbar"));
+  statusbar_->setFont(arial(kStatusTextPixels, false));
+  statusbar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  statusbar_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  statusbar_->setAutoFillBackground(true);
+  statusbar_->setMouseTracking(true);
+  auto newPanel = [this](const char* name, const QString& caption, const QString& hint) {
+    auto* panel = new QLabel(caption, statusbar_);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setToolTip(hint);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setFont(arial(kStatusTextPixels, true));
+    return panel;
+  };
+  clock_ = newPanel("clock", QStringLiteral("00:00"), QStringLiteral("temps passé"));
+  clock_->hide();
+  total_ = newPanel("total", QStringLiteral("66"), QStringLiteral("réserve temps"));
+  bigTotal_ = newPanel("bigTotal", QStringLiteral("0"), QStringLiteral("score"));
+  bigTotal_->setStyleSheet(QStringLiteral("color: red;"));
+}
+
+void TForm1::buildHiddenParts() {
+  button1_ = new QPushButton(QStringLiteral("Button1"), this);
+  button1_->setObjectName(QStringLiteral("Button1"));
+  button1_->setGeometry(kOffScreenLeft, 0, 75, 25);
+  image_ = new QLabel(this);
+  image_->setObjectName(QStringLiteral("Image"));
+  image_->setGeometry(328, 0, 9, 10);
+  comboBoxAna_ = new QComboBox(this);
+  comboBoxAna_->setObjectName(QStringLiteral("ComboBoxAna"));
+  comboBoxAna_->setGeometry(410, 88, 100, 22);
+  comboBoxAna_->hide();
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName(QStringLiteral("Timer1"));
+  timer1_->setInterval(kTimerPeriodMs);
+}
+
+void TForm1::applyColours() {
+  QPalette window = palette();
+  window.setColor(QPalette::Window, colorFromRef(settings_.readColour(0)));
+  setPalette(window);
+  const QColor definitionText = colorFromRef(settings_.readColour(2));
+  for (QPlainTextEdit* box : findChildren<QPlainTextEdit*>()) {
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, window.color(QPalette::Window));
+    colours.setColor(QPalette::Text, definitionText);
+    box->setPalette(colours);
+  }
+  QPalette captions = modeBox_->palette();
+  captions.setColor(QPalette::WindowText, definitionText);
+  for (QWidget* widget : {static_cast<QWidget*>(modeBox_), static_cast<QWidget*>(niveauBox_),
+                          static_cast<QWidget*>(entrain_), static_cast<QWidget*>(compet_),
+                          static_cast<QWidget*>(junior_), static_cast<QWidget*>(senior_)})
+    widget->setPalette(captions);
+  QPalette bar = statusbar_->palette();
+  bar.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+  bar.setColor(QPalette::WindowText, Qt::black);
+  statusbar_->setPalette(bar);
+}
+
+void TForm1::applyLayout() {
+  for (int k = 1; k <= kRowCount; ++k) {
+    const RowGeometry& geometry = layout_.rows[k - 1];
+    Row& row = rows_[k - 1];
+    row.keybt->setTileSize(layout_.tileSize);
+    row.keybt->move(geometry.inputBox.left, geometry.inputBox.top);
+    const Rect& panel = geometry.valuePanel;
+    row.panel->setGeometry(panel.left, panel.top, panel.width, panel.height);
+    row.panel->setFont(arial(layout_.panelTextSize * 4 / 3, true));
+    const Rect& book = geometry.bookButton;
+    row.image->place(QRect(book.left, book.top, book.width, book.height));
+    const Rect& box = geometry.definitionBox;
+    row.memo->setGeometry(box.left, box.top, box.width, box.height);
+    row.memo->setFont(arial(layout_.definitionTextSize * 4 / 3, false));
+  }
+  memo15_->setFont(arial(layout_.definitionTextSize * 4 / 3, false));
+  statusbar_->setGeometry(0, height() - kStatusBarHeight, width(), kStatusBarHeight);
+  const StatusPanels panels = statusPanels(width());
+  clock_->setGeometry(panels.clock.left, panels.clock.top, panels.clock.width,
+                      panels.clock.height);
+  total_->setGeometry(panels.total.left, panels.total.top, panels.total.width,
+                      panels.total.height);
+  bigTotal_->setGeometry(panels.bigTotal.left, panels.bigTotal.top, panels.bigTotal.width,
+                         panels.bigTotal.height);
+}
+
+}  // namespace vorlane

@@ -1,0 +1,173 @@
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "controls/ColorRef.h"
+#include "controls/Tkey_in.h"
+#include "controls/Tkeybt.h"
+#include "game/PictureButton.h"
+#include "game/Pictures.h"
+#include "game/TForm1.h"
+#include "platform/QtText.h"
+
+namespace vorlane {
+namespace {
+
+// The letter-hint button stands above the first row.
+constexpr int kHintTop = 122;
+constexpr int kHintSize = 17;
+
+QString bookPictureName(BookPicture picture) {
+  switch (picture) {
+    case BookPicture::livouv:
+      return QStringLiteral("livouv");
+    case BookPicture::livouv2:
+      return QStringLiteral("livouv2");
+    case BookPicture::liv:
+      break;
+  }
+  return QStringLiteral("liv");
+}
+
+QString bookCaption(BookPicture picture) {
+  return picture == BookPicture::liv ? QStringLiteral("L") : QStringLiteral("O");
+}
+
+void setShown(QWidget* widget, bool shown) {
+  if (widget->isVisibleTo(widget->parentWidget()) != shown) widget->setVisible(shown);
+}
+
+// The box's lines as one text: each stored line is a paragraph of the box.
+QString boxText(const DefinitionBox& definition) {
+  QStringList lines;
+  for (const std::string& line : definition.lines) lines << toQString(line);
+  return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+void TForm1::render() {
+  const MainViewModel& view = engine_->view();
+  setWindowTitle(toQString(view.title));
+  renderRows(view);
+  renderEnlarged(view);
+  renderKeyboards(view);
+  renderButtons(view);
+  renderStatus(view);
+  renderMenu(view);
+  if (view.timerRunning && !timer1_->isActive()) timer1_->start();
+  if (!view.timerRunning && timer1_->isActive()) timer1_->stop();
+  setCursor(view.cursor == CursorShape::hourglass ? Qt::WaitCursor : Qt::ArrowCursor);
+}
+
+void TForm1::renderRows(const MainViewModel& view) {
+  for (int k = 1; k <= kRowCount; ++k) renderRow(k, view.rows[k - 1]);
+  QStringList words;
+  for (const std::string& word : view.solutionList) words << toQString(word);
+  QStringList shown;
+  for (int i = 0; i < comboBoxAna_->count(); ++i) shown << comboBoxAna_->itemText(i);
+  if (shown != words) {
+    comboBoxAna_->clear();
+    comboBoxAna_->addItems(words);
+  }
+}
+
+void TForm1::renderRow(int k, const RowView& view) {
+  Row& row = rows_[k - 1];
+  row.keybt->setTileSize(engine_->view().rowTileSize);
+  row.keybt->setFontColorRef(view.inputColour);
+  if (row.keybt->text() != view.input.text()) row.keybt->setText(view.input.text());
+  row.keybt->update();
+  setShown(row.keybt, !view.input.text().empty());
+  row.panel->setText(toQString(view.valueCaption));
+  QFont panelFont = row.panel->font();
+  panelFont.setBold(view.panelBold);
+  row.panel->setFont(panelFont);
+  const QColor panelColour = colorFromRef(view.panelColour);
+  row.panel->setStyleSheet(QStringLiteral("color: %1;").arg(panelColour.name()));
+  const QString picture = bookPictureName(view.book);
+  if (row.image->property("picture").toString() != picture) {
+    row.image->setPixmap(loadPicture(picture, row.image->size(), bookCaption(view.book)));
+    row.image->setProperty("picture", picture);
+  }
+  row.image->setEnabled(view.bookEnabled);
+  row.image->setPressed(view.bookPressed);
+  renderDefinition(row.memo, view.definition);
+  if (row.scrollSerial != view.scrollSerial) {
+    row.scrollSerial = view.scrollSerial;
+    row.memo->verticalScrollBar()->setValue(0);
+    row.memo->moveCursor(QTextCursor::Start);
+  }
+  for (QWidget* part : {static_cast<QWidget*>(row.panel), static_cast<QWidget*>(row.image),
+                        static_cast<QWidget*>(row.memo)})
+    setShown(part, view.visible);
+}
+
+void TForm1::renderDefinition(QPlainTextEdit* box, const DefinitionBox& definition) {
+  const QString text = boxText(definition);
+  if (box->toPlainText() == text) return;
+  box->setPlainText(text);
+  box->verticalScrollBar()->setValue(0);
+}
+
+void TForm1::renderEnlarged(const MainViewModel& view) {
+  const EnlargedView& enlarged = view.memo15;
+  renderDefinition(memo15_, enlarged.definition);
+  memo15_->setGeometry(layout_.enlargedLeft, enlarged.top, layout_.enlargedWidth,
+                       enlarged.height);
+  setShown(memo15_, enlarged.visible);
+  if (enlarged.visible) memo15_->raise();
+}
+
+void TForm1::renderKeyboards(const MainViewModel& view) {
+  const std::array<std::pair<Tkeybt*, const KeyboardView*>, 2> keyboards{
+      {{keyb1_, &view.keyb1}, {keyb2_, &view.keyb2}}};
+  for (const auto& [keyboard, model] : keyboards) {
+    keyboard->setTileSize(view.keyboardTileSize);
+    if (keyboard->text() != model->row.text()) keyboard->setText(model->row.text());
+    keyboard->setTileIndex(model->row.tileIndex());
+    keyboard->update();
+    setShown(keyboard, model->visible);
+  }
+  if (view.focus == Focus::upperKeyboard && keyb1_->isVisible()) keyb1_->setFocus();
+  if (view.focus == Focus::lowerKeyboard && keyb2_->isVisible()) keyb2_->setFocus();
+  if (view.focus == Focus::firstInputBox) rows_[0].keybt->setFocus();
+}
+
+void TForm1::renderButtons(const MainViewModel& view) {
+  setShown(imageMOT_, view.motVisible);
+  setShown(imageOeil_, view.motEyeVisible);
+  setShown(imageFIN_, view.finVisible);
+  setShown(imageoeilFin_, view.finEyeVisible);
+  setShown(modeBox_, view.modeBoxVisible);
+  const Rect& first = layout_.rows[0].inputBox;
+  imageTETE_->place(QRect(first.left + (view.hintColumn - 1) * view.rowTileSize, kHintTop,
+                          kHintSize, kHintSize));
+  setShown(imageTETE_, view.hintVisible);
+}
+
+void TForm1::renderStatus(const MainViewModel& view) {
+  const QString status = toQString(view.statusText);
+  if (statusbar_->text() != status) statusbar_->setText(status);
+  clock_->setText(toQString(view.clockCaption));
+  setShown(clock_, view.clockVisible);
+  total_->setText(toQString(view.reserveCaption));
+  bigTotal_->setText(toQString(view.scoreCaption));
+}
+
+void TForm1::renderMenu(const MainViewModel& view) {
+  const std::array<std::pair<QAction*, const MenuEntry*>, 3> entries{
+      {{definition_, &view.definitionEntry},
+       {enlarge_, &view.enlargeEntry},
+       {letter_, &view.letterEntry}}};
+  for (const auto& [action, entry] : entries) {
+    action->setText(toQString(entry->caption));
+    action->setEnabled(entry->enabled);
+  }
+}
+
+}  // namespace vorlane
