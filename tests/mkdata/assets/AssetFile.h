@@ -18,7 +18,8 @@ inline std::string fileBytes(const std::filesystem::path& path) {
 inline std::uint32_t littleEndian(const std::string& bytes, std::size_t offset, int size) {
   std::uint32_t value = 0;
   for (int i = size - 1; i >= 0; --i) {
-    value = (value << 8) | static_cast<unsigned char>(bytes.at(offset + static_cast<std::size_t>(i)));
+    value =
+        (value << 8) | static_cast<unsigned char>(bytes.at(offset + static_cast<std::size_t>(i)));
   }
   return value;
 }

@@ -21,7 +21,8 @@ QByteArray fileBytes(const char* name) {
 QStringList anchorNames(const QTextDocument& document) {
   QStringList names;
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-    for (auto it = block.begin(); !it.atEnd(); ++it) names += it.fragment().charFormat().anchorNames();
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+      names += it.fragment().charFormat().anchorNames();
   }
   return names;
 }
@@ -67,7 +68,8 @@ TEST_F(HelpFileTest, FrenchTextDecodesAndNamesTheShortcutsAndContact) {
 }
 
 TEST(DesktopEntryTest, NamesTheGameItsIconAndItsCategories) {
-  const QStringList lines = QString::fromUtf8(fileBytes("vorlane.desktop")).split(QLatin1Char('\n'));
+  const QStringList lines =
+      QString::fromUtf8(fileBytes("vorlane.desktop")).split(QLatin1Char('\n'));
   ASSERT_FALSE(lines.isEmpty());
   EXPECT_EQ(lines.first(), QStringLiteral("[Desktop Entry]"));
   for (const char* line : {"Type=Application", "Name=Vorlane", "Icon=vorlane",

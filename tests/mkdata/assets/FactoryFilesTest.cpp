@@ -18,8 +18,8 @@ class FactoryFilesTest : public ::testing::Test {
   void SetUp() override { mkdata::writeFactoryFiles(temp.dataFolder(), kNotice); }
 
   std::int32_t record(int n) const {
-    return static_cast<std::int32_t>(
-        test::littleEndian(fileBytes(temp.dataFolder() / "Nsco.666"), 4 * static_cast<std::size_t>(n), 4));
+    return static_cast<std::int32_t>(test::littleEndian(fileBytes(temp.dataFolder() / "Nsco.666"),
+                                                        4 * static_cast<std::size_t>(n), 4));
   }
 
   static constexpr const char* kNotice = "Données : Littré, lexique libre. Fréquences ODC-BY.\n";
@@ -29,10 +29,10 @@ class FactoryFilesTest : public ::testing::Test {
 TEST_F(FactoryFilesTest, SettingsHoldFourHundredRecordsWithTheFirstRunValues) {
   EXPECT_EQ(fileBytes(temp.dataFolder() / "Nsco.666").size(), 4u * setting::kRecordCount);
   const std::pair<int, std::int32_t> expected[] = {
-      {setting::kPattern, 5},       {setting::kBackgroundShown, 0}, {setting::kLargeTiles, 0},
-      {setting::kWidestWindow, 0},  {setting::kAlwaysCentred, 1},   {setting::kNoProperNouns, 0},
-      {setting::kTrainingMode, 1},  {setting::kJuniorClass, 1},     {setting::kWriteTest, 0},
-      {setting::kRecentSingle, 0},  {setting::kRecentAnagram + 199, 0}};
+      {setting::kPattern, 5},      {setting::kBackgroundShown, 0},    {setting::kLargeTiles, 0},
+      {setting::kWidestWindow, 0}, {setting::kAlwaysCentred, 1},      {setting::kNoProperNouns, 0},
+      {setting::kTrainingMode, 1}, {setting::kJuniorClass, 1},        {setting::kWriteTest, 0},
+      {setting::kRecentSingle, 0}, {setting::kRecentAnagram + 199, 0}};
   for (auto [n, value] : expected) EXPECT_EQ(record(n), value) << "record " << n;
   EXPECT_GT(record(setting::kWindowTop), 0);
   EXPECT_GT(record(setting::kWindowLeft), 0);
@@ -79,7 +79,9 @@ TEST_F(FactoryFilesTest, TheGameReadsTheFactoryCopiesWhenItsOwnFilesAreMissing) 
 TEST_F(FactoryFilesTest, NoticeIsWindows1252) {
   const std::string bytes = fileBytes(temp.dataFolder() / "Nazniv.666");
   EXPECT_EQ(bytes, toWin1252(kNotice));
-  EXPECT_EQ(bytes.substr(0, 8), "Donn\xE9" "es ");
+  EXPECT_EQ(bytes.substr(0, 8),
+            "Donn\xE9"
+            "es ");
 }
 
 TEST_F(FactoryFilesTest, RewritingGivesTheSameBytes) {

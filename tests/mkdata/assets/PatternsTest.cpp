@@ -82,11 +82,11 @@ struct PatternRow {
   std::function<bool(const Mean&)> colour;
 };
 const PatternRow kPatterns[] = {
-    {"blue.bmp", blueish},       {"cotebl.bmp", blueish},   {"cotejau.bmp", yellowish},
-    {"diable.bmp", reddish},     {"gristra.bmp", greyish},  {"jaunbul.bmp", yellowish},
-    {"mauve.bmp", purplish},     {"pave.bmp", stoneish},    {"redbul.bmp", reddish},
-    {"riveteal.bmp", tealish},   {"riviol.bmp", purplish},  {"vert.bmp", greenish},
-    {"vertmar.bmp", greenish},   {"violet.bmp", purplish}};
+    {"blue.bmp", blueish},     {"cotebl.bmp", blueish},  {"cotejau.bmp", yellowish},
+    {"diable.bmp", reddish},   {"gristra.bmp", greyish}, {"jaunbul.bmp", yellowish},
+    {"mauve.bmp", purplish},   {"pave.bmp", stoneish},   {"redbul.bmp", reddish},
+    {"riveteal.bmp", tealish}, {"riviol.bmp", purplish}, {"vert.bmp", greenish},
+    {"vertmar.bmp", greenish}, {"violet.bmp", purplish}};
 
 class PatternsTest : public ::testing::Test {
  protected:
@@ -120,7 +120,8 @@ TEST_F(PatternsTest, TheJumpAtTheWrapIsNoLargerThanBetweenInnerNeighbours) {
     const Picture p(fileBytes(temp.path() / row.name));
     double innerColumns = 0;
     double innerRows = 0;
-    for (int i = 0; i + 1 < p.width; ++i) innerColumns = std::max(innerColumns, p.columnJump(i, i + 1));
+    for (int i = 0; i + 1 < p.width; ++i)
+      innerColumns = std::max(innerColumns, p.columnJump(i, i + 1));
     for (int i = 0; i + 1 < p.height; ++i) innerRows = std::max(innerRows, p.rowJump(i, i + 1));
     EXPECT_GT(innerColumns + innerRows, 0.0) << "a flat picture";
     EXPECT_LE(p.columnJump(p.width - 1, 0), innerColumns);

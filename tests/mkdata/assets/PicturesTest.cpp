@@ -16,10 +16,10 @@ struct PictureRow {
 };
 
 // Every picture the shell loads, at the size of the control that shows it.
-const PictureRow kPictures[] = {
-    {"mot", 33, 33},      {"motoeil", 33, 33},  {"fin", 33, 33},  {"finoeil", 33, 33},
-    {"tete", 17, 17},     {"liv", 17, 17},      {"livouv", 17, 17}, {"livouv2", 17, 17},
-    {"message1", 32, 32}, {"message2", 32, 32}, {"about", 64, 64}, {"vorlane", 48, 48}};
+const PictureRow kPictures[] = {{"mot", 33, 33},      {"motoeil", 33, 33}, {"fin", 33, 33},
+                                {"finoeil", 33, 33},  {"tete", 17, 17},    {"liv", 17, 17},
+                                {"livouv", 17, 17},   {"livouv2", 17, 17}, {"message1", 32, 32},
+                                {"message2", 32, 32}, {"about", 64, 64},   {"vorlane", 48, 48}};
 
 QString resource(const char* name) { return QStringLiteral(":/pictures/%1.svg").arg(name); }
 
@@ -60,9 +60,11 @@ TEST(PicturesTest, PicturesFillTheirBoxWithSeveralColours) {
 }
 
 TEST(PicturesTest, PicturesThatReplaceEachOtherLookDifferent) {
-  const std::pair<const char*, const char*> pairs[] = {
-      {"message1", "message2"}, {"mot", "fin"}, {"motoeil", "finoeil"},
-      {"liv", "livouv"},        {"livouv", "livouv2"}};
+  const std::pair<const char*, const char*> pairs[] = {{"message1", "message2"},
+                                                       {"mot", "fin"},
+                                                       {"motoeil", "finoeil"},
+                                                       {"liv", "livouv"},
+                                                       {"livouv", "livouv2"}};
   for (auto [first, second] : pairs) {
     const QSize size = QSvgRenderer(resource(first)).defaultSize();
     EXPECT_NE(render(first, size), render(second, size)) << first << " and " << second;

@@ -20,7 +20,9 @@ TEST(SoundPlaybackTest, QtSoundEffectLoadsEveryGeneratedSound) {
     QSoundEffect effect;
     effect.setSource(QUrl::fromLocalFile(QString::fromStdString((temp.path() / name).string())));
     const bool settled = QTest::qWaitFor(
-        [&] { return effect.status() == QSoundEffect::Ready || effect.status() == QSoundEffect::Error; },
+        [&] {
+          return effect.status() == QSoundEffect::Ready || effect.status() == QSoundEffect::Error;
+        },
         5000);
     ASSERT_TRUE(settled);
     EXPECT_EQ(effect.status(), QSoundEffect::Ready);

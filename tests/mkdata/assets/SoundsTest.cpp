@@ -15,8 +15,8 @@ namespace {
 using test::fileBytes;
 using test::littleEndian;
 
-const char* const kSounds[] = {"bip.wav", "btn.wav",  "Ding.wav",  "dong.wav", "fin.wav",
-                               "gagne.wav", "Hi.wav", "Inter.wav", "joker.wav"};
+const char* const kSounds[] = {"bip.wav",   "btn.wav", "Ding.wav",  "dong.wav", "fin.wav",
+                               "gagne.wav", "Hi.wav",  "Inter.wav", "joker.wav"};
 
 class SoundsTest : public ::testing::Test {
  protected:

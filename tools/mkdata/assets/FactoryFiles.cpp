@@ -20,12 +20,10 @@ struct FactoryScore {
   std::string_view name;
   std::int32_t points;
 };
-constexpr std::array<FactoryScore, 6> kSeniorTop{{
-    {"ARNAUD", 1500}, {"LEA", 1200}, {"MARC", 900}, {"SOPHIE", 650}, {"PAUL", 400},
-    {"ZOE", 250}}};
-constexpr std::array<FactoryScore, 6> kJuniorTop{{
-    {"LUCAS", 900}, {"EMMA", 700}, {"HUGO", 500}, {"CHLOE", 350}, {"NINA", 250},
-    {"TOM", 150}}};
+constexpr std::array<FactoryScore, 6> kSeniorTop{
+    {{"ARNAUD", 1500}, {"LEA", 1200}, {"MARC", 900}, {"SOPHIE", 650}, {"PAUL", 400}, {"ZOE", 250}}};
+constexpr std::array<FactoryScore, 6> kJuniorTop{
+    {{"LUCAS", 900}, {"EMMA", 700}, {"HUGO", 500}, {"CHLOE", 350}, {"NINA", 250}, {"TOM", 150}}};
 
 void writeSettings(const std::filesystem::path& path) {
   RecordFile file(path, 4, RecordFile::Mode::Create);

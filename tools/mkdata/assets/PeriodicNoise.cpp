@@ -12,8 +12,7 @@ std::size_t wrap(int i, int n) { return static_cast<std::size_t>(((i % n) + n) %
 
 }  // namespace
 
-PeriodicNoise::PeriodicNoise(int cellsX, int cellsY, int octaves, std::uint32_t seed,
-                             bool ridged)
+PeriodicNoise::PeriodicNoise(int cellsX, int cellsY, int octaves, std::uint32_t seed, bool ridged)
     : ridged_(ridged) {
   // A 32-bit linear congruential generator: the same lattice on every platform.
   std::uint32_t state = seed * 2654435761u + 1u;

@@ -58,8 +58,8 @@ RgbImage bubbles(Shade ground, Shade bubble, std::uint32_t seed) {
 }
 
 RgbImage pavingStones() {
-  constexpr double kRows = 4.0;         // stones 16 pixels high
-  constexpr double kPerRow = 2.0;       // and 32 wide
+  constexpr double kRows = 4.0;    // stones 16 pixels high
+  constexpr double kPerRow = 2.0;  // and 32 wide
   constexpr double kJoint = 1.5 / kTileSize;
   const PeriodicNoise grain(8, 8, 3, 5);
   return paintTile(kTileSize, [&](double u, double v) {
@@ -77,16 +77,15 @@ RgbImage pavingStones() {
     // Each stone its own tint, the same for both halves of a stone cut by the wrap.
     constexpr double kTints[] = {1.0, 0.88, 1.08, 0.94, 0.86, 1.12, 0.97, 0.9};
     const double tint = kTints[static_cast<int>(row * kPerRow + column)];
-    const double bevel = nearest < 3.0 * kJoint
-                             ? (std::min(left, top) < std::min(right, bottom) ? 1.18 : 0.8)
-                             : 1.0;
+    const double bevel =
+        nearest < 3.0 * kJoint ? (std::min(left, top) < std::min(right, bottom) ? 1.18 : 0.8) : 1.0;
     const double texture = 0.85 + 0.3 * grain.at(u, v);
     return Shade{178.0, 164.0, 140.0} * (tint * bevel * texture);
   });
 }
 
 RgbImage rivets(Shade plate) {
-  constexpr double kSpacing = 0.25;   // a rivet every 16 pixels
+  constexpr double kSpacing = 0.25;  // a rivet every 16 pixels
   constexpr double kRadius = 0.075;
   const PeriodicNoise brushed(1, 16, 3, 21);
   return paintTile(kTileSize, [&](double u, double v) {

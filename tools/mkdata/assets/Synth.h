@@ -14,14 +14,14 @@ struct Partial {
 // A tone of the synthesiser. Times are seconds from the start of the sound.
 struct Tone {
   double start = 0.0;
-  double length = 0.1;          // the tone is silent after start + length
-  double frequency = 440.0;     // Hz at the start
-  double endFrequency = 0.0;    // Hz at the end, gliding linearly; 0 keeps `frequency`
+  double length = 0.1;        // the tone is silent after start + length
+  double frequency = 440.0;   // Hz at the start
+  double endFrequency = 0.0;  // Hz at the end, gliding linearly; 0 keeps `frequency`
   double amplitude = 1.0;
-  double attack = 0.005;        // seconds of linear rise
-  double decay = 0.0;           // exponential fall after the attack, per second
-  double vibratoDepth = 0.0;    // relative frequency swing (0.01 = 1 %)
-  double vibratoRate = 0.0;     // Hz
+  double attack = 0.005;      // seconds of linear rise
+  double decay = 0.0;         // exponential fall after the attack, per second
+  double vibratoDepth = 0.0;  // relative frequency swing (0.01 = 1 %)
+  double vibratoRate = 0.0;   // Hz
   std::vector<Partial> partials{{1.0, 1.0}};
 };
 

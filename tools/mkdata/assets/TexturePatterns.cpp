@@ -19,9 +19,8 @@ double smoothStep(double from, double to, double x) {
 
 RgbImage softTexture(Shade colour, std::uint32_t seed) {
   const PeriodicNoise clouds(4, 4, 4, seed);
-  return paintTile(kTileSize, [&](double u, double v) {
-    return colour * (0.8 + 0.4 * clouds.at(u, v));
-  });
+  return paintTile(kTileSize,
+                   [&](double u, double v) { return colour * (0.8 + 0.4 * clouds.at(u, v)); });
 }
 
 RgbImage ribs(Shade colour, std::uint32_t seed) {
@@ -65,7 +64,8 @@ RgbImage devilish() {
     // Ridged noise is 0 on its creases: the fire burns along them.
     const double fire = std::pow(1.0 - creases.at(u, v), 3.0);
     const double ember = 0.5 + glow.at(u, v);
-    Shade colour = Shade::mix({45.0, 0.0, 6.0}, {185.0, 8.0, 0.0}, std::min(1.0, fire * 2.2 * ember));
+    Shade colour =
+        Shade::mix({45.0, 0.0, 6.0}, {185.0, 8.0, 0.0}, std::min(1.0, fire * 2.2 * ember));
     if (fire > 0.5) colour = Shade::mix(colour, {255.0, 150.0, 30.0}, (fire - 0.5) * 2.0);
     return colour;
   });
