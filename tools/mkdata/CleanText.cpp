@@ -94,6 +94,16 @@ const char* replacementOf(unsigned char c) {
   return nullptr;
 }
 
+// Whether the full stop at `dot` closes a short capitalised word ("Fig.", "J.", "Absol."),
+// an abbreviation rather than the end of a sentence.
+bool endsWithAbbreviation(const std::string& text, std::size_t dot) {
+  if (text[dot] != '.') return false;
+  std::size_t start = text.find_last_of(" (", dot - 1);
+  start = start == std::string::npos ? 0 : start + 1;
+  std::size_t length = dot - start;
+  return length > 0 && length <= 5 && text[start] >= 'A' && text[start] <= 'Z';
+}
+
 }  // namespace
 
 std::string cleanMarkup(std::string_view markup) { return tidySpaces(withoutTags(markup)); }
@@ -116,7 +126,7 @@ std::string cutAtSentence(const std::string& text, std::size_t limit) {
   std::size_t best = std::string::npos;
   for (std::size_t i = 1; i < limit && i + 1 < text.size(); ++i) {
     bool end = (text[i] == '.' || text[i] == '!' || text[i] == '?') && text[i + 1] == ' ';
-    if (end && text[i - 1] != '.' && i >= 12) best = i;
+    if (end && i >= 12 && !endsWithAbbreviation(text, i)) best = i;
   }
   if (best != std::string::npos) return text.substr(0, best + 1);
   for (char mark : {';', ','}) {

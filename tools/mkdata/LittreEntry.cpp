@@ -1,5 +1,7 @@
 #include "LittreEntry.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <vector>
 
@@ -18,6 +20,38 @@ constexpr std::string_view kSpanClose = "</span>";
 constexpr std::size_t kShortSense = 60;
 constexpr std::size_t kShortestQuotation = 12;
 
+// How a grammatical category begins; conjugated forms or a feminine headword may stand
+// before it in the header ("je bats, tu bats ... v. a.", "s. m. AGNELLE (...), s. f.").
+constexpr std::array<std::string_view, 15> kCategoryStarts = {
+    "s. ", "s.m.", "s.f.", "adj.", "v. ", "part.", "adv.", "loc.", "interj",
+    "prép.", "conj.", "pron.", "art.", "préfixe", "suffixe"};
+
+std::size_t categoryStart(const std::string& text) {
+  std::size_t best = std::string::npos;
+  for (std::string_view start : kCategoryStarts) {
+    for (std::size_t at = text.find(start); at != std::string::npos; at = text.find(start, at + 1)) {
+      if (at == 0 || text[at - 1] == ' ') {
+        best = std::min(best, at);
+        break;
+      }
+    }
+  }
+  return best;
+}
+
+// Where the category ends: at a parenthesis or at a word in capitals (a second headword).
+std::size_t categoryEnd(const std::string& text) {
+  std::size_t end = text.find(" (");
+  for (std::size_t at = 0; at + 1 < text.size(); ++at) {
+    bool wordStart = at == 0 || text[at - 1] == ' ';
+    if (wordStart && std::isupper(static_cast<unsigned char>(text[at])) &&
+        std::isupper(static_cast<unsigned char>(text[at + 1]))) {
+      return std::min(end, at);
+    }
+  }
+  return end;
+}
+
 // The category without the pronunciation in parentheses that opens the header.
 std::string categoryOf(std::string_view header) {
   std::string text = cleanMarkup(header);
@@ -30,8 +64,15 @@ std::string categoryOf(std::string_view header) {
     }
     text = i < text.size() ? text.substr(i + 1) : std::string();
   }
-  std::size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first);
+  std::size_t start = categoryStart(text);
+  if (start == std::string::npos) start = text.find_first_not_of(" ,;");
+  if (start == std::string::npos) return {};
+  text = text.substr(start);
+  text = text.substr(0, categoryEnd(text));
+  while (!text.empty() && (text.back() == ' ' || text.back() == ',' || text.back() == ';')) {
+    text.pop_back();
+  }
+  return text;
 }
 
 // Start of each numbered sense marker "<b>N°</b>" in the body.
@@ -175,11 +216,12 @@ LittreEntry parseLittreEntry(std::string_view markup) {
       bodyStart, section == std::string_view::npos ? std::string_view::npos : section - bodyStart);
   std::vector<std::string_view> senses = sensesOf(body);
   std::string definition;
+  int taken = 0;
   for (std::string_view sense : senses) {
     std::string text = senseText(sense);
     if (text.empty()) continue;
     definition += definition.empty() ? text : " " + text;
-    if (definition.size() >= kShortSense) break;
+    if (definition.size() >= kShortSense || ++taken == 2) break;
   }
   entry.definition = cutAtSentence(definition, kDefinitionLimit);
   pickQuotation(senses, entry);

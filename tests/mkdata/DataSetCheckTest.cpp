@@ -1,0 +1,198 @@
+// Checks of the real data set that the build writes into the application folder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "data/DataFiles.h"
+#include "data/DataFolder.h"
+#include "data/Definitions.h"
+#include "data/RecordFile.h"
+#include "data/TextCodec.h"
+#include "data/WordLists.h"
+#include "data/WordRecord.h"
+#include "support/TempFolder.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlane {
+namespace {
+
+constexpr int kTopLevel = 6;
+constexpr std::size_t kMaxClass = 14;
+
+class OneLinePerText : public LineMeasure {
+ public:
+  int lineCount(int, const std::string&) const override { return 1; }
+};
+
+class DataSetCheckTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = VORLANE_DATA_FOLDER;
+    if (!fs::is_directory(folder_)) {
+      GTEST_SKIP() << "no data set at " << folder_ << " (built with VORLANE_BUILD_DATA=ON)";
+    }
+    RecordFile azl(folder_ / std::string(kWordFile), kWordRecordSize, RecordFile::Mode::Read);
+    RecordFile azlana(folder_ / std::string(kAnagramFile), kWordRecordSize, RecordFile::Mode::Read);
+    ASSERT_EQ(azl.recordCount(), azlana.recordCount());
+    for (std::int64_t n = 0; n < azl.recordCount(); ++n) {
+      words_.push_back(WordRecord::decode(azl.read(n)));
+      anagrams_.push_back(WordRecord::decode(azlana.read(n)));
+    }
+  }
+
+  std::uint32_t letterIndex(int record) const {
+    RecordFile index(folder_ / std::string(kLetterIndexFile), kLetterIndexRecordSize,
+                     RecordFile::Mode::Read);
+    std::string bytes = index.read(record);
+    return (static_cast<unsigned char>(bytes[0]) << 8) | static_cast<unsigned char>(bytes[1]);
+  }
+
+  // The records of the chain that starts at record n, in link order.
+  std::vector<std::uint32_t> chainOf(std::uint32_t n) const {
+    std::vector<std::uint32_t> chain{n};
+    std::uint32_t next = anagrams_[n].linkOrAddress;
+    while (next != n && chain.size() <= kMaxClass) {
+      if (next >= anagrams_.size()) return {};
+      chain.push_back(next);
+      next = anagrams_[next].linkOrAddress;
+    }
+    return chain;
+  }
+
+  fs::path folder_;
+  std::vector<WordRecord> words_;
+  std::vector<WordRecord> anagrams_;
+};
+
+TEST_F(DataSetCheckTest, RecordsAreSortedAndTheLetterIndexPointsAtEachFirstLetter) {
+  ASSERT_GT(words_.size(), 3000u);
+  EXPECT_EQ(letterIndex(kAppendixStartRecord), words_.size());  // no appendix
+  for (std::size_t n = 0; n < words_.size(); ++n) {
+    std::string key = words_[n].key();
+    ASSERT_EQ(key.size(), 6u) << win1252ToUtf8(words_[n].display());
+    ASSERT_TRUE(std::all_of(key.begin(), key.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
+    EXPECT_EQ(anagrams_[n].stored, key);
+    if (n > 0) {
+      ASSERT_LE(words_[n - 1].key(), key) << "record " << n;
+    }
+  }
+  for (char c = 'A'; c <= 'Z'; ++c) {
+    std::size_t first = 0;
+    while (first < words_.size() && words_[first].key()[0] < c) ++first;
+    EXPECT_EQ(letterIndex(c - kLetterIndexOffset), first) << c;
+  }
+}
+
+TEST_F(DataSetCheckTest, EveryLinkChainClosesOverOneClassOfAtMostFourteenWords) {
+  std::set<std::uint32_t> seen;
+  int chains = 0;
+  for (std::uint32_t n = 0; n < anagrams_.size(); ++n) {
+    if (anagrams_[n].linkOrAddress == 0 || seen.count(n)) continue;
+    std::vector<std::uint32_t> chain = chainOf(n);
+    ASSERT_GE(chain.size(), 2u) << "record " << n;
+    ASSERT_LE(chain.size(), kMaxClass) << "record " << n << " does not close";
+    std::string letters = anagrams_[n].stored;
+    std::sort(letters.begin(), letters.end());
+    std::set<std::string> keys;
+    for (std::uint32_t member : chain) {
+      std::string other = anagrams_[member].stored;
+      EXPECT_TRUE(keys.insert(other).second) << "a plain form twice in a chain: " << other;
+      std::sort(other.begin(), other.end());
+      EXPECT_EQ(other, letters);
+      seen.insert(member);
+    }
+    ++chains;
+  }
+  EXPECT_GE(chains, 300);
+}
+
+TEST_F(DataSetCheckTest, EachWordIsACommonWordWithTextOrACapitalisedProperNounWithout) {
+  for (std::size_t n = 0; n < words_.size(); ++n) {
+    std::string display = words_[n].display();
+    bool capital = display[0] >= 'A' && display[0] <= 'Z';
+    if (words_[n].levelOrKind == 0) {
+      EXPECT_TRUE(capital) << win1252ToUtf8(display);
+      EXPECT_EQ(words_[n].linkOrAddress, 0u);
+      EXPECT_EQ(anagrams_[n].levelOrKind, 0) << "a proper noun never counts as common";
+    } else {
+      EXPECT_FALSE(capital) << win1252ToUtf8(display);
+    }
+    EXPECT_LE(anagrams_[n].levelOrKind, kTopLevel);
+  }
+}
+
+TEST_F(DataSetCheckTest, EveryCommonWordReadsBackAsCleanTextInBothForms) {
+  test::TempFolder program;
+  fs::copy(folder_, program.dataFolder(), fs::copy_options::recursive);
+  DataFolder data(program.path());
+  WordLists lists(data);
+  OneLinePerText measure;
+  Definitions definitions(data, lists, measure);
+  std::set<std::string> done;
+  for (const WordRecord& word : words_) {
+    if (word.levelOrKind == 0 || !done.insert(word.key()).second) continue;
+    for (bool longForm : {true, false}) {
+      DefinitionBox box;
+      definitions.lookUpDefinitions(word.key(), 1, longForm, box, 20);
+      ASSERT_FALSE(box.lines.empty()) << win1252ToUtf8(word.display());
+      for (const std::string& line : box.lines) {
+        std::string text = win1252ToUtf8(line);
+        EXPECT_EQ(line.find_first_of("<>&#"), std::string::npos) << text;
+        EXPECT_EQ(line.find("  "), std::string::npos) << text;
+        if (longForm) {  // the short form's masks are dots
+          EXPECT_EQ(line.find(" ,"), std::string::npos) << text;
+          EXPECT_EQ(line.find(" ."), std::string::npos) << text;
+        }
+        EXPECT_EQ(line.find("erreur du fichier"), std::string::npos) << text;
+        EXPECT_GT(line.size(), 2u) << text;
+        if (!longForm) {
+          EXPECT_EQ(plainForm(line).find(word.key()), std::string::npos) << "unmasked: " << text;
+        }
+      }
+    }
+  }
+}
+
+TEST_F(DataSetCheckTest, EveryLevelOffersEnoughDrawsForBothClassesAndTopLevelOnOrOff) {
+  auto singleQualifies = [](int level, int L, bool top, bool junior) {
+    if (level == 0) return false;
+    if (!top) return level <= L;
+    return junior ? level == 2 : level >= 3;
+  };
+  for (int L = 1; L <= kTopLevel; ++L) {
+    for (bool top : {false, true}) {
+      for (bool junior : {false, true}) {
+        int singles = 0;
+        for (const WordRecord& r : anagrams_) {
+          singles += r.linkOrAddress == 0 && singleQualifies(r.levelOrKind, L, top, junior);
+        }
+        EXPECT_GE(singles, 300) << "level " << L << (top ? " top" : "") << (junior ? " junior" : "");
+      }
+    }
+    std::set<std::uint32_t> counted;
+    int classes = 0;
+    for (std::uint32_t n = 0; n < anagrams_.size(); ++n) {
+      if (anagrams_[n].linkOrAddress == 0 || counted.count(n)) continue;
+      bool drawable = false;
+      for (std::uint32_t member : chainOf(n)) {
+        counted.insert(member);
+        int level = anagrams_[member].levelOrKind;
+        drawable = drawable || (level >= 1 && level <= L);
+      }
+      classes += drawable;
+    }
+    EXPECT_GE(classes, 150) << "level " << L;
+  }
+}
+
+TEST_F(DataSetCheckTest, TheDataFolderPassesTheStartUpCheck) {
+  test::TempFolder program;
+  fs::copy(folder_, program.dataFolder(), fs::copy_options::recursive);
+  EXPECT_TRUE(checkDataFiles(DataFolder(program.path())));
+}
+
+}  // namespace
+}  // namespace vorlane

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "LittreEntry.h"
+
+namespace vorlane::mkdata {
+namespace {
+
+// Articles written as the Littré's StarDict edition writes them.
+const char* const kNumberedArticle =
+    "<i><small>(è-mé) v. a.</small></i>\n\n"
+    "<b>1°</b> Avoir un sentiment d'affection, de tendresse pour. Aimer son père, ses enfants. \n"
+    "<span foreground=\"#0000CD\">Cet homme si fidèle aux particuliers, si redoutable à l'État, "
+    "d'un caractère si haut qu'on ne pouvait ni l'estimer, ni le craindre, ni l'aimer, ni le "
+    "haïr à demi....</span>, <span foreground=\"#B22222\">BOSSUET</span>, "
+    "<span foreground=\"#556B2F\">Le Tellier.</span>.\n"
+    "<span foreground=\"#0000CD\">Je me fis aimer de tous les bergers</span>, "
+    "<span foreground=\"#B22222\">FÉN.</span>, <span foreground=\"#556B2F\">Tél. II</span>.\n\n"
+    "<b>2°</b> Absolument. \n\n"
+    "<b>3°</b> Éprouver la passion de l'amour.\n\n"
+    "<b><big>HISTORIQUE</big></b>\n\n<b>XIe s.</b> Amer ; aimer sa dame.\n\n"
+    "<b><big>ÉTYMOLOGIE</big></b>\n\nLatin amare.";
+
+TEST(LittreEntryTest, ReadsCategoryFirstSenseAndAShortQuotation) {
+  LittreEntry entry = parseLittreEntry(kNumberedArticle);
+  EXPECT_EQ(entry.category, "v. a.");
+  EXPECT_EQ(entry.definition,
+            "Avoir un sentiment d'affection, de tendresse pour. Aimer son père, ses enfants.");
+  // The first quotation is too long; the next one is taken, with its author.
+  EXPECT_EQ(entry.quotation, "Je me fis aimer de tous les bergers");
+  EXPECT_EQ(entry.author, "Fén.");
+}
+
+TEST(LittreEntryTest, AShortFirstSenseIsFollowedByTheNextOne) {
+  LittreEntry entry = parseLittreEntry(
+      "<i><small>(chan-s') s. f.</small></i>\n\n<b>1°</b> Sorte de jeu.\n"
+      "<span foreground=\"#0000CD\">Ils jouaient à la chance</span>, "
+      "<span foreground=\"#B22222\">LA FONT.</span>, <span foreground=\"#556B2F\">Fab.</span>.\n\n"
+      "<b>2°</b> Heureux hasard, bonne fortune.\n\n<b>3°</b> Probabilité.");
+  EXPECT_EQ(entry.category, "s. f.");
+  EXPECT_EQ(entry.definition, "Sorte de jeu. Heureux hasard, bonne fortune.");
+  EXPECT_EQ(entry.quotation, "Ils jouaient à la chance");
+  EXPECT_EQ(entry.author, "La Font.");
+}
+
+TEST(LittreEntryTest, AnArticleWithoutNumberedSensesIsOneSense) {
+  LittreEntry entry = parseLittreEntry(
+      "<i><small>(fré-mi-san, san-t') adj.</small></i>\n    Qui frémit. Les vagues frémissantes. \n"
+      "<span foreground=\"#0000CD\">L'appareil frémissant de la guerre</span>, "
+      "<span foreground=\"#B22222\">SAINT-SIMON</span>, <span foreground=\"#556B2F\">Tél.</span>.\n"
+      "<b><big>ÉTYMOLOGIE</big></b>\n\nFrémir.");
+  EXPECT_EQ(entry.category, "adj.");
+  EXPECT_EQ(entry.definition, "Qui frémit. Les vagues frémissantes.");
+  EXPECT_EQ(entry.quotation, "L'appareil frémissant de la guerre");
+  EXPECT_EQ(entry.author, "Saint-Simon");
+}
+
+TEST(LittreEntryTest, ALongSenseIsCutAtASentenceEndAndHistoryNeverShows) {
+  std::string sense = "<b>1°</b> Bâtiment servant de logis.";
+  for (int i = 0; i < 30; ++i) sense += " Maison de ville.";
+  LittreEntry entry = parseLittreEntry("<i><small>(mè-zon) s. f.</small></i>\n\n" + sense +
+                                       "\n<b><big>HISTORIQUE</big></b>\n\nMeson.");
+  EXPECT_LE(entry.definition.size(), kDefinitionLimit);
+  EXPECT_EQ(entry.definition.substr(0, 34), "Bâtiment servant de logis. Maison");
+  EXPECT_EQ(entry.definition.back(), '.');
+  EXPECT_EQ(entry.definition.find("Meson"), std::string::npos);
+  EXPECT_TRUE(entry.quotation.empty());
+}
+
+TEST(LittreEntryTest, MissingHeaderOrBrokenSpansGiveWhatCanBeRead) {
+  LittreEntry noHeader = parseLittreEntry("Texte seul.");
+  EXPECT_EQ(noHeader.category, "");
+  EXPECT_EQ(noHeader.definition, "Texte seul.");
+  LittreEntry broken = parseLittreEntry(
+      "<i><small>(a) s. m.</small></i>\n<b>1°</b> Sens. <span foreground=\"#0000CD\">sans fin");
+  EXPECT_EQ(broken.category, "s. m.");
+  EXPECT_EQ(broken.definition, "Sens.");
+  EXPECT_TRUE(broken.quotation.empty());
+  EXPECT_EQ(parseLittreEntry(""), LittreEntry{});
+}
+
+struct CategoryRow {
+  const char* header;
+  const char* category;
+};
+
+class CategoryTest : public ::testing::TestWithParam<CategoryRow> {};
+
+TEST_P(CategoryTest, TheCategoryStandsAloneWithoutPronunciationFormsOrSecondHeadword) {
+  std::string article = std::string("<i><small>") + GetParam().header +
+                        "</small></i>\n<b>1°</b> Sens.";
+  EXPECT_EQ(parseLittreEntry(article).category, GetParam().category);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, CategoryTest,
+    ::testing::Values(CategoryRow{"(a-kì, kì-z') , part. passé d'acquérir.", "part. passé d'acquérir."},
+                      CategoryRow{"(a-gnô) s. m. AGNELLE (a-gnè-l'), s. f.", "s. m."},
+                      CategoryRow{"(ba-tr') je bats, tu bats ; battu ; v. a.", "v. a."},
+                      CategoryRow{"(chiin) s. m. (le mâle), s. f. (la femelle)", "s. m."},
+                      CategoryRow{"(pré-fi-ks') préfixe,", "préfixe"},
+                      CategoryRow{"s. f. pl.", "s. f. pl."},
+                      CategoryRow{"(ò) ", ""}));
+
+TEST(LittreEntryTest, QuotationsOfAnArticleAreListedInOrder) {
+  auto quotations = quotationsOf(kNumberedArticle);
+  ASSERT_EQ(quotations.size(), 2u);
+  EXPECT_EQ(quotations[1], "Je me fis aimer de tous les bergers");
+}
+
+}  // namespace
+}  // namespace vorlane::mkdata

@@ -1,0 +1,143 @@
+// The builder end to end on tiny sources: a Littré of a few articles, a hunspell lexicon
+// of a few lines and a short frequency list, read back through the game's own readers.
+#include <gtest/gtest.h>
+
+#include "Lexicon.h"
+#include "StarDict.h"
+#include "Vocabulary.h"
+#include "WordDataWriter.h"
+#include "WordSignals.h"
+#include "data/DataFolder.h"
+#include "data/Definitions.h"
+#include "data/IoError.h"
+#include "data/TextCodec.h"
+#include "data/WordLists.h"
+#include "support/TempFolder.h"
+
+namespace vorlane::mkdata {
+namespace {
+
+class OneLine : public LineMeasure {
+ public:
+  int lineCount(int, const std::string&) const override { return 1; }
+};
+
+std::string article(const std::string& category, const std::string& sense) {
+  return "<i><small>(x) " + category + "</small></i>\n<b>1°</b> " + sense + "\n" +
+         "<span foreground=\"#0000CD\">Une citation assez longue</span>, "
+         "<span foreground=\"#B22222\">MOL.</span>, <span foreground=\"#556B2F\">Tart.</span>.\n"
+         "<b><big>ÉTYMOLOGIE</big></b>\nLatin.";
+}
+
+class LittreBuilder {
+ public:
+  void add(const std::vector<std::string>& names, const std::string& text) {
+    for (const std::string& name : names) {
+      index_ += name + '\0';
+      for (std::size_t value : {articles_.size(), text.size()}) {
+        for (int shift = 24; shift >= 0; shift -= 8) index_.push_back(static_cast<char>((value >> shift) & 0xFF));
+      }
+    }
+    articles_ += text;
+  }
+  StarDict build() const { return StarDict(index_, articles_); }
+
+ private:
+  std::string index_;
+  std::string articles_;
+};
+
+class VocabularyTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LittreBuilder littre;
+    littre.add({"ABOYER"}, article("v. n.", "Il se dit du chien qui jappe."));
+    littre.add({"MAISON"}, article("s. f.", "Bâtiment servant de logis. La maison est belle."));
+    littre.add({"EPOQUE", "ÉPOQUE"}, article("s. f.", "Point fixe de l'histoire."));
+    littre.add({"PETIT, ITE"}, article("adj.", "Qui a peu d'étendue."));
+    littre.add({"ARGENT"}, article("s. m.", "Métal précieux de couleur blanche."));
+    littre.add({"GÉRANT, ANTE", "GERANT, ANTE"}, article("s. m. et f.", "Celui qui gère."));
+    littre.add({"ABOSME"}, article("adj.", "Vieux mot."));
+    littre.add({"PUTAIN"}, article("s. f.", "Terme grossier."));
+    littre.add({"VACARME"}, article("s. m.", "Grand bruit."));
+    littre.add({"RIVAGE"}, "<i><small>(ri-va-j') s. m.</small></i>\n");
+    folder_.writeFile("fr.aff", "SET UTF-8\n");
+    folder_.writeFile("fr.dic",
+                      "11\naboyer\nmaison\népoque\npetite\nargent\ngérant\nputain\nvacarme\nrivage\n"
+                      "Tanger po:npr\nNANTES po:npr\n");
+    Lexicon lexicon(folder_.path() / "fr.aff", folder_.path() / "fr.dic");
+    WordSignals signals;
+    signals.addSubtitleWords({"de", "maison", "argent", "petite"});
+    signals.addQuotation("Une époque, une époque, une époque.");
+    StarDict dict = littre.build();
+    vocabulary_.addCommonWords(dict, lexicon);
+    vocabulary_.addProperNouns(lexicon);
+    vocabulary_.assignLevels(signals);
+    writeWordData(vocabulary_, folder_.dataFolder());
+  }
+
+  std::vector<std::string> definitionLines(const std::string& key, bool longForm) const {
+    DataFolder data(folder_.path());
+    WordLists lists(data);
+    OneLine measure;
+    DefinitionBox box;
+    Definitions(data, lists, measure).lookUpDefinitions(key, 1, longForm, box, 20);
+    std::vector<std::string> lines;
+    for (const auto& line : box.lines) lines.push_back(win1252ToUtf8(line));
+    return lines;
+  }
+
+  test::TempFolder folder_;
+  Vocabulary vocabulary_;
+};
+
+TEST_F(VocabularyTest, KeepsCurrentSixLetterWordsAndFemininesAndLeavesOutTheRest) {
+  std::vector<std::string> keys;
+  for (const auto& [key, word] : vocabulary_.keys()) keys.push_back(key);
+  // "abosme" is not current French, "putain" is kept out, "vacarme" has seven letters,
+  // "petit" five (its feminine six), "rivage" has no definition, "NANTES" is not capitalised.
+  EXPECT_EQ(keys, (std::vector<std::string>{"ABOYER", "ARGENT", "EPOQUE", "GERANT", "MAISON", "PETITE",
+                                            "TANGER"}));
+  EXPECT_EQ(vocabulary_.keys().at("EPOQUE").records.front().spelling, toWin1252("époque"));
+}
+
+TEST_F(VocabularyTest, LevelsFollowTheSubtitleRanksThenTheQuotations) {
+  const auto& keys = vocabulary_.keys();
+  EXPECT_EQ(keys.at("MAISON").level, 1);
+  EXPECT_EQ(keys.at("EPOQUE").level, 1);  // known by its quotations only
+  EXPECT_EQ(keys.at("GERANT").level, 0);  // known by neither signal
+  EXPECT_EQ(keys.at("TANGER").level, 0);  // a proper noun is never common
+}
+
+TEST_F(VocabularyTest, AnagramsShareAClassWithTheProperNounsOfTheirLetters) {
+  DataFolder data(folder_.path());
+  WordLists lists(data);
+  AnagramSet set;
+  ASSERT_EQ(lists.loadAnagramSet("GERANT", set, false), 3);
+  EXPECT_EQ(set[1].text, "TANGER");
+  EXPECT_EQ(set[2].text, "ARGENT");
+  EXPECT_EQ(lists.loadAnagramSet("GERANT", set, true), 2);
+  EXPECT_EQ(lists.loadAnagramSet("MAISON", set, false), 1);
+  EXPECT_TRUE(lists.isProperNounOnly("TANGER"));
+}
+
+TEST_F(VocabularyTest, DefinitionsReadBackInLongAndShortForm) {
+  EXPECT_EQ(definitionLines("MAISON", true),
+            std::vector<std::string>{"maison, s. f. : Bâtiment servant de logis. La maison est "
+                                     "belle. \"Une citation assez longue\" (Mol.)"});
+  EXPECT_EQ(definitionLines("MAISON", false),
+            std::vector<std::string>{"Bâtiment servant de logis. La ...... est belle. \"...\" (Mol.)"});
+  EXPECT_EQ(definitionLines("PETITE", true),
+            std::vector<std::string>{"petite, adj. : Qui a peu d'étendue. \"Une citation assez "
+                                     "longue\" (Mol.)"});
+  EXPECT_EQ(definitionLines("TANGER", true), std::vector<std::string>{"Tanger, nom propre."});
+}
+
+TEST(LexiconTest, MissingDictionaryFilesAreNamed) {
+  test::TempFolder folder;
+  folder.writeFile("fr.aff", "SET UTF-8\n");
+  EXPECT_THROW(Lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic"), IoError);
+}
+
+}  // namespace
+}  // namespace vorlane::mkdata
