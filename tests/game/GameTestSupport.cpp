@@ -1,0 +1,113 @@
+#include "game/GameTestSupport.h"
+
+#include <algorithm>
+#include <map>
+
+#include "data/DefinitionWriter.h"
+#include "data/TextCodec.h"
+#include "data/WordFileWriter.h"
+
+namespace vorlane::test {
+
+int FakeGamePort::count(const std::string& sound) const {
+  return static_cast<int>(std::count(sounds.begin(), sounds.end(), sound));
+}
+
+int FakeGamePort::definitionLineCount(int, const std::string& text) {
+  return text.empty() ? 1 : 1 + static_cast<int>((text.size() - 1) / 40);
+}
+
+int FakeGamePort::message(const std::string& text, int answer) {
+  if (open_) return last_;
+  open_ = true;
+  messages.push_back(text);
+  if (whileMessageOpen) whileMessageOpen();
+  open_ = false;
+  last_ = answer;
+  return last_;
+}
+
+int FakeGamePort::showEndOfGame(std::string_view selector, int score) {
+  return message("end " + std::string(selector) + " " + std::to_string(score), kMessageOk);
+}
+
+int FakeGamePort::showLevelUp(const std::string& points, const std::string& level) {
+  return message("level " + points + " " + level, kMessageOk);
+}
+
+int FakeGamePort::showLetterCost(const std::string& price, int level) {
+  return message("cost " + price + " " + std::to_string(level), letterCostAnswer);
+}
+
+int FakeGamePort::insertScore(int score) {
+  insertedScores.push_back(score);
+  return rank;
+}
+
+void GameTest::load(const std::vector<GameWord>& words) {
+  std::vector<WordSpec> specs;
+  std::map<std::string, std::string> definitions;
+  for (const GameWord& w : words) {
+    WordSpec spec;
+    spec.spelling = toWin1252(w.spelling);
+    spec.level = static_cast<std::uint8_t>(w.level);
+    spec.anagramClass = w.anagramClass;
+    specs.push_back(spec);
+    if (!w.definition.empty()) definitions[spec.spelling] = toWin1252(w.definition);
+  }
+  ordered_ = orderWords(specs);
+  const auto dataFolder = folder_.dataFolder();
+  DefinitionWriter writer(dataFolder / "Dicx.666");
+  for (std::size_t i = 0; i < ordered_.size(); ++i) {
+    auto found = definitions.find(ordered_[i].spelling);
+    if (found == definitions.end()) continue;
+    ordered_[i].kind = 1;
+    ordered_[i].definitionAddress = writer.appendScrambled(
+        static_cast<std::int32_t>(i),
+        std::vector<std::string>{ordered_[i].spelling, "n. m.", found->second});
+  }
+  writeWordFiles(dataFolder, ordered_);
+  data_ = std::make_unique<DataFolder>(folder_.path());
+  words_ = std::make_unique<WordLists>(*data_);
+  engine_ = std::make_unique<GameEngine>(*data_, *words_, recent_, random_, port_);
+  engine_->setDrawSeeder([this](Random& r) { r.seed(seed++); });
+  engine_->setSoundAvailable(true);
+}
+
+void GameTest::type(const std::string& word) {
+  for (char c : word) engine_->keyb1KeyPress(c);
+}
+
+void GameTest::ticks(int n) {
+  for (int i = 0; i < n; ++i) engine_->Timer1Timer();
+}
+
+void GameTest::findAll() {
+  const bool anagram = state().drawKind == kAnagramDraw;
+  for (int k = 1; k <= state().rowCount && state().drawActive; ++k) {
+    if (row(k).inputColour == kRed || (anagram && k == state().rowCount)) continue;
+    type(state().rowWords[static_cast<std::size_t>(k - 1)]);
+  }
+}
+
+std::vector<std::string> GameTest::rows() const {
+  return {state().rowWords.begin(), state().rowWords.begin() + state().rowCount};
+}
+
+std::vector<GameWord> aliensSet() {
+  return {
+      {"abbaye", 1, -1, ""},  // record 0, which no chain can hold
+      {"aliens", 1, 0, "Venu d'un autre monde."},
+      {"lianes", 0, 0,
+       "Plante grimpante des forêts tropicales, dont les tiges souples s'accrochent aux "
+       "arbres ; les lianes du Brésil."},
+      {"salien", 1, 0, "Relatif aux Francs saliens."},
+      {"saline", 3, 0, "Marais où l'on recueille le sel de la mer."},
+      {"silane", 2, 0, "Composé de silicium et d'hydrogène."},
+      {"tortue", 1, -1, ""},
+      {"valise", 1, -1, ""},
+      {"violon", 1, -1, ""},
+  };
+}
+
+}  // namespace vorlane::test

@@ -1,0 +1,150 @@
+#include "data/TextCodec.h"
+#include "game/GameTestSupport.h"
+
+namespace vorlane::test {
+namespace {
+
+class WordEntryTest : public GameTest {
+ protected:
+  void SetUp() override {
+    load(aliensSet());
+    seed = kAliensSeed;
+    engine().Button1Click();  // rows SALIEN SALINE SILANE LIANES, starting word ALIENS
+    port_.sounds.clear();
+  }
+  const std::string& upper() const { return view().keyb1.row.text(); }
+  const std::string& lower() const { return view().keyb2.row.text(); }
+  // Pointer x over tile i (1-based) of a 40-pixel keyboard.
+  static int tileX(int i) { return 40 * (i - 1) + 5; }
+};
+
+struct KeyCase {
+  char key;
+  const char* lower;
+  const char* sound;  // "" when silent
+};
+
+TEST_F(WordEntryTest, TypedKeysMoveTheFirstMatchingLetterOrPlayDing) {
+  const KeyCase cases[] = {
+      {'e', "E", "btn.wav"},   {'E', "", "ding.wav"},  // the only E is gone
+      {'Z', "", "ding.wav"},   {' ', "", "ding.wav"},
+      {'5', "", ""},           {'\xE9', "", ""},       // é, a digit: silent
+      {'\n', "", ""},
+  };
+  std::string composed;
+  for (const KeyCase& c : cases) {
+    SCOPED_TRACE(std::string(1, c.key));
+    port_.sounds.clear();
+    engine().keyb1KeyPress(c.key);
+    composed += c.lower;
+    EXPECT_EQ(lower(), composed);
+    EXPECT_EQ(port_.sounds, std::string(c.sound).empty() ? Words{} : Words{c.sound});
+  }
+  EXPECT_EQ(upper(), "ALINS");
+}
+
+TEST_F(WordEntryTest, SpaceMovesTheHighlightAndWrapsAfterTheLastLetter) {
+  engine().keyb1MouseMove(tileX(5), 10, 40, false);
+  EXPECT_EQ(view().keyb1.row.tileIndex(), 4);
+  engine().keyb1KeyPress(' ');
+  EXPECT_EQ(view().keyb1.row.tileIndex(), 5);
+  engine().keyb1KeyPress(' ');
+  EXPECT_EQ(view().keyb1.row.tileIndex(), 0);
+}
+
+TEST_F(WordEntryTest, LettersComeBackInDrawOrder) {
+  engine().keyb1MouseUp(tileX(5), 10, 40);  // N
+  engine().keyb1MouseUp(tileX(1), 10, 40);  // A
+  EXPECT_EQ(upper(), "LIES");
+  EXPECT_EQ(lower(), "NA");
+  engine().keyb2MouseUp(tileX(2), 10, 40);  // A back
+  EXPECT_EQ(upper(), "ALIES");
+  EXPECT_EQ(lower(), "N");
+  engine().keyb1KeyPress('\b');  // backspace brings the last letter back
+  EXPECT_EQ(upper(), "ALIENS");
+  EXPECT_EQ(lower(), "");
+  port_.sounds.clear();
+  engine().keyb1KeyPress('\b');
+  EXPECT_EQ(upper(), "ALIENS");
+  EXPECT_TRUE(port_.sounds.empty());
+}
+
+TEST_F(WordEntryTest, ClicksOutsideTheLettersMoveNothing) {
+  engine().keyb1MouseUp(tileX(5), 10, 40);
+  engine().keyb1MouseUp(tileX(6), 10, 40);  // right of the fifth and last letter
+  engine().keyb1MouseUp(tileX(1), 40, 40);  // below the tiles
+  engine().keyb1MouseUp(-1, 10, 40);
+  EXPECT_EQ(upper(), "ALIES");
+  EXPECT_EQ(lower(), "N");
+}
+
+TEST_F(WordEntryTest, EachKindOfWordGetsItsStatusTextAndSound) {
+  type("SNEILA");
+  EXPECT_EQ(view().statusText, " SNEILA n'existe pas.");
+  EXPECT_EQ(port_.count("btn.wav"), 6);
+  EXPECT_EQ(port_.sounds.back(), "ding.wav");
+  EXPECT_EQ(port_.count("ding.wav"), 1);  // once, whatever the number of rows
+  EXPECT_EQ(lower(), "SNEILA");  // a wrong word stays on the lower keyboard
+  EXPECT_TRUE(state().statusLocked);
+  engine().showHelpText("keyb1");
+  EXPECT_EQ(view().statusText, " SNEILA n'existe pas.");
+  for (int i = 0; i < 6; ++i) engine().keyb2KeyPress('\b');
+  EXPECT_FALSE(state().statusLocked);
+  EXPECT_EQ(upper(), "ALIENS");
+
+  port_.sounds.clear();
+  type("SILANE");
+  EXPECT_EQ(port_.sounds.back(), "Inter.wav");
+  EXPECT_EQ(row(3).input.text(), "SILANE");
+  EXPECT_EQ(row(3).inputColour, kRed);
+  EXPECT_EQ(row(3).panelColour, kRed);
+  EXPECT_TRUE(row(3).panelBold);
+  EXPECT_EQ(state().drawGain, 66);
+  EXPECT_EQ(upper(), "ALIENS");  // given back for the next word
+  EXPECT_TRUE(view().finVisible);
+  EXPECT_EQ(state().enterAction, kEndDrawAction);
+  EXPECT_EQ(row(3).definition.lines,
+            Words{toWin1252("silane, n. m. : Composé de silicium et d'hydrogène.")});
+
+  struct Refusal {
+    const char* word;
+    const char* status;
+  };
+  for (const Refusal& r : {Refusal{"SILANE", "SILANE est déjà trouvé."},
+                           Refusal{"ALIENS", "ALIENS est le mot de départ."}}) {
+    for (int i = 0; i < 6; ++i) engine().keyb2KeyPress('\b');
+    port_.sounds.clear();
+    type(r.word);
+    EXPECT_EQ(view().statusText, toWin1252(std::string(" ") + r.status));
+    EXPECT_EQ(port_.sounds.back(), "ding.wav");
+    EXPECT_EQ(state().drawGain, 66);
+    EXPECT_EQ(state().foundCount, 1);
+  }
+}
+
+TEST_F(WordEntryTest, TheLastWordEndsTheDrawAndTheGainWaitsForTheNextMot) {
+  ticks(10);
+  findAll();
+  EXPECT_FALSE(state().drawActive);
+  EXPECT_EQ(port_.count("hi.wav"), 1);
+  EXPECT_EQ(state().drawKind, kSingleWordDraw);
+  EXPECT_EQ(state().drawGain, 4 * 66);
+  EXPECT_EQ(view().reserveCaption, "56");
+  EXPECT_TRUE(view().motVisible);
+  EXPECT_FALSE(view().keyb1.visible);
+  EXPECT_FALSE(view().timerRunning);
+  EXPECT_TRUE(view().clockVisible);
+  EXPECT_EQ(view().clockCaption, "00:10");
+  EXPECT_EQ(state().enterAction, kStartDrawAction);
+
+  engine().Button1Click();
+  EXPECT_EQ(state().reserve, 56 + 264);
+  EXPECT_EQ(state().score, 264);
+  EXPECT_EQ(view().scoreCaption, "264");
+  EXPECT_EQ(state().drawKind, kSingleWordDraw);
+  EXPECT_EQ(state().rowCount, 1);
+  EXPECT_EQ(port_.relayouts, 1);  // no relayout while a gain is banked
+}
+
+}  // namespace
+}  // namespace vorlane::test

@@ -1,0 +1,4 @@
+vorlane_add_test(NAME game_tests SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/GameTestSupport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DrawFlowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WordEntryTest.cpp)
