@@ -1,4 +1,6 @@
 vorlane_add_test(NAME game_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/GameTestSupport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DrawFlowTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/WordEntryTest.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/WordEntryTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScoringTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HintsTest.cpp)

@@ -1,0 +1,201 @@
+#include <algorithm>
+
+#include "data/TextCodec.h"
+#include "game/GameTestSupport.h"
+
+namespace vorlane::test {
+namespace {
+
+class HintsTest : public GameTest {
+ protected:
+  void startAliens() {
+    load(aliensSet());
+    seed = kAliensSeed;
+    engine().Button1Click();  // rows SALIEN SALINE SILANE LIANES, starting word ALIENS
+  }
+  Words values() const {
+    Words v;
+    for (int k = 1; k <= state().rowCount; ++k) v.push_back(row(k).valueCaption);
+    return v;
+  }
+};
+
+// Seven anagrams at level 1, then single words: finding the six of the first draw takes
+// a Senior to 396 points, level 2.
+TEST_F(HintsTest, ASeniorAtLevelTwoWithTwoHundredSecondsPays132Then8) {
+  std::vector<GameWord> words = {{"abbaye", 0, -1, ""}, {"tortue", 2, -1, ""}};
+  std::string letters = "aegnor";
+  for (int i = 0; i < 7; ++i) {
+    words.push_back({letters, 1, 0, ""});
+    std::next_permutation(letters.begin(), letters.end());
+  }
+  load(words);
+  engine().Button1Click();
+  findAll();
+  engine().Button1Click();
+  EXPECT_EQ(port_.messages, Words{"level 333 2"});
+  EXPECT_EQ(state().level, 2);
+  EXPECT_EQ(state().reserve, 66 + 396);
+  ticks(262);
+  ASSERT_EQ(state().reserve, 200);
+
+  engine().ImageTETEClick();
+  EXPECT_EQ(port_.messages.back(), "cost 132 2");
+  EXPECT_EQ(state().reserve, 68);
+  EXPECT_EQ(view().reserveCaption, "68");
+  EXPECT_EQ(row(1).input.text(), "T     ");
+  EXPECT_TRUE(view().hintVisible);
+  EXPECT_EQ(view().letterEntry.caption, toWin1252("Deuxième lettre"));
+
+  engine().lettreClick();
+  EXPECT_EQ(port_.messages.back(), "cost 8 2");
+  EXPECT_EQ(state().reserve, 60);
+  EXPECT_EQ(row(1).input.text(), "TO    ");
+  EXPECT_EQ(row(1).valueCaption, "30");  // the second letter: reducedValue at level 2
+  EXPECT_FALSE(view().hintVisible);
+  EXPECT_FALSE(view().letterEntry.enabled);
+}
+
+TEST_F(HintsTest, AJuniorAtLevelOneWith61SecondsPaysOneSecondForTheLastLetter) {
+  load(aliensSet());
+  seed = kAliensSeed;
+  engine().setJuniorClass(true);
+  engine().Button1Click();
+  ticks(5);
+  engine().ImageTETEClick();
+  EXPECT_EQ(port_.messages, Words{"cost 1 1"});
+  EXPECT_EQ(view().reserveCaption, "60");
+  EXPECT_FALSE(view().hintVisible);
+}
+
+TEST_F(HintsTest, ACancelledPriceGivesNoLetterAndCostsNothing) {
+  startAliens();
+  port_.letterCostAnswer = kMessageCancel;
+  engine().ImageTETEClick();
+  EXPECT_EQ(port_.messages, Words{"cost 6 1"});
+  EXPECT_EQ(state().reserve, 66);
+  EXPECT_EQ(row(1).input.text(), "      ");
+  EXPECT_EQ(port_.sounds.back(), "btn.wav");
+  EXPECT_TRUE(view().hintVisible);
+}
+
+TEST_F(HintsTest, TrainingGivesSixFreeLettersThatLowerTheUnfoundValues) {
+  load(aliensSet());
+  seed = kAliensSeed;
+  engine().setTrainingMode(true);
+  engine().Button1Click();
+  type("SALIEN");
+  const Words expected[] = {{"66", "66", "66", "66", "0"}, {"66", "36", "36", "36", "0"},
+                            {"66", "24", "24", "24", "0"}, {"66", "12", "12", "12", "0"},
+                            {"66", "0", "0", "0", "0"},    {"66", "0", "0", "0", "0"}};
+  const char* captions[] = {"Deuxième lettre", "Troisième lettre", "Quatrième lettre",
+                            "Cinquième lettre", "Sixième lettre"};
+  for (int letter = 1; letter <= 6; ++letter) {
+    engine().ImageTETEClick();
+    EXPECT_EQ(values(), expected[letter - 1]) << letter;
+    if (letter < 6) {
+      EXPECT_EQ(view().letterEntry.caption, toWin1252(captions[letter - 1]));
+    }
+  }
+  EXPECT_TRUE(port_.messages.empty());
+  EXPECT_EQ(state().reserve, 66);
+  EXPECT_EQ(row(2).input.text(), "SALINE");
+  EXPECT_EQ(row(4).input.text(), "LIANES");
+  EXPECT_FALSE(view().hintVisible);
+  EXPECT_FALSE(view().letterEntry.enabled);
+}
+
+TEST_F(HintsTest, ADefinitionLowersTheValueOnceAndHidesTheWord) {
+  startAliens();
+  port_.sounds.clear();
+  engine().def1Click();  // Ctrl+D: row 1, SALIEN
+  EXPECT_EQ(row(1).valueCaption, "36");
+  EXPECT_EQ(row(1).definition.lines, Words{"Relatif aux Francs ......s."});
+  EXPECT_EQ(row(1).book, BookPicture::livouv2);
+  EXPECT_FALSE(row(1).bookEnabled);
+  EXPECT_EQ(port_.sounds, Words{"btn.wav"});
+
+  engine().askDefinition(1);
+  EXPECT_EQ(row(1).valueCaption, "36");
+  EXPECT_EQ(row(1).definition.lines.size(), 1u);
+  EXPECT_EQ(port_.sounds, Words{"btn.wav"});
+  EXPECT_EQ(state().lastShownRow, 1);
+
+  engine().def1Click();
+  EXPECT_EQ(state().defCursor, 2);
+  EXPECT_EQ(row(2).bookTag, 1);
+}
+
+TEST_F(HintsTest, AMultiLineDefinitionIsEnlargedWhileItsBookIsHeld) {
+  startAliens();
+  engine().SpeedButtonMouseDown(4);  // LIANES, not yet seen: nothing to enlarge
+  EXPECT_FALSE(view().memo15.visible);
+  engine().SpeedButtonMouseUp(4);
+  EXPECT_EQ(row(4).book, BookPicture::livouv);
+  EXPECT_EQ(state().lastShownRow, 5);
+
+  engine().SpeedButtonMouseDown(4);
+  EXPECT_TRUE(row(4).bookPressed);
+  ASSERT_TRUE(view().memo15.visible);
+  EXPECT_EQ(view().memo15.definition.lines, row(4).definition.lines);
+  EXPECT_NE(view().memo15.definition.lines[0].find("Plante grimpante"), std::string::npos);
+  EXPECT_EQ(view().memo15.definition.lines[0].find("lianes"), std::string::npos);
+  // 3 lines of 19: moved up to end 2 pixels below the last row's box (146 + 80 + 19).
+  EXPECT_EQ(view().memo15.height, 59);
+  EXPECT_EQ(view().memo15.top, 245 + 2 - 59);
+  engine().SpeedButtonMouseUp(4);
+  EXPECT_FALSE(view().memo15.visible);
+  EXPECT_FALSE(row(4).bookPressed);
+
+  engine().Button1Click();  // FIN ! is not offered yet
+  type("SALIEN");
+  engine().Button1Click();  // FIN !
+  engine().SpeedButtonMouseDown(4);
+  EXPECT_EQ(view().memo15.definition.lines[0].rfind("lianes, n. m. : Plante", 0), 0u);
+  EXPECT_TRUE(engine().FormKeyDown(false));  // any key closes it
+  EXPECT_FALSE(view().memo15.visible);
+}
+
+TEST_F(HintsTest, CtrlWOpensAndClosesTheSeenDefinitionsInTurn) {
+  startAliens();
+  engine().montredef1Click();  // ALIENS has one line: the next seen row with more is none
+  EXPECT_FALSE(view().memo15.visible);
+  engine().Button1Click();
+  type("SALIEN");
+  engine().Button1Click();  // FIN !: every row shows its plain definition
+  std::vector<int> opened;
+  for (int i = 0; i < 6; ++i) {
+    engine().montredef1Click();
+    if (view().memo15.visible) opened.push_back(state().enlargedRow);
+  }
+  EXPECT_EQ(opened, (std::vector<int>{1, 2, 3}));
+  EXPECT_FALSE(engine().FormKeyDown(false));
+  EXPECT_TRUE(engine().FormKeyDown(true));  // Alt alone
+  EXPECT_EQ(state().enlargedRow, 4);
+  engine().FormClick();
+  EXPECT_FALSE(view().memo15.visible);
+}
+
+// Ticks keep coming while the price of a letter is asked.
+TEST_F(HintsTest, TheReserveDrainingDuringThePriceQuestionIsNeverOverdrawn) {
+  startAliens();
+  port_.whileMessageOpen = [this] { ticks(3); };
+  engine().ImageTETEClick();  // 6 s asked at 66, 63 left when OK comes
+  EXPECT_EQ(state().reserve, 60);
+  EXPECT_EQ(row(1).input.text(), "S     ");
+}
+
+TEST_F(HintsTest, AGameThatEndsDuringThePriceQuestionGivesNoLetter) {
+  startAliens();
+  port_.whileMessageOpen = [this] { ticks(100); };
+  engine().ImageTETEClick();
+  EXPECT_EQ(port_.messages, Words{"cost 6 1"});  // the end-of-game message is lost
+  EXPECT_FALSE(state().drawActive);
+  EXPECT_EQ(state().reserve, 66);
+  EXPECT_EQ(view().reserveCaption, "66");
+  EXPECT_EQ(view().hintColumn, 2);  // only the free letter of the seventh tick
+  EXPECT_EQ(port_.insertedScores, std::vector<int>{0});
+}
+
+}  // namespace
+}  // namespace vorlane::test
