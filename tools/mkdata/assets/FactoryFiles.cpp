@@ -15,14 +15,19 @@ constexpr int kFactoryPattern = 5;
 constexpr int kFactoryWindowTop = 60;
 constexpr int kFactoryWindowLeft = 60;
 
+// Score-name records: rank 1 of the Senior table, then of the Junior table.
+constexpr int kSeniorNames = 1;
+constexpr int kJuniorNames = 7;
+constexpr std::size_t kTopSix = 6;
+
 // The factory top six of each class, best first, with the names a player would type.
 struct FactoryScore {
   std::string_view name;
   std::int32_t points;
 };
-constexpr std::array<FactoryScore, 6> kSeniorTop{
+constexpr std::array<FactoryScore, kTopSix> kSeniorTop{
     {{"ARNAUD", 1500}, {"LEA", 1200}, {"MARC", 900}, {"SOPHIE", 650}, {"PAUL", 400}, {"ZOE", 250}}};
-constexpr std::array<FactoryScore, 6> kJuniorTop{
+constexpr std::array<FactoryScore, kTopSix> kJuniorTop{
     {{"LUCAS", 900}, {"EMMA", 700}, {"HUGO", 500}, {"CHLOE", 350}, {"NINA", 250}, {"TOM", 150}}};
 
 void writeSettings(const std::filesystem::path& path) {
@@ -35,9 +40,9 @@ void writeSettings(const std::filesystem::path& path) {
   file.writeInt32LE(setting::kAlwaysCentred, 1);
   file.writeInt32LE(setting::kTrainingMode, 1);
   file.writeInt32LE(setting::kJuniorClass, 1);
-  for (int rank = 0; rank < 6; ++rank) {
-    file.writeInt32LE(setting::kSeniorScores + rank, kSeniorTop[rank].points);
-    file.writeInt32LE(setting::kJuniorScores + rank, kJuniorTop[rank].points);
+  for (std::size_t rank = 0; rank < kTopSix; ++rank) {
+    file.writeInt32LE(setting::kSeniorScores + static_cast<int>(rank), kSeniorTop[rank].points);
+    file.writeInt32LE(setting::kJuniorScores + static_cast<int>(rank), kJuniorTop[rank].points);
   }
 }
 
@@ -50,10 +55,10 @@ std::string nameRecord(std::string_view name) {
 
 void writeScoreNames(const std::filesystem::path& path) {
   RecordFile file(path, kScoreNameRecordSize, RecordFile::Mode::Create);
-  file.write(0, "");
-  for (int rank = 0; rank < 6; ++rank) {
-    file.write(1 + rank, nameRecord(kSeniorTop[rank].name));
-    file.write(7 + rank, nameRecord(kJuniorTop[rank].name));
+  file.write(0, "");  // unused record, all zeros
+  for (std::size_t rank = 0; rank < kTopSix; ++rank) {
+    file.write(kSeniorNames + static_cast<int>(rank), nameRecord(kSeniorTop[rank].name));
+    file.write(kJuniorNames + static_cast<int>(rank), nameRecord(kJuniorTop[rank].name));
   }
 }
 
