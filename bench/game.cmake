@@ -1,0 +1,1 @@
+vorlane_add_bench(bench_game GameBench.cpp)
