@@ -16,8 +16,8 @@ struct PictureRow {
 };
 
 // Every picture the shell loads, at the size of the control that shows it.
-const PictureRow kPictures[] = {{"mot", 33, 33},      {"motoeil", 33, 33}, {"fin", 33, 33},
-                                {"finoeil", 33, 33},  {"tete", 17, 17},    {"liv", 17, 17},
+const PictureRow kPictures[] = {{"mot", 33, 33},      {"oeil", 33, 33},    {"fin", 33, 33},
+                                {"oeilfin", 33, 33},  {"tete", 17, 17},    {"liv", 17, 17},
                                 {"livouv", 17, 17},   {"livouv2", 17, 17}, {"message1", 32, 32},
                                 {"message2", 32, 32}, {"about", 64, 64},   {"vorlane", 48, 48}};
 
@@ -62,7 +62,7 @@ TEST(PicturesTest, PicturesFillTheirBoxWithSeveralColours) {
 TEST(PicturesTest, PicturesThatReplaceEachOtherLookDifferent) {
   const std::pair<const char*, const char*> pairs[] = {{"message1", "message2"},
                                                        {"mot", "fin"},
-                                                       {"motoeil", "finoeil"},
+                                                       {"oeil", "oeilfin"},
                                                        {"liv", "livouv"},
                                                        {"livouv", "livouv2"}};
   for (auto [first, second] : pairs) {
