@@ -118,8 +118,6 @@ QFont TileRowWidget::tileFont() const {
   }
   cellFont_ = font();
   cellFont_.setPixelSize(best);
-  // Crisp letters, pixel for pixel, as on the screens the game was made for.
-  cellFont_.setStyleStrategy(QFont::NoAntialias);
   fontCell_ = cell;
   return cellFont_;
 }
