@@ -71,12 +71,43 @@ TEST(LittreEntryTest, MissingHeaderOrBrokenSpansGiveWhatCanBeRead) {
   EXPECT_EQ(noHeader.category, "");
   EXPECT_EQ(noHeader.definition, "Texte seul.");
   LittreEntry broken = parseLittreEntry(
-      "<i><small>(a) s. m.</small></i>\n<b>1°</b> Sens. <span foreground=\"#0000CD\">sans fin");
+      "<i><small>(a) s. m.</small></i>\n<b>1°</b> Premier sens. <span foreground=\"#0000CD\">sans fin");
   EXPECT_EQ(broken.category, "s. m.");
-  EXPECT_EQ(broken.definition, "Sens.");
+  EXPECT_EQ(broken.definition, "Premier sens.");
   EXPECT_TRUE(broken.quotation.empty());
   EXPECT_EQ(parseLittreEntry(""), LittreEntry{});
 }
+
+struct SenseRow {
+  const char* sense;
+  const char* definition;
+  const char* seeAlso;
+};
+
+class ReferenceTest : public ::testing::TestWithParam<SenseRow> {};
+
+TEST_P(ReferenceTest, WhatPointsElsewhereLeavesTheDefinition) {
+  LittreEntry entry = parseLittreEntry(std::string("<i><small>(x) s. m.</small></i>\n<b>1°</b> ") +
+                                       GetParam().sense);
+  EXPECT_EQ(entry.definition, GetParam().definition);
+  EXPECT_EQ(entry.seeAlso, GetParam().seeAlso);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Senses, ReferenceTest,
+    ::testing::Values(
+        SenseRow{"Voy. TAMOUL.", "", "TAMOUL"},
+        SenseRow{"Voy BECCARD", "", "BECCARD"},
+        SenseRow{"Breuvage enivrant (voy. PHILTRE). Boire le philtre.",
+                 "Breuvage enivrant. Boire le philtre.", ""},
+        SenseRow{"Acétate de cuivre, appelé vert-de-gris, LEGOARANT. Sert en peinture.",
+                 "Acétate de cuivre, appelé vert-de-gris. Sert en peinture.", ""},
+        SenseRow{"Nom d'un poisson de mer, Acad. des sc. Comptes rendus, t. LXXXI, p. 998.",
+                 "Nom d'un poisson de mer.", ""},
+        SenseRow{"Salle éclairée. Revue maritime, t. XLV, p. 590.", "Salle éclairée.", ""},
+        SenseRow{"Louis XIV adulé par une cour. Fig.", "Louis XIV adulé par une cour.", ""},
+        SenseRow{"Sorte de poire, SAVARY. Voy. POIRE.", "Sorte de poire.", ""},
+        SenseRow{"Voy. POIRE, SAVARY.", "", "POIRE"}));
 
 struct CategoryRow {
   const char* header;

@@ -67,7 +67,7 @@ class VocabularyTest : public ::testing::Test {
                       "Tanger po:npr\nNANTES po:npr\n");
     Lexicon lexicon(folder_.path() / "fr.aff", folder_.path() / "fr.dic");
     WordSignals signals;
-    signals.addSubtitleWords({"de", "maison", "argent", "petite"});
+    signals.addSubtitleWords({"de", "maison", "argent", "petite"}, nullptr);
     signals.addQuotation("Une époque, une époque, une époque.");
     StarDict dict = littre.build();
     vocabulary_.addCommonWords(dict, lexicon);

@@ -94,14 +94,15 @@ const char* replacementOf(unsigned char c) {
   return nullptr;
 }
 
-// Whether the full stop at `dot` closes a short capitalised word ("Fig.", "J.", "Absol."),
-// an abbreviation rather than the end of a sentence.
+// Whether the full stop at `dot` closes an abbreviation rather than a sentence: a short
+// capitalised word ("Fig.", "J.", "Absol.") or a word of one or two letters ("p.", "sc.").
 bool endsWithAbbreviation(const std::string& text, std::size_t dot) {
   if (text[dot] != '.') return false;
   std::size_t start = text.find_last_of(" (", dot - 1);
   start = start == std::string::npos ? 0 : start + 1;
   std::size_t length = dot - start;
-  return length > 0 && length <= 5 && text[start] >= 'A' && text[start] <= 'Z';
+  bool capitalised = text[start] >= 'A' && text[start] <= 'Z';
+  return length > 0 && (length <= 2 || (length <= 5 && capitalised));
 }
 
 }  // namespace
@@ -119,6 +120,20 @@ std::string storableText(std::string_view utf8) {
     }
   }
   return tidySpaces(out);
+}
+
+std::vector<std::string> sentencesOf(const std::string& text) {
+  std::vector<std::string> sentences;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    bool end = (text[i] == '.' || text[i] == '!' || text[i] == '?') && text[i + 1] == ' ';
+    if (end && !endsWithAbbreviation(text, i)) {
+      sentences.push_back(text.substr(start, i + 1 - start));
+      start = i + 2;
+    }
+  }
+  if (start < text.size()) sentences.push_back(text.substr(start));
+  return sentences;
 }
 
 std::string cutAtSentence(const std::string& text, std::size_t limit) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorlane::mkdata {
 
@@ -17,6 +18,10 @@ std::string cleanMarkup(std::string_view markup);
 // (œ → oe, "…" → "...", dashes → "-"), capitals the stored set lacks given without their
 // accent (Ç → C), and the bytes "#", 166 and 255 never present.
 std::string storableText(std::string_view utf8);
+
+// The sentences of a text: each ends at ".", "!" or "?" followed by a space, except the
+// full stop of an abbreviation ("Fig.", "J.").
+std::vector<std::string> sentencesOf(const std::string& text);
 
 // The text cut at a sentence end so that it holds at most `limit` bytes; when even the
 // first sentence is longer, cut at the last ";" or "," (ended by a full stop), or at the

@@ -20,8 +20,8 @@ struct LevelBands {
   int step = 600;
 };
 
-// Fewer quotations than this say nothing of a word that the subtitle list lacks.
-inline constexpr int kMinQuotations = 3;
+// A word that the subtitle list lacks is known when the quotations use it this often.
+inline constexpr int kMinQuotations = 1;
 inline constexpr std::uint8_t kTopLevel = 6;
 
 // Position of each word in the order of commonness: the words that the subtitle list

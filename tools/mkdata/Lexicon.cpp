@@ -44,4 +44,13 @@ bool Lexicon::accepts(std::string_view word) const {
   return Hunspell_spell(handle_, win1252ToUtf8(word).c_str()) != 0;
 }
 
+std::vector<std::string> Lexicon::stems(std::string_view word) const {
+  char** list = nullptr;
+  int count = Hunspell_stem(handle_, &list, win1252ToUtf8(word).c_str());
+  std::vector<std::string> result;
+  for (int i = 0; i < count; ++i) result.push_back(toWin1252(list[i]));
+  Hunspell_free_list(handle_, &list, count);
+  return result;
+}
+
 }  // namespace vorlane::mkdata

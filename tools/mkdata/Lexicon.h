@@ -22,6 +22,8 @@ class Lexicon {
 
   // Whether the spelling is current French as written (case and accents included).
   bool accepts(std::string_view word) const;
+  // The lemmas of which the word is a form ("parle" → "parler"), as hunspell finds them.
+  std::vector<std::string> stems(std::string_view word) const;
 
   // The lemmas that the dictionary tags as proper nouns ("po:npr"), in file order.
   const std::vector<std::string>& properNouns() const { return properNouns_; }

@@ -20,6 +20,11 @@ constexpr std::string_view kSpanClose = "</span>";
 constexpr std::size_t kShortSense = 60;
 constexpr std::size_t kShortestQuotation = 12;
 
+// A text that sends to another article: "Voy. TAMOUL.", "voy. LÉGAT."
+bool startsWithReference(const std::string& text) {
+  return text.rfind("Voy", 0) == 0 || text.rfind("voy", 0) == 0;
+}
+
 // How a grammatical category begins; conjugated forms or a feminine headword may stand
 // before it in the header ("je bats, tu bats ... v. a.", "s. m. AGNELLE (...), s. f.").
 constexpr std::array<std::string_view, 15> kCategoryStarts = {
@@ -66,7 +71,7 @@ std::string categoryOf(std::string_view header) {
   }
   std::size_t start = categoryStart(text);
   if (start == std::string::npos) start = text.find_first_not_of(" ,;");
-  if (start == std::string::npos) return {};
+  if (start == std::string::npos || startsWithReference(text.substr(start))) return {};
   text = text.substr(start);
   text = text.substr(0, categoryEnd(text));
   while (!text.empty() && (text.back() == ' ' || text.back() == ',' || text.back() == ';')) {
@@ -121,6 +126,101 @@ std::string withoutQuotations(std::string_view line) {
   return out;
 }
 
+bool isUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
+
+// Length of the capital letter at `at` (an accented capital takes two UTF-8 bytes), or 0.
+std::size_t capitalAt(const std::string& text, std::size_t at) {
+  if (isUpperAscii(text[at])) return 1;
+  bool accented = text[at] == '\xC3' && at + 1 < text.size() &&
+                  static_cast<unsigned char>(text[at + 1]) >= 0x80 &&
+                  static_cast<unsigned char>(text[at + 1]) <= 0x9E;
+  return accented ? 2 : 0;
+}
+
+// Where a word in capitals of three letters or more (a source, "LEGOARANT", or another
+// headword) starts, other than a Roman numeral; npos when there is none.
+std::size_t capitalWord(const std::string& text) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (at > 0 && text[at - 1] != ' ' && text[at - 1] != '(') continue;
+    std::size_t end = at;
+    bool roman = true;
+    while (end < text.size() && capitalAt(text, end) > 0) {
+      roman = roman && std::string_view("IVXLCDM").find(text[end]) != std::string_view::npos;
+      end += capitalAt(text, end);
+    }
+    if (end - at >= 3 && !roman) return at;
+  }
+  return std::string::npos;
+}
+
+// A sentence that says something: a few letters at least ("Fig." or "m." alone do not).
+bool saysSomething(const std::string& sentence) {
+  int letters = 0;
+  for (char c : sentence) letters += std::isalpha(static_cast<unsigned char>(c)) ? 1 : 0;
+  constexpr int kFewestLetters = 6;
+  return letters >= kFewestLetters;
+}
+
+// Where a page of a source is cited ("p. 998"), or npos.
+std::size_t pageReference(const std::string& sentence) {
+  for (std::size_t at = sentence.find("p. "); at != std::string::npos; at = sentence.find("p. ", at + 1)) {
+    bool page = (at == 0 || sentence[at - 1] == ' ') && at + 3 < sentence.size() &&
+                std::isdigit(static_cast<unsigned char>(sentence[at + 3]));
+    if (page) return at;
+  }
+  return std::string::npos;
+}
+
+// Where the source that a sentence cites starts: a name in capitals ("LEGOARANT"), or the
+// title that a cited page belongs to ("Acad. des sc. Comptes rendus, t. LXXXI, p. 998"),
+// after its last comma before a capital; npos when the sentence cites nothing.
+std::size_t sourceStart(const std::string& sentence) {
+  std::size_t capitals = capitalWord(sentence);
+  if (capitals != std::string::npos) return capitals;
+  std::size_t page = pageReference(sentence);
+  if (page == std::string::npos) return page;
+  for (std::size_t at = sentence.rfind(", ", page); at != std::string::npos && at > 0;
+       at = sentence.rfind(", ", at - 1)) {
+    if (isUpperAscii(sentence[at + 2])) return at + 2;
+  }
+  return 0;  // the whole sentence is the source
+}
+
+// The sense without what points elsewhere: references in parentheses "(voy. JOUR)",
+// sentences that send to another article ("Voy. TAMOUL.") and sources named in capitals
+// ("..., LEGOARANT."), kept up to the comma before the source when that leaves a phrase.
+std::string withoutReferences(std::string text) {
+  for (std::size_t open = text.find("(voy"); open != std::string::npos; open = text.find("(voy")) {
+    std::size_t close = text.find(')', open);
+    if (close == std::string::npos) close = text.size() - 1;
+    std::size_t from = open > 0 && text[open - 1] == ' ' ? open - 1 : open;
+    text.erase(from, close + 1 - from);
+  }
+  std::string kept;
+  for (std::string sentence : sentencesOf(text)) {
+    if (startsWithReference(sentence) || !saysSomething(sentence)) continue;
+    std::size_t source = sourceStart(sentence);
+    if (source != std::string::npos) {
+      constexpr std::size_t kShortestPhrase = 8;
+      std::size_t comma = source < 2 ? std::string::npos : sentence.rfind(", ", source - 2);
+      if (comma == std::string::npos || comma < kShortestPhrase) continue;
+      sentence = sentence.substr(0, comma) + ".";
+    }
+    kept += kept.empty() ? sentence : " " + sentence;
+  }
+  return cleanMarkup(kept);
+}
+
+// The headword that "Voy. ROIDE, ROIDEUR." sends to: "ROIDE".
+std::string referenceOf(const std::string& text) {
+  std::size_t start = text.find_first_of(" ", 0);
+  if (start == std::string::npos) return {};
+  start = text.find_first_not_of(" .", start);
+  if (start == std::string::npos) return {};
+  std::size_t end = text.find_first_of(",.;( ", start);
+  return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
 // The first line of a sense that is not only a quotation, without the "N°" marker.
 std::string senseText(std::string_view sense) {
   std::size_t at = 0;
@@ -136,8 +236,6 @@ std::string senseText(std::string_view sense) {
   }
   return {};
 }
-
-bool isUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
 
 // "LA FONT." → "La Font.", "SAINT-SIMON" → "Saint-Simon", "FÉN." → "Fén.".
 std::string titleCase(const std::string& name) {
@@ -218,12 +316,17 @@ LittreEntry parseLittreEntry(std::string_view markup) {
   std::string definition;
   int taken = 0;
   for (std::string_view sense : senses) {
-    std::string text = senseText(sense);
+    std::string raw = senseText(sense);
+    if (entry.seeAlso.empty() && definition.empty() && startsWithReference(raw)) {
+      entry.seeAlso = referenceOf(raw);
+    }
+    std::string text = withoutReferences(raw);
     if (text.empty()) continue;
     definition += definition.empty() ? text : " " + text;
     if (definition.size() >= kShortSense || ++taken == 2) break;
   }
   entry.definition = cutAtSentence(definition, kDefinitionLimit);
+  if (!entry.definition.empty()) entry.seeAlso.clear();
   pickQuotation(senses, entry);
   return entry;
 }

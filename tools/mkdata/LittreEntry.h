@@ -13,6 +13,7 @@ struct LittreEntry {
                            // sentence end; no examples in quotation marks, no history
   std::string quotation;   // one short quotation, without its quotation marks
   std::string author;      // its author as the article names him: "La Font.", "Bossuet"
+  std::string seeAlso;     // the article that an article made only of "Voy. X." sends to
   bool operator==(const LittreEntry&) const = default;
 };
 

@@ -103,6 +103,22 @@ bool commonerThan(int positionA, const std::string& keyA, int positionB, const s
   return keyA < keyB;
 }
 
+// The article's own reading, or, for an article that only sends to another ("Voy. X."),
+// the other article's definition under this article's category.
+LittreEntry readArticle(const StarDict& littre, const StarDict::IndexEntry& article,
+                        const std::map<std::string, StarDict::IndexEntry>& byName) {
+  LittreEntry entry = parseLittreEntry(littre.article(article));
+  if (!entry.definition.empty() || entry.seeAlso.empty()) return entry;
+  auto target = byName.find(entry.seeAlso);
+  if (target == byName.end() || target->second.offset == article.offset) return entry;
+  LittreEntry other = parseLittreEntry(littre.article(target->second));
+  if (entry.category.empty()) entry.category = other.category;
+  entry.definition = other.definition;
+  entry.quotation = other.quotation;
+  entry.author = other.author;
+  return entry;
+}
+
 }  // namespace
 
 void Vocabulary::addRecord(VocabularyRecord record) {
@@ -114,13 +130,15 @@ void Vocabulary::addRecord(VocabularyRecord record) {
 }
 
 void Vocabulary::addCommonWords(const StarDict& littre, const Lexicon& lexicon) {
+  std::map<std::string, StarDict::IndexEntry> byName;
+  for (const auto& entry : littre.index()) byName.emplace(entry.name, entry);
   for (const auto& [offset, article] : articlesOf(littre)) {
     std::vector<std::string> spellings;
     for (const std::string& spelling : spellingsOf(article.names)) {
       if (isPlayable(spelling) && isCurrent(lexicon, spelling)) spellings.push_back(spelling);
     }
     if (spellings.empty()) continue;
-    LittreEntry entry = parseLittreEntry(littre.article(article.entry));
+    LittreEntry entry = readArticle(littre, article.entry, byName);
     if (entry.definition.empty() || entry.category.empty()) continue;
     for (const std::string& spelling : spellings) {
       addRecord({spelling, false, definitionFields(spelling, entry)});

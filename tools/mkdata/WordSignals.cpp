@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "Lexicon.h"
 #include "LittreEntry.h"
 #include "StarDict.h"
 #include "data/IoError.h"
@@ -19,19 +20,27 @@ bool isWordByte(unsigned char c) {
 
 }  // namespace
 
-void WordSignals::readSubtitleList(const std::filesystem::path& listFile) {
+void WordSignals::readSubtitleList(const std::filesystem::path& listFile, const Lexicon* lexicon) {
   std::ifstream in(listFile);
   if (!in) throw IoError(listFile, toWin1252("Fichier introuvable : ") + listFile.string());
   std::vector<std::string> words;
   std::string line;
   while (std::getline(in, line)) words.push_back(line);
-  addSubtitleWords(words);
+  addSubtitleWords(words, lexicon);
 }
 
-void WordSignals::addSubtitleWords(const std::vector<std::string>& utf8Words) {
+void WordSignals::addSubtitleWords(const std::vector<std::string>& utf8Words,
+                                   const Lexicon* lexicon) {
   for (const std::string& word : utf8Words) {
-    std::string key = plainForm(toWin1252(word));
+    std::string spelling = toWin1252(word);
+    std::string key = plainForm(spelling);
     if (key.size() == kWordLength) ranks_.emplace(key, listed_);
+    if (lexicon != nullptr) {
+      for (const std::string& lemma : lexicon->stems(spelling)) {
+        std::string lemmaKey = plainForm(lemma);
+        if (lemmaKey.size() == kWordLength) ranks_.emplace(lemmaKey, listed_);
+      }
+    }
     ++listed_;
   }
 }

@@ -8,6 +8,7 @@
 
 namespace vorlane::mkdata {
 
+class Lexicon;
 class StarDict;
 
 // How common a word is today, by plain form (upper case, no accents, Windows-1252):
@@ -16,9 +17,10 @@ class StarDict;
 class WordSignals {
  public:
   // Ranks from a list of UTF-8 words, one a line, commonest first; a plain form takes the
-  // rank of its first spelling in the list.
-  void readSubtitleList(const std::filesystem::path& listFile);
-  void addSubtitleWords(const std::vector<std::string>& utf8Words);
+  // best rank of its spellings in the list and, when a lexicon is given, of the forms
+  // whose lemma it is ("parle" ranks "parler").
+  void readSubtitleList(const std::filesystem::path& listFile, const Lexicon* lexicon);
+  void addSubtitleWords(const std::vector<std::string>& utf8Words, const Lexicon* lexicon);
   // Counts the words of every quotation of the dictionary.
   void countQuotations(const StarDict& littre);
   void addQuotation(std::string_view utf8Markup);

@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     StarDict littre(options.get("--littre"));
     Lexicon lexicon(options.get("--aff"), options.get("--dic"));
     WordSignals signals;
-    signals.readSubtitleList(options.get("--subtitles"));
+    signals.readSubtitleList(options.get("--subtitles"), &lexicon);
     signals.countQuotations(littre);
     Vocabulary vocabulary;
     vocabulary.addCommonWords(littre, lexicon);
