@@ -7,7 +7,8 @@ namespace vorlane::mkdata {
 namespace {
 
 TEST(CleanTextTest, MarkupLosesItsTagsEntitiesAndStraySpaces) {
-  EXPECT_EQ(cleanMarkup("<b>1°</b>  Qui   frémit , et <i>tremble</i> ."), "1° Qui frémit, et tremble.");
+  EXPECT_EQ(cleanMarkup("<b>1°</b>  Qui   frémit , et <i>tremble</i> ."),
+            "1° Qui frémit, et tremble.");
   EXPECT_EQ(cleanMarkup("pain &amp; sel &lt;b&gt;"), "pain et sel b");
   EXPECT_EQ(cleanMarkup("un mot ( rare ) ; un autre: \"dit\"\n  suite"),
             "un mot (rare) ; un autre : 'dit' suite");
@@ -51,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                "A long clause without end."},
         CutRow{"Words and words, more words and words", 30, "Words and words."},
         CutRow{"Wordswordswords wordswordswords wordswords", 30, "Wordswordswords..."},
-        CutRow{"Et ainsi de suite... Puis une autre phrase bien longue.", 30, "Et ainsi de suite..."}));
+        CutRow{"Et ainsi de suite... Puis une autre phrase bien longue.", 30,
+               "Et ainsi de suite..."}));
 
 }  // namespace
 }  // namespace vorlane::mkdata

@@ -169,7 +169,8 @@ TEST_F(DataSetCheckTest, EveryLevelOffersEnoughDrawsForBothClassesAndTopLevelOnO
         for (const WordRecord& r : anagrams_) {
           singles += r.linkOrAddress == 0 && singleQualifies(r.levelOrKind, L, top, junior);
         }
-        EXPECT_GE(singles, 300) << "level " << L << (top ? " top" : "") << (junior ? " junior" : "");
+        EXPECT_GE(singles, 300) << "level " << L << (top ? " top" : "")
+                                << (junior ? " junior" : "");
       }
     }
     std::set<std::uint32_t> counted;

@@ -22,23 +22,23 @@ TEST_P(HeadwordTest, GivesTheLowerCaseSpellingAndTheFeminine) {
   EXPECT_EQ(headword->feminine, toWin1252(row.feminine));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    IndexNames, HeadwordTest,
-    ::testing::Values(HeadwordRow{"FRÉMISSANT, ANTE", "frémissant", "frémissante"},
-                      HeadwordRow{"FLEURI, IE", "fleuri", "fleurie"},
-                      HeadwordRow{"PLANTÉ, ÉE", "planté", "plantée"},
-                      HeadwordRow{"ACTIF, IVE", "actif", "active"},
-                      HeadwordRow{"NOUVEAU, ELLE", "nouveau", "nouvelle"},
-                      HeadwordRow{"ENTIER, IÈRE", "entier", "entière"},
-                      HeadwordRow{"SEC, SÈCHE", "sec", "sèche"},
-                      HeadwordRow{"CHACUN, CHACUNE", "chacun", "chacune"},
-                      HeadwordRow{"PARLER.1", "parler", ""},
-                      HeadwordRow{"RÉTRACTÉ, ÉE.2", "rétracté", "rétractée"},
-                      HeadwordRow{"ÉPOQUE", "époque", ""}));
+INSTANTIATE_TEST_SUITE_P(IndexNames, HeadwordTest,
+                         ::testing::Values(HeadwordRow{"FRÉMISSANT, ANTE", "frémissant",
+                                                       "frémissante"},
+                                           HeadwordRow{"FLEURI, IE", "fleuri", "fleurie"},
+                                           HeadwordRow{"PLANTÉ, ÉE", "planté", "plantée"},
+                                           HeadwordRow{"ACTIF, IVE", "actif", "active"},
+                                           HeadwordRow{"NOUVEAU, ELLE", "nouveau", "nouvelle"},
+                                           HeadwordRow{"ENTIER, IÈRE", "entier", "entière"},
+                                           HeadwordRow{"SEC, SÈCHE", "sec", "sèche"},
+                                           HeadwordRow{"CHACUN, CHACUNE", "chacun", "chacune"},
+                                           HeadwordRow{"PARLER.1", "parler", ""},
+                                           HeadwordRow{"RÉTRACTÉ, ÉE.2", "rétracté", "rétractée"},
+                                           HeadwordRow{"ÉPOQUE", "époque", ""}));
 
 TEST(HeadwordNamesTest, NamesThatAreNotOneWordGiveNothing) {
-  for (const char* name : {"A GOGO", "BAS-SIÉGE", "-AGE", "TREZAILLER (SE)", "FOU ou FOL, FOLLE",
-                           "", "1ER"}) {
+  for (const char* name :
+       {"A GOGO", "BAS-SIÉGE", "-AGE", "TREZAILLER (SE)", "FOU ou FOL, FOLLE", "", "1ER"}) {
     EXPECT_FALSE(parseHeadword(name).has_value()) << name;
   }
 }

@@ -9,8 +9,8 @@ WordStanding ranked(int rank, int anagramClass = -1) { return {rank, 0, true, an
 WordStanding quoted(int count) { return {-1, count, true, -1}; }
 
 TEST(LevelsTest, SubtitleRanksComeFirstThenQuotationCountsAndUnknownWordsHaveNoPlace) {
-  std::vector<WordStanding> words = {quoted(40), ranked(7), quoted(kMinQuotations - 1),
-                                     ranked(2), quoted(90), {5, 50, false, -1}};
+  std::vector<WordStanding> words = {quoted(40), ranked(7),  quoted(kMinQuotations - 1),
+                                     ranked(2),  quoted(90), {5, 50, false, -1}};
   EXPECT_EQ(commonnessPositions(words), (std::vector<int>{3, 1, -1, 0, 2, -1}));
 }
 
@@ -28,11 +28,10 @@ TEST_P(LevelAtTest, BandsOfTheFirstWordsThenEqualStepsUpToSix) {
 INSTANTIATE_TEST_SUITE_P(Positions, LevelAtTest,
                          ::testing::Values(BandRow{-1, 0}, BandRow{0, 1}, BandRow{999, 1},
                                            BandRow{1000, 2}, BandRow{1599, 2}, BandRow{1600, 3},
-                                           BandRow{3399, 5}, BandRow{3400, 6},
-                                           BandRow{90000, 6}));
+                                           BandRow{3399, 5}, BandRow{3400, 6}, BandRow{90000, 6}));
 
 TEST(LevelsTest, DrawCountsFollowTheGameRules) {
-  std::vector<WordStanding> words = {ranked(0), ranked(1, 7), ranked(2, 7), ranked(3),
+  std::vector<WordStanding> words = {ranked(0), ranked(1, 7), ranked(2, 7),     ranked(3),
                                      ranked(4), ranked(5, 8), {-1, 0, false, 8}};
   std::vector<std::uint8_t> levels = {1, 2, 3, 2, 4, 6, 0};
   DrawCounts counts = countDraws(words, levels);

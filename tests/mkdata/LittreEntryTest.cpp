@@ -71,7 +71,8 @@ TEST(LittreEntryTest, MissingHeaderOrBrokenSpansGiveWhatCanBeRead) {
   EXPECT_EQ(noHeader.category, "");
   EXPECT_EQ(noHeader.definition, "Texte seul.");
   LittreEntry broken = parseLittreEntry(
-      "<i><small>(a) s. m.</small></i>\n<b>1°</b> Premier sens. <span foreground=\"#0000CD\">sans fin");
+      "<i><small>(a) s. m.</small></i>\n<b>1°</b> Premier sens. <span foreground=\"#0000CD\">sans "
+      "fin");
   EXPECT_EQ(broken.category, "s. m.");
   EXPECT_EQ(broken.definition, "Premier sens.");
   EXPECT_TRUE(broken.quotation.empty());
@@ -96,8 +97,7 @@ TEST_P(ReferenceTest, WhatPointsElsewhereLeavesTheDefinition) {
 INSTANTIATE_TEST_SUITE_P(
     Senses, ReferenceTest,
     ::testing::Values(
-        SenseRow{"Voy. TAMOUL.", "", "TAMOUL"},
-        SenseRow{"Voy BECCARD", "", "BECCARD"},
+        SenseRow{"Voy. TAMOUL.", "", "TAMOUL"}, SenseRow{"Voy BECCARD", "", "BECCARD"},
         SenseRow{"Breuvage enivrant (voy. PHILTRE). Boire le philtre.",
                  "Breuvage enivrant. Boire le philtre.", ""},
         SenseRow{"Acétate de cuivre, appelé vert-de-gris, LEGOARANT. Sert en peinture.",
@@ -117,20 +117,20 @@ struct CategoryRow {
 class CategoryTest : public ::testing::TestWithParam<CategoryRow> {};
 
 TEST_P(CategoryTest, TheCategoryStandsAloneWithoutPronunciationFormsOrSecondHeadword) {
-  std::string article = std::string("<i><small>") + GetParam().header +
-                        "</small></i>\n<b>1°</b> Sens.";
+  std::string article =
+      std::string("<i><small>") + GetParam().header + "</small></i>\n<b>1°</b> Sens.";
   EXPECT_EQ(parseLittreEntry(article).category, GetParam().category);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Headers, CategoryTest,
-    ::testing::Values(CategoryRow{"(a-kì, kì-z') , part. passé d'acquérir.", "part. passé d'acquérir."},
+    ::testing::Values(CategoryRow{"(a-kì, kì-z') , part. passé d'acquérir.",
+                                  "part. passé d'acquérir."},
                       CategoryRow{"(a-gnô) s. m. AGNELLE (a-gnè-l'), s. f.", "s. m."},
                       CategoryRow{"(ba-tr') je bats, tu bats ; battu ; v. a.", "v. a."},
                       CategoryRow{"(chiin) s. m. (le mâle), s. f. (la femelle)", "s. m."},
                       CategoryRow{"(pré-fi-ks') préfixe,", "préfixe"},
-                      CategoryRow{"s. f. pl.", "s. f. pl."},
-                      CategoryRow{"(ò) ", ""}));
+                      CategoryRow{"s. f. pl.", "s. f. pl."}, CategoryRow{"(ò) ", ""}));
 
 TEST(LittreEntryTest, QuotationsOfAnArticleAreListedInOrder) {
   auto quotations = quotationsOf(kNumberedArticle);

@@ -12,7 +12,8 @@ namespace {
 std::string indexEntry(const std::string& name, std::uint32_t offset, std::uint32_t size) {
   std::string bytes = name + '\0';
   for (std::uint32_t value : {offset, size}) {
-    for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
+    for (int shift = 24; shift >= 0; shift -= 8)
+      bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
   }
   return bytes;
 }

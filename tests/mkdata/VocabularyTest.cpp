@@ -35,7 +35,8 @@ class LittreBuilder {
     for (const std::string& name : names) {
       index_ += name + '\0';
       for (std::size_t value : {articles_.size(), text.size()}) {
-        for (int shift = 24; shift >= 0; shift -= 8) index_.push_back(static_cast<char>((value >> shift) & 0xFF));
+        for (int shift = 24; shift >= 0; shift -= 8)
+          index_.push_back(static_cast<char>((value >> shift) & 0xFF));
       }
     }
     articles_ += text;
@@ -62,9 +63,10 @@ class VocabularyTest : public ::testing::Test {
     littre.add({"VACARME"}, article("s. m.", "Grand bruit."));
     littre.add({"RIVAGE"}, "<i><small>(ri-va-j') s. m.</small></i>\n");
     folder_.writeFile("fr.aff", "SET UTF-8\n");
-    folder_.writeFile("fr.dic",
-                      "11\naboyer\nmaison\népoque\npetite\nargent\ngérant\nputain\nvacarme\nrivage\n"
-                      "Tanger po:npr\nNANTES po:npr\n");
+    folder_.writeFile(
+        "fr.dic",
+        "11\naboyer\nmaison\népoque\npetite\nargent\ngérant\nputain\nvacarme\nrivage\n"
+        "Tanger po:npr\nNANTES po:npr\n");
     Lexicon lexicon(folder_.path() / "fr.aff", folder_.path() / "fr.dic");
     WordSignals signals;
     signals.addSubtitleWords({"de", "maison", "argent", "petite"}, nullptr);
@@ -96,8 +98,8 @@ TEST_F(VocabularyTest, KeepsCurrentSixLetterWordsAndFemininesAndLeavesOutTheRest
   for (const auto& [key, word] : vocabulary_.keys()) keys.push_back(key);
   // "abosme" is not current French, "putain" is kept out, "vacarme" has seven letters,
   // "petit" five (its feminine six), "rivage" has no definition, "NANTES" is not capitalised.
-  EXPECT_EQ(keys, (std::vector<std::string>{"ABOYER", "ARGENT", "EPOQUE", "GERANT", "MAISON", "PETITE",
-                                            "TANGER"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"ABOYER", "ARGENT", "EPOQUE", "GERANT", "MAISON",
+                                            "PETITE", "TANGER"}));
   EXPECT_EQ(vocabulary_.keys().at("EPOQUE").records.front().spelling, toWin1252("époque"));
 }
 
@@ -125,8 +127,9 @@ TEST_F(VocabularyTest, DefinitionsReadBackInLongAndShortForm) {
   EXPECT_EQ(definitionLines("MAISON", true),
             std::vector<std::string>{"maison, s. f. : Bâtiment servant de logis. La maison est "
                                      "belle. \"Une citation assez longue\" (Mol.)"});
-  EXPECT_EQ(definitionLines("MAISON", false),
-            std::vector<std::string>{"Bâtiment servant de logis. La ...... est belle. \"...\" (Mol.)"});
+  EXPECT_EQ(
+      definitionLines("MAISON", false),
+      std::vector<std::string>{"Bâtiment servant de logis. La ...... est belle. \"...\" (Mol.)"});
   EXPECT_EQ(definitionLines("PETITE", true),
             std::vector<std::string>{"petite, adj. : Qui a peu d'étendue. \"Une citation assez "
                                      "longue\" (Mol.)"});

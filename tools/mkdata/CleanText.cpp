@@ -13,9 +13,12 @@ struct Entity {
   std::string_view text;
 };
 // "&" would read as a stray entity: the clean text says "et".
-constexpr std::array<Entity, 6> kEntities = {{
-    {"&lt;", ""}, {"&gt;", ""}, {"&amp;", "et"}, {"&quot;", "'"}, {"&apos;", "'"},
-    {"&nbsp;", " "}}};
+constexpr std::array<Entity, 6> kEntities = {{{"&lt;", ""},
+                                              {"&gt;", ""},
+                                              {"&amp;", "et"},
+                                              {"&quot;", "'"},
+                                              {"&apos;", "'"},
+                                              {"&nbsp;", " "}}};
 
 std::string withoutTags(std::string_view markup) {
   std::string out;
@@ -75,19 +78,38 @@ std::string tidySpaces(const std::string& text) {
 // when the byte is kept.
 const char* replacementOf(unsigned char c) {
   switch (c) {
-    case 0x8C: return "Oe";
-    case 0x9C: return "oe";
-    case 0x91: case 0x92: case 0x82: return "'";
-    case 0x93: case 0x94: case 0x84: return "'";
-    case 0x96: case 0x97: return "-";
-    case 0x85: return "...";
-    case 0xA0: return " ";
-    case 0xC6: return "Ae";
-    case 0xC7: return "C";
-    case 0xC8: return "E";
-    case 0xCE: case 0xCF: return "I";
-    case 0xFF: return "y";
-    default: break;
+    case 0x8C:
+      return "Oe";
+    case 0x9C:
+      return "oe";
+    case 0x91:
+    case 0x92:
+    case 0x82:
+      return "'";
+    case 0x93:
+    case 0x94:
+    case 0x84:
+      return "'";
+    case 0x96:
+    case 0x97:
+      return "-";
+    case 0x85:
+      return "...";
+    case 0xA0:
+      return " ";
+    case 0xC6:
+      return "Ae";
+    case 0xC7:
+      return "C";
+    case 0xC8:
+      return "E";
+    case 0xCE:
+    case 0xCF:
+      return "I";
+    case 0xFF:
+      return "y";
+    default:
+      break;
   }
   if (c == '#' || c == 0xA6 || c == 0xB6 || c < 0x20 || c == 0x7F) return "";
   if (!encodeStored(std::string(1, static_cast<char>(c)))) return "";

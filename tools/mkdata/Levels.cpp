@@ -60,8 +60,8 @@ bool enoughDraws(const DrawCounts& counts) {
 
 std::vector<std::uint8_t> chooseLevels(const std::vector<WordStanding>& words, LevelBands& bands) {
   std::vector<int> positions = commonnessPositions(words);
-  int known = static_cast<int>(std::count_if(positions.begin(), positions.end(),
-                                             [](int p) { return p >= 0; }));
+  int known = static_cast<int>(
+      std::count_if(positions.begin(), positions.end(), [](int p) { return p >= 0; }));
   constexpr int kWiden = 100;
   while (true) {
     std::vector<std::uint8_t> levels(words.size());

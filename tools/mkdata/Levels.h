@@ -7,10 +7,10 @@ namespace vorlane::mkdata {
 
 // What the level choice knows of one word of the vocabulary (one plain form).
 struct WordStanding {
-  int subtitleRank = -1;    // −1: not in the subtitle list
-  int quotationCount = 0;   // occurrences in the Littré's quotations
-  bool common = true;       // false: a proper noun only, never common (level 0)
-  int anagramClass = -1;    // −1: no anagram in the vocabulary
+  int subtitleRank = -1;   // −1: not in the subtitle list
+  int quotationCount = 0;  // occurrences in the Littré's quotations
+  bool common = true;      // false: a proper noun only, never common (level 0)
+  int anagramClass = -1;   // −1: no anagram in the vocabulary
 };
 
 // Level 1 takes the `first` commonest words, levels 2 to 5 the next `step` each, level 6
@@ -42,7 +42,8 @@ struct DrawCounts {
   // Anagram classes with a member of level 1..L, which an anagram draw can accept.
   int classes[kTopLevel + 1] = {};
 };
-DrawCounts countDraws(const std::vector<WordStanding>& words, const std::vector<std::uint8_t>& levels);
+DrawCounts countDraws(const std::vector<WordStanding>& words,
+                      const std::vector<std::uint8_t>& levels);
 
 // The game never starves: at every level, for both classes and the top level on or off,
 // at least this many single-word draws and anagram classes.

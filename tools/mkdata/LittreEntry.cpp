@@ -28,13 +28,14 @@ bool startsWithReference(const std::string& text) {
 // How a grammatical category begins; conjugated forms or a feminine headword may stand
 // before it in the header ("je bats, tu bats ... v. a.", "s. m. AGNELLE (...), s. f.").
 constexpr std::array<std::string_view, 15> kCategoryStarts = {
-    "s. ", "s.m.", "s.f.", "adj.", "v. ", "part.", "adv.", "loc.", "interj",
-    "prép.", "conj.", "pron.", "art.", "préfixe", "suffixe"};
+    "s. ",    "s.m.",  "s.f.",  "adj.",  "v. ",  "part.",   "adv.",   "loc.",
+    "interj", "prép.", "conj.", "pron.", "art.", "préfixe", "suffixe"};
 
 std::size_t categoryStart(const std::string& text) {
   std::size_t best = std::string::npos;
   for (std::string_view start : kCategoryStarts) {
-    for (std::size_t at = text.find(start); at != std::string::npos; at = text.find(start, at + 1)) {
+    for (std::size_t at = text.find(start); at != std::string::npos;
+         at = text.find(start, at + 1)) {
       if (at == 0 || text[at - 1] == ' ') {
         best = std::min(best, at);
         break;
@@ -163,7 +164,8 @@ bool saysSomething(const std::string& sentence) {
 
 // Where a page of a source is cited ("p. 998"), or npos.
 std::size_t pageReference(const std::string& sentence) {
-  for (std::size_t at = sentence.find("p. "); at != std::string::npos; at = sentence.find("p. ", at + 1)) {
+  for (std::size_t at = sentence.find("p. "); at != std::string::npos;
+       at = sentence.find("p. ", at + 1)) {
     bool page = (at == 0 || sentence[at - 1] == ' ') && at + 3 < sentence.size() &&
                 std::isdigit(static_cast<unsigned char>(sentence[at + 3]));
     if (page) return at;
@@ -265,8 +267,8 @@ std::string tidyQuotation(std::string text) {
     text.erase(dots, 1);
     dots = text.find("....");
   }
-  while (!text.empty() && (text.back() == ' ' || text.back() == ',' || text.back() == ';' ||
-                           text.back() == ':')) {
+  while (!text.empty() &&
+         (text.back() == ' ' || text.back() == ',' || text.back() == ';' || text.back() == ':')) {
     text.pop_back();
   }
   return text;

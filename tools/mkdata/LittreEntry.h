@@ -32,4 +32,3 @@ LittreEntry parseLittreEntry(std::string_view markup);
 std::vector<std::string_view> quotationsOf(std::string_view markup);
 
 }  // namespace vorlane::mkdata
-

@@ -56,7 +56,8 @@ void writeWordData(const Vocabulary& vocabulary, const std::filesystem::path& da
     const VocabularyRecord& record = *pending[i].record;
     if (record.properNoun) continue;
     ordered[i].kind = kCommonWordKind;
-    ordered[i].definitionAddress = dicx.appendScrambled(static_cast<std::int32_t>(i), record.fields);
+    ordered[i].definitionAddress =
+        dicx.appendScrambled(static_cast<std::int32_t>(i), record.fields);
   }
   writeWordFiles(dataFolder, ordered);
 }

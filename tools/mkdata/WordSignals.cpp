@@ -56,7 +56,8 @@ void WordSignals::addQuotation(std::string_view utf8Markup) {
     while (i < text.size() && !isWordByte(static_cast<unsigned char>(text[i]))) ++i;
     std::size_t start = i;
     while (i < text.size() && isWordByte(static_cast<unsigned char>(text[i]))) ++i;
-    if (i - start == kWordLength) ++counts_[plainForm(std::string_view(text).substr(start, i - start))];
+    if (i - start == kWordLength)
+      ++counts_[plainForm(std::string_view(text).substr(start, i - start))];
   }
 }
 
