@@ -247,6 +247,8 @@ Qt::KeyboardModifiers TileRowWidget::shiftState(Qt::KeyboardModifiers modifiers)
 
 bool TileRowWidget::claimsKey(const QKeyEvent& event) const {
   if (event.key() == Qt::Key_Left || event.key() == Qt::Key_Right) return true;
+  // Ctrl, Alt and Meta combinations stay the window's shortcuts and menu keys.
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   const auto typed = typedCharacter(event);
   return typed && (static_cast<unsigned char>(*typed) >= 0x20 || *typed == '\b');
 }

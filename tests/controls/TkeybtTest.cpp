@@ -2,6 +2,7 @@
 #include "controls/Tkeybt.h"
 
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -106,6 +107,28 @@ TEST_F(TkeybtTest, WindowKeysAreLeftToTheWindow) {
   EXPECT_EQ(window.keysSeen,
             (QList<int>{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Up, Qt::Key_Down}));
   EXPECT_EQ(keydowns, 3);
+}
+
+TEST_F(TkeybtTest, ArrowsAndLettersWinOverWindowShortcutsButCtrlAndAltKeysDoNot) {
+  QList<int> fired;
+  for (const QKeySequence& sequence :
+       {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_Q),
+        QKeySequence(Qt::ALT | Qt::Key_F)}) {
+    QObject::connect(new QShortcut(sequence, &window), &QShortcut::activated,
+                     [&fired, sequence] { fired.append(sequence[0].toCombined()); });
+  }
+  std::string typed;
+  QObject::connect(keyboard, &Tkeybt::OnKeyPress, [&](char& ch) { typed += ch; });
+  keyboard->setFocus();
+  keyboard->setTileIndex(3);
+  QTest::keyClick(keyboard, Qt::Key_Left);
+  QTest::keyClick(keyboard, Qt::Key_S);
+  QTest::keyClick(keyboard, Qt::Key_Q, Qt::ControlModifier);
+  QTest::keyClick(keyboard, Qt::Key_F, Qt::AltModifier);
+  EXPECT_EQ(keyboard->tileIndex(), 2);
+  EXPECT_EQ(typed, "s");
+  EXPECT_EQ(fired,
+            (QList<int>{(Qt::CTRL | Qt::Key_Q).toCombined(), (Qt::ALT | Qt::Key_F).toCombined()}));
 }
 
 TEST_F(TkeybtTest, TabMovesTheFocusOn) {
