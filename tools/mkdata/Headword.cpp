@@ -63,6 +63,12 @@ std::optional<Headword> parseHeadword(std::string_view indexName) {
   return headword;
 }
 
+std::string lowerCase(std::string_view win1252) {
+  std::string out(win1252);
+  for (char& c : out) c = lowerOf(c);
+  return out;
+}
+
 int accentCount(std::string_view win1252) {
   int count = 0;
   for (char c : win1252) count += static_cast<unsigned char>(c) >= 0x80 ? 1 : 0;

@@ -20,6 +20,9 @@ struct Headword {
 // ("A GOGO", "BAS-SIÈGE", "-AGE", "TREZAILLER (SE)") give nothing.
 std::optional<Headword> parseHeadword(std::string_view indexName);
 
+// Lower case of a Windows-1252 text (A–Z, À–Þ, Œ); other bytes unchanged.
+std::string lowerCase(std::string_view win1252);
+
 // Number of accented characters of a Windows-1252 text: of two index names of one
 // article, the one with more accents is the dictionary spelling.
 int accentCount(std::string_view win1252);

@@ -158,8 +158,15 @@ LevelBands Vocabulary::assignLevels(const WordSignals& signals) {
     std::stable_partition(word.records.begin(), word.records.end(),
                           [](const VocabularyRecord& r) { return !r.properNoun; });
     word.standing.common = !word.records.front().properNoun;
-    word.standing.subtitleRank = signals.subtitleRank(key);
-    word.standing.quotationCount = signals.quotationCount(key);
+    for (const VocabularyRecord& record : word.records) {
+      if (record.properNoun) continue;
+      int rank = signals.subtitleRank(record.spelling);
+      if (rank >= 0 && (word.standing.subtitleRank < 0 || rank < word.standing.subtitleRank)) {
+        word.standing.subtitleRank = rank;
+      }
+      word.standing.quotationCount =
+          std::max(word.standing.quotationCount, signals.quotationCount(record.spelling));
+    }
   }
   std::vector<WordStanding> standings;
   for (const auto& [key, word] : keys_) standings.push_back(word.standing);

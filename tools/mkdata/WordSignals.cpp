@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "Headword.h"
 #include "Lexicon.h"
 #include "LittreEntry.h"
 #include "StarDict.h"
@@ -32,13 +33,11 @@ void WordSignals::readSubtitleList(const std::filesystem::path& listFile, const 
 void WordSignals::addSubtitleWords(const std::vector<std::string>& utf8Words,
                                    const Lexicon* lexicon) {
   for (const std::string& word : utf8Words) {
-    std::string spelling = toWin1252(word);
-    std::string key = plainForm(spelling);
-    if (key.size() == kWordLength) ranks_.emplace(key, listed_);
+    std::string spelling = lowerCase(toWin1252(word));
+    if (spelling.size() == kWordLength) ranks_.emplace(spelling, listed_);
     if (lexicon != nullptr) {
       for (const std::string& lemma : lexicon->stems(spelling)) {
-        std::string lemmaKey = plainForm(lemma);
-        if (lemmaKey.size() == kWordLength) ranks_.emplace(lemmaKey, listed_);
+        if (lemma.size() == kWordLength) ranks_.emplace(lowerCase(lemma), listed_);
       }
     }
     ++listed_;
@@ -57,17 +56,17 @@ void WordSignals::addQuotation(std::string_view utf8Markup) {
     std::size_t start = i;
     while (i < text.size() && isWordByte(static_cast<unsigned char>(text[i]))) ++i;
     if (i - start == kWordLength)
-      ++counts_[plainForm(std::string_view(text).substr(start, i - start))];
+      ++counts_[lowerCase(std::string_view(text).substr(start, i - start))];
   }
 }
 
-int WordSignals::subtitleRank(const std::string& key) const {
-  auto it = ranks_.find(key);
+int WordSignals::subtitleRank(const std::string& spelling) const {
+  auto it = ranks_.find(spelling);
   return it == ranks_.end() ? -1 : it->second;
 }
 
-int WordSignals::quotationCount(const std::string& key) const {
-  auto it = counts_.find(key);
+int WordSignals::quotationCount(const std::string& spelling) const {
+  auto it = counts_.find(spelling);
   return it == counts_.end() ? 0 : it->second;
 }
 

@@ -11,14 +11,15 @@ namespace vorlane::mkdata {
 class Lexicon;
 class StarDict;
 
-// How common a word is today, by plain form (upper case, no accents, Windows-1252):
-// its rank in a list of words ordered by frequency in film subtitles (0 the commonest),
-// and how often it occurs in the Littré's own quotations.
+// How common a word is today, by spelling (lower case, accents kept, Windows-1252, so
+// that "crâne" says nothing of "craner"): its rank in a list of words ordered by
+// frequency in film subtitles (0 the commonest), and how often it occurs in the
+// Littré's own quotations.
 class WordSignals {
  public:
-  // Ranks from a list of UTF-8 words, one a line, commonest first; a plain form takes the
-  // best rank of its spellings in the list and, when a lexicon is given, of the forms
-  // whose lemma it is ("parle" ranks "parler").
+  // Ranks from a list of UTF-8 words, one a line, commonest first; a spelling takes its
+  // best rank in the list or, when a lexicon is given, that of the forms whose lemma it is
+  // ("parle" ranks "parler").
   void readSubtitleList(const std::filesystem::path& listFile, const Lexicon* lexicon);
   void addSubtitleWords(const std::vector<std::string>& utf8Words, const Lexicon* lexicon);
   // Counts the words of every quotation of the dictionary.
@@ -26,8 +27,8 @@ class WordSignals {
   void addQuotation(std::string_view utf8Markup);
 
   // −1 when the list lacks the word.
-  int subtitleRank(const std::string& key) const;
-  int quotationCount(const std::string& key) const;
+  int subtitleRank(const std::string& spelling) const;
+  int quotationCount(const std::string& spelling) const;
 
  private:
   std::map<std::string, int> ranks_;
