@@ -136,6 +136,22 @@ TEST_F(VocabularyTest, DefinitionsReadBackInLongAndShortForm) {
   EXPECT_EQ(definitionLines("TANGER", true), std::vector<std::string>{"Tanger, nom propre."});
 }
 
+TEST(WordSignalsTest, FormsRankTheirLemmaAndSpellingsKeepTheirAccents) {
+  test::TempFolder folder;
+  folder.writeFile("fr.aff", "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n");
+  folder.writeFile("fr.dic", "2\nmaison/S\ncrâne/S\n");
+  Lexicon lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic");
+  WordSignals signals;
+  signals.addSubtitleWords({"de", "maisons", "crânes", "maison"}, &lexicon);
+  EXPECT_EQ(signals.subtitleRank("maison"), 1);  // through its plural, before its own line
+  EXPECT_EQ(signals.subtitleRank(toWin1252("crâne")), -1);  // five letters
+  EXPECT_EQ(signals.subtitleRank(toWin1252("crânes")), 2);
+  EXPECT_EQ(signals.subtitleRank("cranes"), -1);
+  signals.addQuotation("<i>Maison</i> et maison, MAISON ; maisonnette.");
+  EXPECT_EQ(signals.quotationCount("maison"), 3);
+  EXPECT_EQ(signals.quotationCount("maisonnette"), 0);
+}
+
 TEST(LexiconTest, MissingDictionaryFilesAreNamed) {
   test::TempFolder folder;
   folder.writeFile("fr.aff", "SET UTF-8\n");
