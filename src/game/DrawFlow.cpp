@@ -14,8 +14,9 @@ namespace {
 constexpr int kDrawTries = 2000;
 
 std::string sortedLetters(std::string letters) {
-  std::sort(letters.begin(), letters.end(),
-            [](char a, char b) { return static_cast<unsigned char>(a) < static_cast<unsigned char>(b); });
+  std::sort(letters.begin(), letters.end(), [](char a, char b) {
+    return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+  });
   return letters;
 }
 
@@ -93,7 +94,8 @@ GameEngine::Candidate GameEngine::trySingleDraw(bool checkRecent) {
   state_.rowCount = words_.loadAnagramSet(word, anagramSet_, state_.noProperNouns);
   state_.rowWords[0] = anagramSet_[0].text;
   if (state_.rowCount != 1) return Candidate::rejected;
-  if (checkRecent && recent_.isRecentSingle(anagramSet_[0].recordNumber)) return Candidate::rejected;
+  if (checkRecent && recent_.isRecentSingle(anagramSet_[0].recordNumber))
+    return Candidate::rejected;
   if (sortedLetters(word) == word) return Candidate::rejected;
   return Candidate::accepted;
 }

@@ -21,7 +21,8 @@ GameEngine::GameEngine(const DataFolder& folder, const WordLists& words, RecentD
       measure_(port),
       definitions_(folder, words, measure_),
       seeder_([](Random& r) { r.seedFromClock(); }) {
-  for (int k = 1; k <= kRowCount; ++k) boxTops_[static_cast<std::size_t>(k - 1)] = 146 + 20 * (k - 1);
+  for (int k = 1; k <= kRowCount; ++k)
+    boxTops_[static_cast<std::size_t>(k - 1)] = 146 + 20 * (k - 1);
   updateTitle();
 }
 
@@ -120,8 +121,9 @@ std::string GameEngine::formHelpText() const {
   const std::string gain = std::to_string(state_.drawGain);
   if (!state_.drawActive) {
     if (!row(1).visible) {
-      return toWin1252(" Clic sur MOT ! ou touche Entrée pour commencer. Bouton droit de la "
-                       "souris : accès au menu.");
+      return toWin1252(
+          " Clic sur MOT ! ou touche Entrée pour commencer. Bouton droit de la "
+          "souris : accès au menu.");
     }
     return toWin1252(" MOT ! ou Entrée pour continuer. Gain mot courant : ") + gain + " points.";
   }

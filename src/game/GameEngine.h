@@ -24,8 +24,8 @@ struct MainWindowLayout;
 class GameEngine {
  public:
   // Every argument must outlive the engine. `recent` is loaded and saved by the window.
-  GameEngine(const DataFolder& folder, const WordLists& words, RecentDraws& recent,
-             Random& random, GamePort& port);
+  GameEngine(const DataFolder& folder, const WordLists& words, RecentDraws& recent, Random& random,
+             GamePort& port);
   GameEngine(const GameEngine&) = delete;
   GameEngine& operator=(const GameEngine&) = delete;
 
@@ -93,7 +93,7 @@ class GameEngine {
   void MemoMouseUp(int row);
   void pressBook(int row);
   void releaseBook(int row);
-  void def1Click();       // Ctrl+D
+  void def1Click();        // Ctrl+D
   void montredef1Click();  // Ctrl+W: toggle the enlarged definition
   // Every key reaches the window first: a key with Alt as the only modifier, or any key
   // while `Memo15` shows, toggles the enlarged definition. Returns whether it did.

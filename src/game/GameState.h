@@ -33,29 +33,29 @@ struct GameState {
   std::string drawKind{kAnagramDraw};
   std::string hintCaption;  // caption of the letter menu entry
   bool drawActive = false;
-  int level = 1;            // 1..5; the displayed level is 6 (Senior) or 3 (Junior) at topLevel
+  int level = 1;  // 1..5; the displayed level is 6 (Senior) or 3 (Junior) at topLevel
   bool topLevel = false;
-  int elapsed = 0;          // seconds spent in the draw
+  int elapsed = 0;              // seconds spent in the draw
   int reserve = kStartReserve;  // seconds
   int score = 0;
-  int drawGain = 0;         // won in the draw, not yet banked
-  int rowCount = 0;         // 0..14
+  int drawGain = 0;  // won in the draw, not yet banked
+  int rowCount = 0;  // 0..14
   int foundCount = 0;
   std::array<std::string, kRowCount> rowWords;  // plain forms, empty for unused rows
-  int lineHeight = 19;      // one definition line, pixels
-  int rowHeight = 20;       // one row, pixels
+  int lineHeight = 19;                          // one definition line, pixels
+  int rowHeight = 20;                           // one row, pixels
   int baseHeight = kBaseHeight;
-  int defCursor = 0;        // row of the last Ctrl+D
-  int lastShownRow = 0;     // row whose definition was shown last (Ctrl+W starts there)
-  int enlargedRow = 0;      // row whose definition `Memo15` shows
-  int reducedValue = 36;    // value a helped word falls to
+  int defCursor = 0;      // row of the last Ctrl+D
+  int lastShownRow = 0;   // row whose definition was shown last (Ctrl+W starts there)
+  int enlargedRow = 0;    // row whose definition `Memo15` shows
+  int reducedValue = 36;  // value a helped word falls to
   std::string enterAction{kStartDrawAction};
   bool trainingMode = false;  // "Entraînement"
   bool juniorClass = false;
   bool alwaysCentred = false;  // "Toujours centrée"
   bool noProperNouns = false;  // "Sans noms propres"
   bool soundAvailable = false;
-  bool statusLocked = false;   // a message holds the status bar
+  bool statusLocked = false;  // a message holds the status bar
   bool dataFolderWritable = false;
 
   bool operator==(const GameState&) const = default;

@@ -16,9 +16,9 @@ constexpr int kTrainingLetterCost = 12;
 
 // Caption of the letter entry after letter c (1..5) has been given.
 std::string nextOrdinal(int c) {
-  static const std::array<const char*, 5> ordinals = {
-      "Deuxième lettre", "Troisième lettre", "Quatrième lettre", "Cinquième lettre",
-      "Sixième lettre"};
+  static const std::array<const char*, 5> ordinals = {"Deuxième lettre", "Troisième lettre",
+                                                      "Quatrième lettre", "Cinquième lettre",
+                                                      "Sixième lettre"};
   return toWin1252(ordinals[static_cast<std::size_t>(c - 1)]);
 }
 
@@ -214,8 +214,8 @@ void GameEngine::showEnlarged(int k) {
   enlarged.definition.maskedTexts = r.definition.maskedTexts;
   enlarged.definition.fullTexts = r.definition.fullTexts;
   const std::string& letters = r.input.text();
-  const bool stillHidden = letters.size() >= static_cast<std::size_t>(kWordLength) &&
-                           letters[kWordLength - 1] == ' ';
+  const bool stillHidden =
+      letters.size() >= static_cast<std::size_t>(kWordLength) && letters[kWordLength - 1] == ' ';
   state_.enlargedRow = k;
   showRowFromStore(kEnlargedRow, !stillHidden);
   enlarged.height = measuredLines(kEnlargedRow, enlarged.definition) * state_.lineHeight + 2;

@@ -6,11 +6,11 @@ namespace vorlane {
 
 // What `computeLevel` decides from the score of the running game.
 struct LevelOutcome {
-  int level = 1;            // 1..5 Senior, 1..2 Junior
-  bool topLevel = false;    // Senior level 6, Junior level 3; kept until the end of the game
-  int reducedValue = 36;    // 42 − 6 × level, 6 less at the top level
-  bool message = false;     // the level-up message is due
-  std::string points;       // its texts: "333" and "2" ... "1666" and "6"
+  int level = 1;          // 1..5 Senior, 1..2 Junior
+  bool topLevel = false;  // Senior level 6, Junior level 3; kept until the end of the game
+  int reducedValue = 36;  // 42 − 6 × level, 6 less at the top level
+  bool message = false;   // the level-up message is due
+  std::string points;     // its texts: "333" and "2" ... "1666" and "6"
   std::string shownLevel;
 
   bool operator==(const LevelOutcome&) const = default;

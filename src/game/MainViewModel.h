@@ -25,18 +25,18 @@ enum class CursorShape { normal, hourglass };
 // One of the 14 rows: input box `keybtk`, value panel `Panel(k+2)`, book button `Imagek`
 // and definition box `Memok`.
 struct RowView {
-  TileRow input;                    // the word's letters as revealed or found
-  Colour inputColour = kBlack;      // kRed: the word is found
-  std::string valueCaption{"66"};   // the word's current value
-  Colour panelColour = kWhite;      // the panel's font; kRed: found word or starting word
+  TileRow input;                   // the word's letters as revealed or found
+  Colour inputColour = kBlack;     // kRed: the word is found
+  std::string valueCaption{"66"};  // the word's current value
+  Colour panelColour = kWhite;     // the panel's font; kRed: found word or starting word
   bool panelBold = false;
-  bool visible = false;             // value panel, book button and definition box shown
+  bool visible = false;  // value panel, book button and definition box shown
   BookPicture book = BookPicture::liv;
-  int bookTag = 0;                  // 1 once the definition has been seen in the draw
+  int bookTag = 0;  // 1 once the definition has been seen in the draw
   bool bookEnabled = true;
-  bool bookPressed = false;         // drawn 2 pixels right and down while pressed
-  DefinitionBox definition;         // lines shown, tag, and the row's fullTexts/maskedTexts
-  int scrollSerial = 0;             // grows each time the box is scrolled to its first line
+  bool bookPressed = false;  // drawn 2 pixels right and down while pressed
+  DefinitionBox definition;  // lines shown, tag, and the row's fullTexts/maskedTexts
+  int scrollSerial = 0;      // grows each time the box is scrolled to its first line
 
   bool operator==(const RowView&) const = default;
 };
@@ -45,15 +45,15 @@ struct RowView {
 // Its lines are those of entry 15 of the stores, in masked or plain form.
 struct EnlargedView {
   DefinitionBox definition;
-  int top = 136;     // window pixels
-  int height = 20;   // line count × lineHeight + 2
+  int top = 136;    // window pixels
+  int height = 20;  // line count × lineHeight + 2
   bool visible = false;
 
   bool operator==(const EnlargedView&) const = default;
 };
 
 struct KeyboardView {
-  TileRow row;       // `Text` and `TileIndex`
+  TileRow row;  // `Text` and `TileIndex`
   bool visible = false;
 
   bool operator==(const KeyboardView&) const = default;
@@ -89,8 +89,8 @@ struct MainViewModel {
 
   std::string clockCaption{"00:00"};  // `clock`, "mm:ss"
   bool clockVisible = false;
-  std::string reserveCaption{"66"};   // `total`
-  std::string scoreCaption{"0"};      // `bigTotal`
+  std::string reserveCaption{"66"};  // `total`
+  std::string scoreCaption{"0"};     // `bigTotal`
   std::string statusText;
 
   // The shortcut submenu "Raccourcis".
@@ -99,8 +99,8 @@ struct MainViewModel {
   MenuEntry letterEntry{toWin1252("Première lettre"), false};
 
   std::vector<std::string> solutionList;  // `ComboBoxAna`: the words of the draw
-  int windowHeight = kBaseHeight;          // what repositionMainWindow applies
-  bool timerRunning = false;               // `Timer1`, 1000 ms
+  int windowHeight = kBaseHeight;         // what repositionMainWindow applies
+  bool timerRunning = false;              // `Timer1`, 1000 ms
   Focus focus = Focus::none;
   CursorShape cursor = CursorShape::normal;
   std::string title{"Vorlane - Version 1.3"};

@@ -63,7 +63,8 @@ bool GameEngine::typeKey(TileRow& from, TileRow& to, char key, bool reorder) {
   if (key == kBackspace) {
     if (from.text().empty()) return false;
     // A row that grew from empty keeps −1 as its current tile: the last letter is meant.
-    const int at = from.tileIndex() < 0 ? static_cast<int>(from.text().size()) - 1 : from.tileIndex();
+    const int at =
+        from.tileIndex() < 0 ? static_cast<int>(from.text().size()) - 1 : from.tileIndex();
     key = from.text()[static_cast<std::size_t>(at)];
   } else if (!isTypedLetter(key)) {
     return false;

@@ -6,8 +6,6 @@
 namespace vorlane::test {
 namespace {
 
-
-
 class DrawFlowTest : public GameTest {};
 
 TEST_F(DrawFlowTest, AnagramDrawListsLevelsUpToTheCurrentOneThenHigherThenZeroThenTheStart) {
@@ -36,7 +34,6 @@ TEST_F(DrawFlowTest, AnagramDrawListsLevelsUpToTheCurrentOneThenHigherThenZeroTh
   EXPECT_FALSE(view().finVisible);
   EXPECT_EQ(port_.relayouts, 1);
 }
-
 
 // Words in classes of their own: ALIENS and four anagrams, then single words.
 std::vector<GameWord> aliensWith(const std::vector<GameWord>& singles) {
@@ -96,14 +93,15 @@ TEST_P(DrawChoiceTest, AChoiceThatNeverQualifiesEndsWithADataErrorAndWaitsForMot
   EXPECT_EQ(port_.dataErrors.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Draws, DrawChoiceTest,
-    ::testing::Values(
-        NoDrawCase{"anagramsAboveTheLevel",
-                   {{"abbaye", 1, -1, ""}, {"aliens", 4, 0, ""}, {"lianes", 0, 0, ""}},
-                   0},
-        NoDrawCase{"onlySortedSingles", aliensWith({{"accent", 1, -1, ""}}), 1}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Draws, DrawChoiceTest,
+                         ::testing::Values(NoDrawCase{"anagramsAboveTheLevel",
+                                                      {{"abbaye", 1, -1, ""},
+                                                       {"aliens", 4, 0, ""},
+                                                       {"lianes", 0, 0, ""}},
+                                                      0},
+                                           NoDrawCase{"onlySortedSingles",
+                                                      aliensWith({{"accent", 1, -1, ""}}), 1}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(DrawFlowTest, TheFirstFindPutsTheDrawInTheRecentListAndOnlyThen) {
   load(aliensSet());

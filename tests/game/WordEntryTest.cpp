@@ -26,9 +26,9 @@ struct KeyCase {
 
 TEST_F(WordEntryTest, TypedKeysMoveTheFirstMatchingLetterOrPlayDing) {
   const KeyCase cases[] = {
-      {'e', "E", "btn.wav"},   {'E', "", "ding.wav"},  // the only E is gone
-      {'Z', "", "ding.wav"},   {' ', "", "ding.wav"},
-      {'5', "", ""},           {'\xE9', "", ""},       // é, a digit: silent
+      {'e', "E", "btn.wav"}, {'E', "", "ding.wav"},  // the only E is gone
+      {'Z', "", "ding.wav"}, {' ', "", "ding.wav"},
+      {'5', "", ""},         {'\xE9', "", ""},  // é, a digit: silent
       {'\n', "", ""},
   };
   std::string composed;
@@ -84,7 +84,7 @@ TEST_F(WordEntryTest, EachKindOfWordGetsItsStatusTextAndSound) {
   EXPECT_EQ(port_.count("btn.wav"), 6);
   EXPECT_EQ(port_.sounds.back(), "ding.wav");
   EXPECT_EQ(port_.count("ding.wav"), 1);  // once, whatever the number of rows
-  EXPECT_EQ(lower(), "SNEILA");  // a wrong word stays on the lower keyboard
+  EXPECT_EQ(lower(), "SNEILA");           // a wrong word stays on the lower keyboard
   EXPECT_TRUE(state().statusLocked);
   engine().showHelpText("keyb1");
   EXPECT_EQ(view().statusText, " SNEILA n'existe pas.");

@@ -1,0 +1,60 @@
+#include "data/TextCodec.h"
+#include "game/GameTestSupport.h"
+
+namespace vorlane::test {
+namespace {
+
+class StatusTextTest : public GameTest {
+ protected:
+  void SetUp() override {
+    load(aliensSet());
+    seed = kAliensSeed;
+  }
+  std::string help(const char* name) {
+    engine().showHelpText(name);
+    return view().statusText;
+  }
+};
+
+TEST_F(StatusTextTest, HelpTextsFollowWhatThePointerIsOverAndTheStateOfTheDraw) {
+  const std::pair<const char*, const char*> texts[] = {
+      {"Form1",
+       " Clic sur MOT ! ou touche Entrée pour commencer. Bouton droit de la souris : accès au "
+       "menu."},
+      {"keyb2", " Cliquez sur la lettre ou tapez-la au clavier. (+ Touche efface)."},
+      {"image1", " Clic ou Ctrl+D = définition, Ctrl+W = agrandir la définition."},
+      {"ImageTETE", " Clic ou  Ctrl+L = obtenir une lettre."},
+      {"compet", " 60 s capitalisables pour trouver au moins une anagramme par tirage."},
+      {"entrain", " Réserve temps indicative. FIN ! toujours actif pour un nouveau tirage."},
+      {"junior", " Au moins un mot courant parmi les anagrammes à trouver ; 3 niveaux de jeu."},
+      {"senior", " 6 niveaux de jeu. Lettre demandée coûte 2 x plus cher."}};
+  for (const auto& [name, text] : texts) EXPECT_EQ(help(name), toWin1252(text)) << name;
+
+  engine().Button1Click();
+  EXPECT_EQ(help("Form1"), toWin1252(" Bouton droit de la souris pour accéder au menu."));
+  type("SALIEN");
+  type("SALINE");
+  EXPECT_EQ(help("Form1"),
+            toWin1252(" FIN ! ou Entrée pour un autre mot. Gain mot courant : 132 points."));
+  engine().Button1Click();
+  EXPECT_EQ(help("Form1"),
+            toWin1252(" MOT ! ou Entrée pour continuer. Gain mot courant : 132 points."));
+
+  engine().showStatus("held");
+  EXPECT_EQ(help("keyb1"), "held");
+  engine().showStatus("");
+  EXPECT_FALSE(state().statusLocked);
+  EXPECT_EQ(help("ImageTETE"), " Clic ou  Ctrl+L = obtenir une lettre.");
+}
+
+TEST_F(StatusTextTest, TheTitleNamesTheModeAndTheClass) {
+  EXPECT_EQ(view().title, "Vorlane - Version 1.3");
+  engine().setTrainingMode(true);
+  engine().setJuniorClass(true);
+  EXPECT_EQ(view().title, toWin1252("Vorlane - Entraînement - Junior - Version 1.3"));
+  engine().setTrainingMode(false);
+  EXPECT_EQ(view().title, "Vorlane - Junior - Version 1.3");
+}
+
+}  // namespace
+}  // namespace vorlane::test
