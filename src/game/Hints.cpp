@@ -190,11 +190,10 @@ void GameEngine::SpeedButtonMouseUp(int k) {
   releaseBook(k);
 }
 
-void GameEngine::MemoMouseUp(int k) {
-  if (k >= 1 && k <= kRowCount) releaseBook(k);
-}
+void GameEngine::MemoMouseUp(int k) { releaseBook(k); }
 
 void GameEngine::pressBook(int k) {
+  if (k < 1 || k > kRowCount) return;
   RowView& r = row(k);
   if (r.bookEnabled) {
     r.bookPressed = true;
@@ -228,6 +227,7 @@ void GameEngine::showEnlarged(int k) {
 }
 
 void GameEngine::releaseBook(int k) {
+  if (k < 1 || k > kRowCount) return;
   RowView& r = row(k);
   if (!singleLine(r.definition)) view_.memo15.visible = false;
   ++r.scrollSerial;
