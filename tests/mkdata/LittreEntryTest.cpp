@@ -107,7 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
         SenseRow{"Salle éclairée. Revue maritime, t. XLV, p. 590.", "Salle éclairée.", ""},
         SenseRow{"Louis XIV adulé par une cour. Fig.", "Louis XIV adulé par une cour.", ""},
         SenseRow{"Sorte de poire, SAVARY. Voy. POIRE.", "Sorte de poire.", ""},
-        SenseRow{"Voy. POIRE, SAVARY.", "", "POIRE"}));
+        SenseRow{"Voy. POIRE, SAVARY.", "", "POIRE"},
+        SenseRow{"italienne (a, à, et giorno, jour ; voy. JOUR) qui désigne un éclairage.",
+                 "Italienne (a, à, et giorno, jour) qui désigne un éclairage.", ""},
+        SenseRow{"Fruit du balisier", "Fruit du balisier.", ""},
+        SenseRow{"Rejetons de châtaigniers (forêts des Maures. Var) en tonnellerie.",
+                 "Rejetons de châtaigniers (forêts des Maures. Var) en tonnellerie.", ""}));
 
 struct CategoryRow {
   const char* header;
@@ -130,7 +135,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CategoryRow{"(ba-tr') je bats, tu bats ; battu ; v. a.", "v. a."},
                       CategoryRow{"(chiin) s. m. (le mâle), s. f. (la femelle)", "s. m."},
                       CategoryRow{"(pré-fi-ks') préfixe,", "préfixe"},
-                      CategoryRow{"s. f. pl.", "s. f. pl."}, CategoryRow{"(ò) ", ""}));
+                      CategoryRow{"s. f. pl.", "s. f. pl."},
+                      CategoryRow{"(a-ba-ti) s. m. Il faudrait écrire abattis.", "s. m."},
+                      CategoryRow{"(ò) ", ""}));
 
 TEST(LittreEntryTest, QuotationsOfAnArticleAreListedInOrder) {
   auto quotations = quotationsOf(kNumberedArticle);

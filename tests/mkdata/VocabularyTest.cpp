@@ -60,12 +60,13 @@ class VocabularyTest : public ::testing::Test {
     littre.add({"GÉRANT, ANTE", "GERANT, ANTE"}, article("s. m. et f.", "Celui qui gère."));
     littre.add({"ABOSME"}, article("adj.", "Vieux mot."));
     littre.add({"PUTAIN"}, article("s. f.", "Terme grossier."));
+    littre.add({"BALANCER", "ABOLIR"}, article("v. a.", "Mouvoir un corps de côté et d'autre."));
     littre.add({"VACARME"}, article("s. m.", "Grand bruit."));
     littre.add({"RIVAGE"}, "<i><small>(ri-va-j') s. m.</small></i>\n");
     folder_.writeFile("fr.aff", "SET UTF-8\n");
     folder_.writeFile(
         "fr.dic",
-        "11\naboyer\nmaison\népoque\npetite\nargent\ngérant\nputain\nvacarme\nrivage\n"
+        "12\nabolir\naboyer\nmaison\népoque\npetite\nargent\ngérant\nputain\nvacarme\nrivage\n"
         "Tanger po:npr\nNANTES po:npr\n");
     Lexicon lexicon(folder_.path() / "fr.aff", folder_.path() / "fr.dic");
     WordSignals signals;
@@ -96,8 +97,9 @@ class VocabularyTest : public ::testing::Test {
 TEST_F(VocabularyTest, KeepsCurrentSixLetterWordsAndFemininesAndLeavesOutTheRest) {
   std::vector<std::string> keys;
   for (const auto& [key, word] : vocabulary_.keys()) keys.push_back(key);
-  // "abosme" is not current French, "putain" is kept out, "vacarme" has seven letters,
-  // "petit" five (its feminine six), "rivage" has no definition, "NANTES" is not capitalised.
+  // "abolir" names the article of "balancer", "abosme" is not current French, "putain" is kept out,
+  // "vacarme" has seven letters, "petit" five (its feminine six), "rivage" has no definition,
+  // "NANTES" is not capitalised.
   EXPECT_EQ(keys, (std::vector<std::string>{"ABOYER", "ARGENT", "EPOQUE", "GERANT", "MAISON",
                                             "PETITE", "TANGER"}));
   EXPECT_EQ(vocabulary_.keys().at("EPOQUE").records.front().spelling, toWin1252("époque"));

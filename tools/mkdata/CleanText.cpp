@@ -117,14 +117,16 @@ const char* replacementOf(unsigned char c) {
 }
 
 // Whether the full stop at `dot` closes an abbreviation rather than a sentence: a short
-// capitalised word ("Fig.", "J.", "Absol.") or a word of one or two letters ("p.", "sc.").
+// capitalised word ("Fig.", "J.", "Absol."), a word of one or two letters ("p.", "sc."), or
+// "voy.".
 bool endsWithAbbreviation(const std::string& text, std::size_t dot) {
   if (text[dot] != '.') return false;
   std::size_t start = text.find_last_of(" (", dot - 1);
   start = start == std::string::npos ? 0 : start + 1;
   std::size_t length = dot - start;
   bool capitalised = text[start] >= 'A' && text[start] <= 'Z';
-  return length > 0 && (length <= 2 || (length <= 5 && capitalised));
+  bool reference = text.compare(start, length, "voy") == 0;
+  return length > 0 && (length <= 2 || reference || (length <= 5 && capitalised));
 }
 
 }  // namespace
@@ -147,9 +149,12 @@ std::string storableText(std::string_view utf8) {
 std::vector<std::string> sentencesOf(const std::string& text) {
   std::vector<std::string> sentences;
   std::size_t start = 0;
+  int depth = 0;
   for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    depth += (text[i] == '(' || text[i] == '[') ? 1 : 0;
+    depth -= (depth > 0 && (text[i] == ')' || text[i] == ']')) ? 1 : 0;
     bool end = (text[i] == '.' || text[i] == '!' || text[i] == '?') && text[i + 1] == ' ';
-    if (end && !endsWithAbbreviation(text, i)) {
+    if (end && depth == 0 && !endsWithAbbreviation(text, i)) {
       sentences.push_back(text.substr(start, i + 1 - start));
       start = i + 2;
     }
@@ -158,25 +163,58 @@ std::vector<std::string> sentencesOf(const std::string& text) {
   return sentences;
 }
 
+bool isBalanced(std::string_view text) {
+  int round = 0;
+  int square = 0;
+  for (char c : text) {
+    round += c == '(' ? 1 : c == ')' ? -1 : 0;
+    square += c == '[' ? 1 : c == ']' ? -1 : 0;
+    if (round < 0 || square < 0) return false;
+  }
+  return round == 0 && square == 0;
+}
+
+std::string asSentence(std::string text) {
+  if (text.empty()) return text;
+  auto first = static_cast<unsigned char>(text[0]);
+  if (first >= 'a' && first <= 'z') {
+    text[0] = static_cast<char>(first - 32);
+  } else if (first == 0xC3 && text.size() > 1 && static_cast<unsigned char>(text[1]) >= 0xA0 &&
+             static_cast<unsigned char>(text[1]) <= 0xBE) {
+    text[1] = static_cast<char>(static_cast<unsigned char>(text[1]) - 0x20);
+  }
+  char last = text.back();
+  if (last != '.' && last != '!' && last != '?' && last != ')' && last != '"') text += '.';
+  return text;
+}
+
 std::string cutAtSentence(const std::string& text, std::size_t limit) {
   if (text.size() <= limit) return text;
-  std::size_t best = std::string::npos;
-  for (std::size_t i = 1; i < limit && i + 1 < text.size(); ++i) {
-    bool end = (text[i] == '.' || text[i] == '!' || text[i] == '?') && text[i + 1] == ' ';
-    if (end && i >= 12 && !endsWithAbbreviation(text, i)) best = i;
+  std::string kept;
+  for (const std::string& sentence : sentencesOf(text)) {
+    std::size_t size = kept.empty() ? sentence.size() : kept.size() + 1 + sentence.size();
+    if (size > limit) break;
+    kept += kept.empty() ? sentence : " " + sentence;
   }
-  if (best != std::string::npos) return text.substr(0, best + 1);
+  if (!kept.empty()) return kept;
+  std::string head = text.substr(0, limit);
   for (char mark : {';', ','}) {
-    std::size_t at = text.rfind(mark, limit - 1);
-    if (at != std::string::npos && at >= 12) {
-      std::string head = text.substr(0, at);
+    std::size_t at = head.rfind(mark);
+    if (at != std::string::npos && at >= 12 && isBalanced(head.substr(0, at))) {
+      head = head.substr(0, at);
       while (!head.empty() && head.back() == ' ') head.pop_back();
       return head + ".";
     }
   }
   std::size_t space = text.rfind(' ', limit - 3);
   if (space == std::string::npos || space == 0) space = limit - 3;
-  return text.substr(0, space) + "...";
+  head = text.substr(0, space);
+  std::size_t open = head.find_last_of("([");
+  if (!isBalanced(head) && open != std::string::npos && open > 0) {
+    head = head.substr(0, open);
+    while (!head.empty() && head.back() == ' ') head.pop_back();
+  }
+  return head + "...";
 }
 
 }  // namespace vorlane::mkdata

@@ -19,9 +19,16 @@ std::string cleanMarkup(std::string_view markup);
 // accent (Ç → C), and the bytes "#", 166 and 255 never present.
 std::string storableText(std::string_view utf8);
 
-// The sentences of a text: each ends at ".", "!" or "?" followed by a space, except the
-// full stop of an abbreviation ("Fig.", "J.").
+// The sentences of a text: each ends at ".", "!" or "?" followed by a space, outside
+// parentheses and brackets, except the full stop of an abbreviation ("Fig.", "J.", "voy.").
 std::vector<std::string> sentencesOf(const std::string& text);
+
+// Whether every "(" and "[" of the text is closed, and none is closed before it opens.
+bool isBalanced(std::string_view text);
+
+// The text with a capital first letter and ended by a full stop when it has no final
+// punctuation (UTF-8).
+std::string asSentence(std::string text);
 
 // The text cut at a sentence end so that it holds at most `limit` bytes; when even the
 // first sentence is longer, cut at the last ";" or "," (ended by a full stop), or at the

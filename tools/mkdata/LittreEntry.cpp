@@ -20,6 +20,17 @@ constexpr std::string_view kSpanClose = "</span>";
 constexpr std::size_t kShortSense = 60;
 constexpr std::size_t kShortestQuotation = 12;
 
+bool isUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
+
+// Length of the capital letter at `at` (an accented capital takes two UTF-8 bytes), or 0.
+std::size_t capitalAt(const std::string& text, std::size_t at) {
+  if (isUpperAscii(text[at])) return 1;
+  bool accented = text[at] == '\xC3' && at + 1 < text.size() &&
+                  static_cast<unsigned char>(text[at + 1]) >= 0x80 &&
+                  static_cast<unsigned char>(text[at + 1]) <= 0x9E;
+  return accented ? 2 : 0;
+}
+
 // A text that sends to another article: "Voy. TAMOUL.", "voy. LÉGAT."
 bool startsWithReference(const std::string& text) {
   return text.rfind("Voy", 0) == 0 || text.rfind("voy", 0) == 0;
@@ -75,6 +86,14 @@ std::string categoryOf(std::string_view header) {
   if (start == std::string::npos || startsWithReference(text.substr(start))) return {};
   text = text.substr(start);
   text = text.substr(0, categoryEnd(text));
+  for (std::size_t dot = text.find(". "); dot != std::string::npos;
+       dot = text.find(". ", dot + 1)) {
+    if (dot + 2 < text.size() &&
+        capitalAt(text, dot + 2) > 0) {  // a sentence after the category: "s. f. Terme de..."
+      text = text.substr(0, dot + 1);
+      break;
+    }
+  }
   while (!text.empty() && (text.back() == ' ' || text.back() == ',' || text.back() == ';')) {
     text.pop_back();
   }
@@ -127,17 +146,6 @@ std::string withoutQuotations(std::string_view line) {
   return out;
 }
 
-bool isUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
-
-// Length of the capital letter at `at` (an accented capital takes two UTF-8 bytes), or 0.
-std::size_t capitalAt(const std::string& text, std::size_t at) {
-  if (isUpperAscii(text[at])) return 1;
-  bool accented = text[at] == '\xC3' && at + 1 < text.size() &&
-                  static_cast<unsigned char>(text[at + 1]) >= 0x80 &&
-                  static_cast<unsigned char>(text[at + 1]) <= 0x9E;
-  return accented ? 2 : 0;
-}
-
 // Where a word in capitals of three letters or more (a source, "LEGOARANT", or another
 // headword) starts, other than a Roman numeral; npos when there is none.
 std::size_t capitalWord(const std::string& text) {
@@ -188,16 +196,36 @@ std::size_t sourceStart(const std::string& sentence) {
   return 0;  // the whole sentence is the source
 }
 
+// "(voy. PHILTRE)" goes, "(a, à, et giorno, jour ; voy. JOUR)" keeps what comes before
+// the reference: "(a, à, et giorno, jour)".
+std::string withoutReferencesInParentheses(std::string text) {
+  std::size_t open = 0;
+  while ((open = text.find('(', open)) != std::string::npos) {
+    std::size_t close = text.find(')', open);
+    if (close == std::string::npos) break;
+    std::size_t reference = text.find("voy", open);
+    if (reference == std::string::npos || reference > close) {
+      open = close;
+      continue;
+    }
+    std::size_t keep = text.find_last_not_of(" ;,:", reference - 1);
+    if (keep == std::string::npos || keep <= open) {
+      std::size_t from = open > 0 && text[open - 1] == ' ' ? open - 1 : open;
+      text.erase(from, close + 1 - from);
+      open = from;
+    } else {
+      text.erase(keep + 1, close - keep - 1);
+      open = keep + 1;
+    }
+  }
+  return text;
+}
+
 // The sense without what points elsewhere: references in parentheses "(voy. JOUR)",
 // sentences that send to another article ("Voy. TAMOUL.") and sources named in capitals
 // ("..., LEGOARANT."), kept up to the comma before the source when that leaves a phrase.
 std::string withoutReferences(std::string text) {
-  for (std::size_t open = text.find("(voy"); open != std::string::npos; open = text.find("(voy")) {
-    std::size_t close = text.find(')', open);
-    if (close == std::string::npos) close = text.size() - 1;
-    std::size_t from = open > 0 && text[open - 1] == ' ' ? open - 1 : open;
-    text.erase(from, close + 1 - from);
-  }
+  text = withoutReferencesInParentheses(text);
   std::string kept;
   for (std::string sentence : sentencesOf(text)) {
     if (startsWithReference(sentence) || !saysSomething(sentence)) continue;
@@ -288,7 +316,8 @@ void pickQuotation(const std::vector<std::string_view>& senses, LittreEntry& ent
       std::string text = tidyQuotation(cleanMarkup(sense.substr(at, close - at)));
       std::string name = cleanMarkup(
           sense.substr(author + kAuthorOpen.size(), authorEnd - author - kAuthorOpen.size()));
-      if (text.size() >= kShortestQuotation && text.size() <= kQuotationLimit && !name.empty()) {
+      bool fits = text.size() >= kShortestQuotation && text.size() <= kQuotationLimit;
+      if (fits && isBalanced(text) && !name.empty()) {
         entry.quotation = text;
         entry.author = titleCase(name);
         return;
@@ -327,7 +356,7 @@ LittreEntry parseLittreEntry(std::string_view markup) {
     definition += definition.empty() ? text : " " + text;
     if (definition.size() >= kShortSense || ++taken == 2) break;
   }
-  entry.definition = cutAtSentence(definition, kDefinitionLimit);
+  entry.definition = asSentence(cutAtSentence(definition, kDefinitionLimit));
   if (!entry.definition.empty()) entry.seeAlso.clear();
   pickQuotation(senses, entry);
   return entry;

@@ -1,6 +1,7 @@
 #include "Vocabulary.h"
 
 #include <algorithm>
+#include <set>
 
 #include "CleanText.h"
 #include "Headword.h"
@@ -79,6 +80,25 @@ std::vector<std::string> spellingsOf(const std::vector<std::string>& names) {
   return spellings;
 }
 
+// Some index names point at another headword's article ("REBUTÉ" at the article of
+// "A GIORNO"). When an article's names give several headwords, a spelling is kept only
+// if the article's text uses it.
+std::vector<std::string> spellingsUsed(const std::vector<std::string>& spellings,
+                                       const std::vector<std::string>& names,
+                                       std::string_view article) {
+  std::set<std::string> headwords;
+  for (const std::string& name : names) {
+    if (auto headword = parseHeadword(name)) headwords.insert(plainForm(headword->masculine));
+  }
+  if (headwords.size() < 2) return spellings;
+  std::string text = plainForm(toWin1252(article));
+  std::vector<std::string> used;
+  for (const std::string& spelling : spellings) {
+    if (text.find(plainForm(spelling)) != std::string::npos) used.push_back(spelling);
+  }
+  return used;
+}
+
 std::vector<std::string> definitionFields(const std::string& spelling, const LittreEntry& entry) {
   std::string definition = storableText(entry.definition);
   if (!entry.quotation.empty()) {
@@ -137,6 +157,7 @@ void Vocabulary::addCommonWords(const StarDict& littre, const Lexicon& lexicon) 
     for (const std::string& spelling : spellingsOf(article.names)) {
       if (isPlayable(spelling) && isCurrent(lexicon, spelling)) spellings.push_back(spelling);
     }
+    spellings = spellingsUsed(spellings, article.names, littre.article(article.entry));
     if (spellings.empty()) continue;
     LittreEntry entry = readArticle(littre, article.entry, byName);
     if (entry.definition.empty() || entry.category.empty()) continue;
