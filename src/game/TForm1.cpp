@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QAction>
+#include <QApplication>
 #include <QTimer>
 
 #include "app/IoErrorReport.h"
@@ -51,7 +52,11 @@ TForm1::TForm1(std::filesystem::path programFolder, SoundOutput& soundOutput,
   FormCreate(handOffWord, interfaces);
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1() {
+  qApp->removeEventFilter(this);
+  timer1_->stop();
+  FormDestroy();
+}
 
 void TForm1::FormCreate(const std::string& handOffWord,
                         const std::filesystem::path& interfaces) {
@@ -175,7 +180,10 @@ void TForm1::JuniorClick() {
     const bool junior = junior_->isChecked();
     settings_.writeSetting(setting::kJuniorClass, junior ? 1 : 0);
     engine_->setJuniorClass(junior);
-    if (scores_) scores_->loadScores(junior, true);
+    if (scores_) {
+      scores_->setJuniorClass(junior);
+      scores_->loadScores(junior, true);
+    }
   });
 }
 

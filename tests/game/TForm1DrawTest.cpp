@@ -1,0 +1,126 @@
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "controls/Tkey_in.h"
+#include "controls/Tkeybt.h"
+#include "data/TextCodec.h"
+#include "game/PictureButton.h"
+#include "game/TForm1TestFixture.h"
+#include "platform/QtText.h"
+
+namespace vorlane::test {
+namespace {
+
+using TForm1DrawTest = TForm1Test;
+
+TEST_F(TForm1DrawTest, EnterStartsAnAnagramDrawWithItsRowsInPlace) {
+  start();
+  EXPECT_EQ(form->height(), 186);
+  EXPECT_TRUE(form->modeBox()->isVisible());
+  pressEnter();
+  const GameState& state = form->engine().state();
+  ASSERT_EQ(state.drawKind, kAnagramDraw);
+  ASSERT_EQ(state.rowCount, 5);
+  EXPECT_EQ(form->height(), 301);
+  // A screen wider than 640 pixels gives the middle width.
+  ASSERT_GT(form->screen()->geometry().width(), 640);
+  EXPECT_EQ(form->width(), 636);
+  EXPECT_FALSE(form->modeBox()->isVisible());
+  EXPECT_TRUE(form->keyb1()->isVisible());
+  EXPECT_EQ(form->keyb1()->text().size(), 6u);
+  for (int k = 1; k <= 5; ++k) {
+    EXPECT_EQ(form->keybt(k)->geometry(), QRect(16, 144 + 20 * (k - 1), 120, 20)) << k;
+    EXPECT_TRUE(form->valuePanel(k)->isVisible()) << k;
+    EXPECT_EQ(form->memo(k)->geometry(), QRect(204, 146 + 20 * (k - 1), 636 - 204 - 21, 19)) << k;
+  }
+  EXPECT_FALSE(form->valuePanel(6)->isVisible());
+  EXPECT_EQ(form->valuePanel(5)->text(), QStringLiteral("0"));
+  EXPECT_TRUE(form->timer1()->isActive());
+  EXPECT_EQ(form->statusBar()->geometry().bottom(), 300);
+}
+
+TEST_F(TForm1DrawTest, TypingAWordOfTheDrawFindsIt) {
+  start();
+  pressEnter();
+  const GameState& state = form->engine().state();
+  const int target = 1;
+  const std::string word = state.rowWords[target - 1];
+  ASSERT_EQ(word.size(), 6u);
+  EXPECT_FALSE(form->imageFIN()->isVisible());
+  typeWord(word);
+  EXPECT_EQ(form->keybt(target)->text(), word);
+  EXPECT_EQ(form->keybt(target)->fontColorRef(), kRed);
+  EXPECT_EQ(state.drawGain, 66);
+  EXPECT_TRUE(form->valuePanel(target)->font().bold());
+  EXPECT_FALSE(form->memo(target)->toPlainText().isEmpty());
+  EXPECT_TRUE(form->imageFIN()->isVisible());
+  EXPECT_EQ(form->keyb2()->text(), "");
+}
+
+TEST_F(TForm1DrawTest, UnknownWordHoldsTheStatusBarUntilALetterIsTakenBack) {
+  start();
+  pressEnter();
+  std::string letters = form->keyb1()->text();
+  std::sort(letters.begin(), letters.end());
+  ASSERT_EQ(rowOf(letters), 0) << "the sorted letters must not be a word of the draw";
+  typeWord(letters);
+  const std::string refused = " " + letters + " n'existe pas.";
+  EXPECT_EQ(statusText(), refused);
+  QTest::mouseMove(form->keyb1(), QPoint(5, 5));
+  QTest::mouseMove(form->keyb2(), QPoint(5, 5));
+  EXPECT_EQ(statusText(), refused);
+  QTest::keyClick(form->keyb2(), Qt::Key_Backspace);
+  EXPECT_EQ(form->keyb2()->text().size(), 5u);
+  QTest::mouseMove(form->keyb2(), QPoint(50, 5));
+  EXPECT_EQ(statusText(), " Cliquez sur la lettre ou tapez-la au clavier. (+ Touche efface).");
+}
+
+TEST_F(TForm1DrawTest, CtrlWOpensAndClosesAnEnlargedDefinition) {
+  start();
+  pressEnter();
+  const int lianes = rowOf("LIANES");
+  ASSERT_GT(lianes, 0);
+  typeWord("LIANES");
+  ASSERT_GT(form->engine().view().rows[lianes - 1].definition.tag, 19)
+      << "the definition takes more than one line of its box";
+  QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
+  EXPECT_TRUE(form->memo15()->isVisible());
+  EXPECT_EQ(form->memo15()->x(), 204);
+  EXPECT_GT(form->memo15()->height(), 19);
+  EXPECT_TRUE(form->memo15()->toPlainText().contains(QStringLiteral("Plante grimpante")));
+  QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
+  EXPECT_FALSE(form->memo15()->isVisible());
+}
+
+TEST_F(TForm1DrawTest, QuitAnsweredCancelKeepsTheTimerRunning) {
+  start();
+  pressEnter();
+  answerNextMessage("annuler", [this] {
+    EXPECT_EQ(message->findChild<QLabel*>("Panel2")->text(),
+              QStringLiteral("Voulez-vous réellement quitter Vorlane ?"));
+  });
+  QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(form->timer1()->isActive());
+  EXPECT_TRUE(form->engine().state().drawActive);
+}
+
+TEST_F(TForm1DrawTest, QuitConfirmedEndsTheGameQuietlyAndClosesTheWindow) {
+  start();
+  pressEnter();
+  answerNextMessage("OK");
+  form->close();
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->timer1()->isActive());
+  EXPECT_FALSE(form->engine().state().drawActive);
+}
+
+}  // namespace
+}  // namespace vorlane::test

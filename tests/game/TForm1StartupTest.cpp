@@ -1,0 +1,94 @@
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/IoErrorReport.h"
+#include "data/IoError.h"
+#include "data/Settings.h"
+#include "game/TForm1TestFixture.h"
+
+namespace vorlane::test {
+namespace {
+
+using TForm1StartupTest = TForm1Test;
+
+TEST_F(TForm1StartupTest, ModeAndClassComeFromTheSettingsAndNameTheTitle) {
+  start();
+  Settings settings(form->folder());
+  settings.writeSetting(setting::kTrainingMode, 1);
+  settings.writeSetting(setting::kJuniorClass, 1);
+  stop();
+  start();
+  EXPECT_TRUE(form->entrain()->isChecked());
+  EXPECT_TRUE(form->junior()->isChecked());
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Entraînement - Junior - Version 1.3"));
+}
+
+TEST_F(TForm1StartupTest, ModeAndClassClicksWriteTheirRecordsBeforeAnyGame) {
+  start();
+  Settings settings(form->folder());
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Version 1.3"));
+  QTest::mouseClick(form->entrain(), Qt::LeftButton, {}, QPoint(5, 10));
+  EXPECT_EQ(settings.readSetting(setting::kTrainingMode), 1);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Entraînement - Version 1.3"));
+  QTest::mouseClick(form->junior(), Qt::LeftButton, {}, QPoint(5, 10));
+  EXPECT_EQ(settings.readSetting(setting::kJuniorClass), 1);
+  EXPECT_TRUE(scores->juniorClass());
+  QTest::mouseClick(form->compet(), Qt::LeftButton, {}, QPoint(5, 10));
+  EXPECT_EQ(settings.readSetting(setting::kTrainingMode), 0);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Junior - Version 1.3"));
+}
+
+TEST_F(TForm1StartupTest, FileFailureInAClickIsReportedAndTheGameGoesOn) {
+  start();
+  std::vector<std::string> reported;
+  setIoErrorReporter([&](const IoError& error) { reported.push_back(error.file().string()); });
+  std::filesystem::remove(temp.dataFolder() / "Prefint.666");
+  QTest::mouseClick(form->entrain(), Qt::LeftButton, {}, QPoint(5, 10));
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_NE(reported[0].find("Prefint.666"), std::string::npos);
+  QTest::keyClick(form.get(), Qt::Key_Return);
+  EXPECT_TRUE(form->engine().state().drawActive);
+  stop();
+  EXPECT_EQ(reported.size(), 2u) << "the place saved at the end meets the same missing file";
+}
+
+TEST_F(TForm1StartupTest, WindowPlaceIsSavedWhenItIsDestroyedAndUsedAtTheNextStart) {
+  start();
+  form->move(120, 90);
+  const QPoint place = form->pos();
+  stop();
+  const DataFolder folder{temp.path()};
+  Settings settings(folder);
+  EXPECT_EQ(settings.readSetting(setting::kWindowTop), place.y());
+  EXPECT_EQ(settings.readSetting(setting::kWindowLeft), place.x());
+}
+
+TEST_F(TForm1StartupTest, MouseOverTheWindowInvitesToPlay) {
+  start();
+  QTest::mouseMove(form.get(), QPoint(300, 130));
+  EXPECT_EQ(form->statusBar()->text(),
+            QStringLiteral(" Clic sur MOT ! ou touche Entrée pour commencer. Bouton droit de la "
+                           "souris : accès au menu."));
+}
+
+TEST_F(TForm1StartupTest, InstallationEntryShowsOnlyWithCtrlAltRightClick) {
+  start();
+  EXPECT_FALSE(form->installationEntry()->isVisible());
+  EXPECT_FALSE(form->contactEntry()->isEnabled()) << "no network interface";
+  EXPECT_FALSE(form->webEntry()->isEnabled());
+  QTest::mouseClick(form.get(), Qt::RightButton, {}, QPoint(300, 130));
+  EXPECT_TRUE(form->popupMenu()->isVisible());
+  EXPECT_FALSE(form->installationEntry()->isVisible());
+  form->popupMenu()->hide();
+  QTest::mouseClick(form.get(), Qt::RightButton, Qt::ControlModifier | Qt::AltModifier,
+                    QPoint(300, 130));
+  EXPECT_TRUE(form->installationEntry()->isVisible());
+  form->popupMenu()->hide();
+}
+
+}  // namespace
+}  // namespace vorlane::test
