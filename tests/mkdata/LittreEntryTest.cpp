@@ -137,6 +137,15 @@ INSTANTIATE_TEST_SUITE_P(
                       CategoryRow{"(pré-fi-ks') préfixe,", "préfixe"},
                       CategoryRow{"s. f. pl.", "s. f. pl."},
                       CategoryRow{"(a-ba-ti) s. m. Il faudrait écrire abattis.", "s. m."},
+                      CategoryRow{"(ba-ghé) part. passé de baguer 1", "part. passé de baguer"},
+                      CategoryRow{"part. passé de mailler.2", "part. passé de mailler"},
+                      CategoryRow{"s. m. et f..", "s. m. et f."},
+                      CategoryRow{"(pèr-dr') v. a. je perds, tu perds, il perd ; je perdais ; je "
+                                  "perdrai ; perdant, perdu.",
+                                  "v. a."},
+                      CategoryRow{"(dé-vi-é) je déviais, nous déviions, vous déviiez ; que je "
+                                  "dévie.",
+                                  ""},
                       CategoryRow{"(ò) ", ""}));
 
 TEST(LittreEntryTest, QuotationsOfAnArticleAreListedInOrder) {

@@ -70,34 +70,65 @@ std::size_t categoryEnd(const std::string& text) {
 }
 
 // The category without the pronunciation in parentheses that opens the header.
-std::string categoryOf(std::string_view header) {
-  std::string text = cleanMarkup(header);
-  if (!text.empty() && text[0] == '(') {
-    int depth = 0;
-    std::size_t i = 0;
-    for (; i < text.size(); ++i) {
-      if (text[i] == '(') ++depth;
-      if (text[i] == ')' && --depth == 0) break;
-    }
-    text = i < text.size() ? text.substr(i + 1) : std::string();
+// The header without the pronunciation in parentheses that opens it.
+std::string withoutPronunciation(std::string text) {
+  if (text.empty() || text[0] != '(') return text;
+  int depth = 0;
+  std::size_t i = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] == '(') ++depth;
+    if (text[i] == ')' && --depth == 0) break;
   }
-  std::size_t start = categoryStart(text);
-  if (start == std::string::npos) start = text.find_first_not_of(" ,;");
-  if (start == std::string::npos || startsWithReference(text.substr(start))) return {};
-  text = text.substr(start);
-  text = text.substr(0, categoryEnd(text));
-  for (std::size_t dot = text.find(". "); dot != std::string::npos;
-       dot = text.find(". ", dot + 1)) {
-    if (dot + 2 < text.size() &&
-        capitalAt(text, dot + 2) > 0) {  // a sentence after the category: "s. f. Terme de..."
-      text = text.substr(0, dot + 1);
-      break;
+  return i < text.size() ? text.substr(i + 1) : std::string();
+}
+
+// A category that runs on ("v. a. je perds, tu perds ...") keeps its leading
+// abbreviations; a homograph number ("part. passé de baguer 1") goes.
+std::string trimmedCategory(std::string text) {
+  constexpr std::size_t kLongestCategory = 40;
+  if (text.size() > kLongestCategory) {
+    std::size_t end = 0;
+    for (std::size_t at = 0; at < text.size() && text[at] != ' ';) {
+      std::size_t space = text.find(' ', at);
+      std::size_t last = (space == std::string::npos ? text.size() : space) - 1;
+      if (text[last] != '.') break;
+      end = last + 1;
+      at = space == std::string::npos ? text.size() : space + 1;
     }
+    text = text.substr(0, end);
+  }
+  std::size_t number = text.find_last_not_of("0123456789");
+  if (number != std::string::npos && number + 1 < text.size() &&
+      (text[number] == ' ' || text[number] == '.')) {
+    text.erase(number);
   }
   while (!text.empty() && (text.back() == ' ' || text.back() == ',' || text.back() == ';')) {
     text.pop_back();
   }
+  if (text.size() >= 2 && text.compare(text.size() - 2, 2, "..") == 0) text.pop_back();
   return text;
+}
+
+std::string categoryOf(std::string_view header) {
+  std::string text = withoutPronunciation(cleanMarkup(header));
+  std::size_t start = categoryStart(text);
+  if (start == std::string::npos) {
+    constexpr std::size_t kLongestFreeCategory = 24;  // a category without a known form
+    start = text.find_first_not_of(" ,;");
+    if (start == std::string::npos || text.size() - start > kLongestFreeCategory) return {};
+  }
+  if (startsWithReference(text.substr(start))) return {};
+  text = text.substr(start);
+  text = text.substr(0, categoryEnd(text));
+  for (std::size_t dot = text.find(". "); dot != std::string::npos;
+       dot = text.find(". ", dot + 1)) {
+    // A sentence after the category: "s. f. Terme de...".
+    if (dot + 2 < text.size() && capitalAt(text, dot + 2) > 0) {
+      text = text.substr(0, dot + 1);
+      break;
+    }
+  }
+  return trimmedCategory(text);
 }
 
 // Start of each numbered sense marker "<b>N°</b>" in the body.
@@ -236,6 +267,7 @@ std::string withoutReferences(std::string text) {
       if (comma == std::string::npos || comma < kShortestPhrase) continue;
       sentence = sentence.substr(0, comma) + ".";
     }
+    if (!isBalanced(sentence)) continue;
     kept += kept.empty() ? sentence : " " + sentence;
   }
   return cleanMarkup(kept);
