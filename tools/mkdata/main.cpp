@@ -4,9 +4,11 @@
 // word a line, commonest first. Exits non-zero, naming the missing package, when a source
 // is absent.
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "Lexicon.h"
@@ -57,6 +59,18 @@ bool sourcesPresent(const Options& options) {
   return present;
 }
 
+// Fewer six-letter words than this means damaged or partial sources, not a data set.
+constexpr std::size_t kFewestWords = 2000;
+
+void reportFiles(const fs::path& out) {
+  for (const char* name : {"Azl.666", "Azlana.666", "Prefn.666", "Dicx.666", "Nazniv.666",
+                           "Nsco.666", "Nscostx.666"}) {
+    std::error_code error;
+    auto size = fs::file_size(out / name, error);
+    if (!error) std::printf("mkdata: %s: %ju bytes\n", name, static_cast<std::uintmax_t>(size));
+  }
+}
+
 void report(const Vocabulary& vocabulary, const LevelBands& bands) {
   int common = 0;
   int proper = 0;
@@ -94,6 +108,11 @@ int main(int argc, char** argv) {
     signals.countQuotations(littre);
     Vocabulary vocabulary;
     vocabulary.addCommonWords(littre, lexicon);
+    if (vocabulary.keys().size() < kFewestWords) {
+      throw std::runtime_error("only " + std::to_string(vocabulary.keys().size()) +
+                               " six-letter words: the packages stardict-xmlittre and "
+                               "hunspell-fr-comprehensive look incomplete");
+    }
     vocabulary.addProperNouns(lexicon);
     LevelBands bands = vocabulary.assignLevels(signals);
     writeWordData(vocabulary, out);
@@ -103,6 +122,7 @@ int main(int argc, char** argv) {
     writeFactoryFiles(out, options.get("--notice"));
 #endif
     report(vocabulary, bands);
+    reportFiles(out);
   } catch (const vorlane::IoError& e) {
     std::fprintf(stderr, "mkdata: %s\n", vorlane::win1252ToUtf8(e.what()).c_str());
     return 1;
