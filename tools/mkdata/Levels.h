@@ -9,7 +9,8 @@ namespace vorlane::mkdata {
 struct WordStanding {
   int subtitleRank = -1;   // −1: not in the subtitle list
   int quotationCount = 0;  // occurrences in the Littré's quotations
-  bool common = true;      // false: a proper noun only, never common (level 0)
+  bool common = true;      // false: never common (level 0): a proper noun only, or a word
+                           // left out of an anagram class of more than 14
   int anagramClass = -1;   // −1: no anagram in the vocabulary
 };
 

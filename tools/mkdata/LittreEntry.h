@@ -17,7 +17,7 @@ struct LittreEntry {
   bool operator==(const LittreEntry&) const = default;
 };
 
-// Longest definition kept, in bytes of the stored text; longest quotation.
+// Longest definition and longest quotation kept, in bytes of UTF-8 text.
 inline constexpr std::size_t kDefinitionLimit = 250;
 inline constexpr std::size_t kQuotationLimit = 110;
 
