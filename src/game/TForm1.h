@@ -12,6 +12,7 @@
 #include "data/Settings.h"
 #include "data/WordLists.h"
 #include "data/Random.h"
+#include "game/DefinitionMemo.h"
 #include "game/GameEngine.h"
 #include "game/MainWindowLayout.h"
 #include "game/Startup.h"
@@ -122,7 +123,7 @@ class TForm1 : public QWidget {
     Tkey_in* keybt = nullptr;
     QLabel* panel = nullptr;
     PictureButton* image = nullptr;
-    QPlainTextEdit* memo = nullptr;
+    DefinitionMemo* memo = nullptr;
     int scrollSerial = 0;
   };
 
@@ -147,7 +148,7 @@ class TForm1 : public QWidget {
   void buildHiddenParts();
   void applyLayout();
   void applyColours();
-  QPlainTextEdit* newDefinitionBox();
+  DefinitionMemo* newDefinitionBox();
 
   // TForm1Menu.cpp
   void buildMenu();

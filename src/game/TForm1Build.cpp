@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "controls/ColorRef.h"
 #include "controls/Tkey_in.h"
 #include "controls/Tkeybt.h"
+#include "game/DefinitionMemo.h"
 #include "game/PictureButton.h"
 #include "game/Pictures.h"
 #include "game/TForm1.h"
@@ -50,6 +52,7 @@ void TForm1::buildComponents() {
   setFont(arial(kStatusTextPixels + 1, true));
   setAutoFillBackground(true);
   setMouseTracking(true);
+  setWindowIcon(QIcon(QStringLiteral(":/pictures/vorlane.svg")));
   buildPictures();
   buildModeBox();
   buildKeyboards();
@@ -115,17 +118,8 @@ void TForm1::buildKeyboards() {
   }
 }
 
-QPlainTextEdit* TForm1::newDefinitionBox() {
-  auto* box = new QPlainTextEdit(this);
-  box->setReadOnly(true);
-  box->setFrameShape(QFrame::NoFrame);
-  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  box->setContextMenuPolicy(Qt::NoContextMenu);
-  box->document()->setDocumentMargin(0);
-  box->setContentsMargins(kDefinitionMargin, 0, kDefinitionMargin, 0);
-  box->viewport()->setCursor(Qt::ArrowCursor);
+DefinitionMemo* TForm1::newDefinitionBox() {
+  auto* box = new DefinitionMemo(this, kDefinitionMargin);
   box->hide();
   return box;
 }
@@ -230,6 +224,7 @@ void TForm1::applyLayout() {
     const Rect& box = geometry.definitionBox;
     row.memo->setGeometry(box.left, box.top, box.width, box.height);
     row.memo->setFont(arial(layout_.definitionTextSize * 4 / 3, false));
+    row.memo->showOneLine();
   }
   memo15_->setFont(arial(layout_.definitionTextSize * 4 / 3, false));
   statusbar_->setGeometry(0, height() - kStatusBarHeight, width(), kStatusBarHeight);

@@ -87,8 +87,9 @@ void TForm1::renderRow(int k, const RowView& view) {
   QFont panelFont = row.panel->font();
   panelFont.setBold(view.panelBold);
   row.panel->setFont(panelFont);
-  const QColor panelColour = colorFromRef(view.panelColour);
-  row.panel->setStyleSheet(QStringLiteral("color: %1;").arg(panelColour.name()));
+  QPalette panelColours = row.panel->palette();
+  panelColours.setColor(QPalette::WindowText, colorFromRef(view.panelColour));
+  row.panel->setPalette(panelColours);
   const QString picture = bookPictureName(view.book);
   if (row.image->property("picture").toString() != picture) {
     row.image->setPixmap(loadPicture(picture, row.image->size(), bookCaption(view.book)));

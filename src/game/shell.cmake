@@ -1,5 +1,6 @@
 include(${CMAKE_CURRENT_LIST_DIR}/window_core.cmake)
 target_sources(vorlane_shell PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/DefinitionMemo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PictureButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TForm1.cpp
