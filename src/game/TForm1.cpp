@@ -46,7 +46,8 @@ TForm1::TForm1(std::filesystem::path programFolder, SoundOutput& soundOutput,
     QMessageBox::warning(this, QStringLiteral("Vorlane"), toQString(text));
   });
   engine_ = std::make_unique<GameEngine>(folder_, *words_, recentDraws_, random_, port_);
-  help_ = std::make_unique<HelpViewer>(folder_.programFolder() / kHelpFile);
+  // A window of its own, owned by the main window so that it never keeps the game running.
+  help_ = new HelpViewer(folder_.programFolder() / kHelpFile, this);
   setObjectName(QStringLiteral("Form1"));
   buildComponents();
   FormCreate(handOffWord, interfaces);

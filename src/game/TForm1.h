@@ -89,7 +89,7 @@ class TForm1 : public QWidget {
   QAction* installationEntry() const { return installation_; }
   QAction* contactEntry() const { return contact_; }
   QAction* webEntry() const { return web_; }
-  HelpViewer* helpViewer() const { return help_.get(); }
+  HelpViewer* helpViewer() const { return help_; }
 
   // Shows the engine's view model.
   void render();
@@ -202,7 +202,7 @@ class TForm1 : public QWidget {
   TFormscore* scores_ = nullptr;
   TFormMessage* message_ = nullptr;
   Tdlg* about_ = nullptr;
-  std::unique_ptr<HelpViewer> help_;
+  HelpViewer* help_ = nullptr;
 
   PictureButton* imageMOT_ = nullptr;
   PictureButton* imageOeil_ = nullptr;

@@ -79,17 +79,25 @@ void TForm1::renderRows(const MainViewModel& view) {
 void TForm1::renderRow(int k, const RowView& view) {
   Row& row = rows_[k - 1];
   row.keybt->setTileSize(engine_->view().rowTileSize);
-  row.keybt->setFontColorRef(view.inputColour);
-  if (row.keybt->text() != view.input.text()) row.keybt->setText(view.input.text());
-  row.keybt->update();
+  // A text of the same length does not repaint by itself: only a changed row is redrawn.
+  if (row.keybt->text() != view.input.text() || row.keybt->fontColorRef() != view.inputColour) {
+    row.keybt->setFontColorRef(view.inputColour);
+    row.keybt->setText(view.input.text());
+    row.keybt->update();
+  }
   setShown(row.keybt, !view.input.text().empty());
   row.panel->setText(toQString(view.valueCaption));
-  QFont panelFont = row.panel->font();
-  panelFont.setBold(view.panelBold);
-  row.panel->setFont(panelFont);
-  QPalette panelColours = row.panel->palette();
-  panelColours.setColor(QPalette::WindowText, colorFromRef(view.panelColour));
-  row.panel->setPalette(panelColours);
+  if (row.panel->font().bold() != view.panelBold) {
+    QFont panelFont = row.panel->font();
+    panelFont.setBold(view.panelBold);
+    row.panel->setFont(panelFont);
+  }
+  const QColor panelColour = colorFromRef(view.panelColour);
+  if (row.panel->palette().color(QPalette::WindowText) != panelColour) {
+    QPalette panelColours = row.panel->palette();
+    panelColours.setColor(QPalette::WindowText, panelColour);
+    row.panel->setPalette(panelColours);
+  }
   const QString picture = bookPictureName(view.book);
   if (row.image->property("picture").toString() != picture) {
     row.image->setPixmap(loadPicture(picture, row.image->size(), bookCaption(view.book)));
@@ -129,9 +137,11 @@ void TForm1::renderKeyboards(const MainViewModel& view) {
       {{keyb1_, &view.keyb1}, {keyb2_, &view.keyb2}}};
   for (const auto& [keyboard, model] : keyboards) {
     keyboard->setTileSize(view.keyboardTileSize);
-    if (keyboard->text() != model->row.text()) keyboard->setText(model->row.text());
+    if (keyboard->text() != model->row.text()) {
+      keyboard->setText(model->row.text());
+      keyboard->update();
+    }
     keyboard->setTileIndex(model->row.tileIndex());
-    keyboard->update();
     setShown(keyboard, model->visible);
   }
   if (view.focus == Focus::upperKeyboard && keyb1_->isVisible()) keyb1_->setFocus();
