@@ -1,0 +1,67 @@
+#include "app/VorlaneApplication.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/IoErrorReport.h"
+#include "data/IoError.h"
+
+namespace vorlane {
+namespace {
+
+// An object whose every event fails as a file operation would.
+class FailingObject : public QObject {
+ public:
+  bool event(QEvent*) override { throw IoError("Zari666/Prefint.666", "lecture impossible"); }
+};
+
+class VorlaneApplicationTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    app = std::make_unique<VorlaneApplication>(argc, argv);
+  }
+  static void TearDownTestSuite() { app.reset(); }
+
+  void SetUp() override {
+    setIoErrorReporter([this](const IoError& error) { reported.push_back(error.file().string()); });
+  }
+  void TearDown() override { setIoErrorReporter({}); }
+
+  static std::unique_ptr<VorlaneApplication> app;
+  std::vector<std::string> reported;
+};
+
+std::unique_ptr<VorlaneApplication> VorlaneApplicationTest::app;
+
+TEST_F(VorlaneApplicationTest, FileFailureInAnEventIsReportedByTheDispatch) {
+  FailingObject failing;
+  QEvent event(QEvent::User);
+  EXPECT_FALSE(QCoreApplication::sendEvent(&failing, &event));
+  EXPECT_EQ(reported, std::vector<std::string>{"Zari666/Prefint.666"});
+}
+
+TEST_F(VorlaneApplicationTest, FileFailureInATimerSlotLeavesTheEventLoopRunning) {
+  QEventLoop loop;
+  int ticksAfterFailure = 0;
+  QTimer::singleShot(0, &loop, [] { throw IoError("stx.666", "lecture impossible"); });
+  QTimer::singleShot(10, &loop, [&] {
+    ++ticksAfterFailure;
+    loop.quit();
+  });
+  loop.exec();
+  EXPECT_EQ(reported, std::vector<std::string>{"stx.666"});
+  EXPECT_EQ(ticksAfterFailure, 1);
+}
+
+}  // namespace
+}  // namespace vorlane
