@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
   vorlane::TFormMessage formMessage(&form1);
   vorlane::Tdlg dlg(&form1);
   form1.attachWindows(&formscore, &formMessage, &dlg);
+  form1.welcomeAtFirstStart(!handOffWord.empty());
 
   form1.show();
   return app.exec();

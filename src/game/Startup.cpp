@@ -1,5 +1,6 @@
 #include "game/Startup.h"
 
+#include "data/DataFolder.h"
 #include "data/Settings.h"
 #include "data/TextCodec.h"
 
@@ -44,6 +45,16 @@ std::optional<HandOff> handOffFor(std::string_view parameter) {
   if (parameter == "majrac") return HandOff{true, updateWelcome()};
   if (parameter == "maj") return HandOff{false, updateWelcome()};
   return std::nullopt;
+}
+
+bool isFirstStart(const DataFolder& folder) {
+  return folder.writable() && !folder.existsInDataFolder(kFirstStartMarker) &&
+         !folder.existsInProgramFolder(kFirstStartMarker);
+}
+
+void recordFirstStart(const DataFolder& folder) {
+  if (!folder.writable()) return;
+  folder.openPath(folder.inDataFolder(kFirstStartMarker), 1, RecordFile::Mode::Create);
 }
 
 }  // namespace vorlane

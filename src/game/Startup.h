@@ -8,6 +8,7 @@
 
 namespace vorlane {
 
+class DataFolder;
 class Settings;
 
 // What the main window takes from the settings file when it is created.
@@ -35,5 +36,15 @@ struct HandOff {
 // The welcome of "ins", "maj", "insrac" and "majrac"; nothing for any other parameter
 // (an unknown word is ignored rather than shown as an empty box).
 std::optional<HandOff> handOffFor(std::string_view parameter);
+
+// The first start of an installation is recorded by a marker file in the data folder.
+// The installer copies only the distribution's files, so every new copy welcomes its
+// player once.
+inline constexpr std::string_view kFirstStartMarker = "Demarre.666";
+
+// A writable data folder without the marker.
+bool isFirstStart(const DataFolder& folder);
+// Creates the marker; nothing happens while the data folder is not writable.
+void recordFirstStart(const DataFolder& folder);
 
 }  // namespace vorlane

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -119,6 +120,18 @@ void TForm1::attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* abou
   message_ = message;
   about_ = about;
   message_->setHiddenOnShow({about_, scores_});
+}
+
+void TForm1::welcomeAtFirstStart(bool handedOver) {
+  if (handedOver || !message_ || !isFirstStart(folder_)) return;
+  show();
+  button1_->setFocus();
+  run([this] {
+    const TFormMessage::WelcomeChoice choice = message_->showWelcome();
+    recordFirstStart(folder_);
+    // The Start-menu group of the first check box comes with the desktop-menu service.
+    if (choice.readMe) openHelp("sommaire");
+  });
 }
 
 void TForm1::showEvent(QShowEvent* event) {

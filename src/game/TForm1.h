@@ -57,6 +57,10 @@ class TForm1 : public QWidget {
 
   // The windows created after this one, in the start-up order.
   void attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* about);
+  // The welcome of an installation's first start, when the program was not handed over
+  // by the installer: the window shows, the message window welcomes, the start is recorded
+  // and the read-me topic opens when asked.
+  void welcomeAtFirstStart(bool handedOver);
 
   GameEngine& engine() { return *engine_; }
   const DataFolder& folder() const { return folder_; }

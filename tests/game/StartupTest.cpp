@@ -60,6 +60,20 @@ TEST(StartupSettingsWithoutFilesTest, EverythingOffAtTheOrigin) {
   EXPECT_EQ(readStartupSettings(Settings{folder}), StartupSettings{});
 }
 
+TEST(FirstStartTest, WelcomedOnceByAWritableInstallation) {
+  test::TempFolder temp;
+  temp.dataFolder();
+  DataFolder folder{temp.path()};
+  EXPECT_FALSE(isFirstStart(folder)) << "before the write test the folder counts as read-only";
+  recordFirstStart(folder);
+  EXPECT_FALSE(temp.exists("Zari666/Demarre.666"));
+  folder.setWritable(true);
+  EXPECT_TRUE(isFirstStart(folder));
+  recordFirstStart(folder);
+  EXPECT_TRUE(temp.exists("Zari666/Demarre.666"));
+  EXPECT_FALSE(isFirstStart(folder));
+}
+
 TEST(HandOffTest, InstallationWordsWelcomeAndSomeCreateTheMenuGroup) {
   const std::string installed = toWin1252(
       "L'installation est terminée. Bienvenue dans Vorlane version 1.3.\nBon jeu !");

@@ -9,6 +9,7 @@
 #include "data/IoError.h"
 #include "data/Settings.h"
 #include "game/TForm1TestFixture.h"
+#include "platform/HelpViewer.h"
 
 namespace vorlane::test {
 namespace {
@@ -65,6 +66,20 @@ TEST_F(TForm1StartupTest, WindowPlaceIsSavedWhenItIsDestroyedAndUsedAtTheNextSta
   Settings settings(folder);
   EXPECT_EQ(settings.readSetting(setting::kWindowTop), place.y());
   EXPECT_EQ(settings.readSetting(setting::kWindowLeft), place.x());
+}
+
+TEST_F(TForm1StartupTest, FirstStartWelcomesOnceAndOpensTheReadMe) {
+  temp.writeFile("vorlane.hlp", "<html><body><a name=\"sommaire\"></a>Sommaire</body></html>");
+  start();
+  form->welcomeAtFirstStart(true);
+  EXPECT_FALSE(form->helpViewer()->isVisible()) << "no welcome after the installer's hand-off";
+  answerNextMessage("OK");
+  form->welcomeAtFirstStart(false);
+  EXPECT_TRUE(temp.exists("Zari666/Demarre.666"));
+  EXPECT_TRUE(form->helpViewer()->isVisible());
+  form->helpViewer()->hide();
+  form->welcomeAtFirstStart(false);
+  EXPECT_FALSE(form->helpViewer()->isVisible()) << "welcomed once";
 }
 
 TEST_F(TForm1StartupTest, MouseOverTheWindowInvitesToPlay) {
