@@ -24,6 +24,9 @@ TFormMessage::TFormMessage(QWidget* mainWindow)
       mainWindow_(mainWindow) {
   setWindowTitle(QStringLiteral("?"));
   setFixedSize(342, 120);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(12);
+  setFont(font);
   buildLines();
   buildButtons();
   buildIcons();
@@ -43,11 +46,11 @@ void TFormMessage::buildLines() {
   checkMenu_ =
       new QCheckBox(QStringLiteral("Installer un raccourci dans le menu Démarrer."), this);
   checkMenu_->setObjectName(QStringLiteral("CheckMenu"));
-  checkMenu_->setGeometry(48, 40, 286, 17);
+  checkMenu_->setGeometry(48, 40, 290, 17);
   checkLisez_ =
       new QCheckBox(QStringLiteral("Afficher la rubrique \"Lisez-moi\" du menu."), this);
   checkLisez_->setObjectName(QStringLiteral("CheckLisez"));
-  checkLisez_->setGeometry(48, 60, 286, 17);
+  checkLisez_->setGeometry(48, 60, 290, 17);
   for (QCheckBox* box : {checkMenu_, checkLisez_}) {
     box->setChecked(true);
     box->hide();
