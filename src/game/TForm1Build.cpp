@@ -35,10 +35,10 @@ QFont arial(int pixels, bool bold) {
 }
 
 PictureButton* newPicture(QWidget* parent, const char* name, const QString& picture,
-                          QRect place, const QString& caption) {
+                          QRect place) {
   auto* button = new PictureButton(parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setPixmap(loadPicture(picture, place.size(), caption));
+  button->setPixmap(loadPicture(picture, place.size()));
   button->place(place);
   return button;
 }
@@ -65,16 +65,13 @@ void TForm1::buildComponents() {
 }
 
 void TForm1::buildPictures() {
-  imageOeil_ = newPicture(this, "ImageOeil", QStringLiteral("oeil"), {QPoint(16, 32), kMotSize},
-                          QStringLiteral("o"));
-  imageMOT_ = newPicture(this, "ImageMOT", QStringLiteral("mot"), {QPoint(48, 32), kMotSize},
-                         QStringLiteral("MOT"));
-  imageoeilFin_ = newPicture(this, "ImageoeilFin", QStringLiteral("oeilfin"),
-                             {QPoint(16, 32), kMotSize}, QStringLiteral("o"));
-  imageFIN_ = newPicture(this, "ImageFIN", QStringLiteral("fin"), {QPoint(48, 32), kMotSize},
-                         QStringLiteral("FIN"));
-  imageTETE_ = newPicture(this, "ImageTETE", QStringLiteral("tete"),
-                          {QPoint(16, 122), kSmallPictureSize}, QStringLiteral("?"));
+  imageOeil_ = newPicture(this, "ImageOeil", QStringLiteral("oeil"), {QPoint(16, 32), kMotSize});
+  imageMOT_ = newPicture(this, "ImageMOT", QStringLiteral("mot"), {QPoint(48, 32), kMotSize});
+  imageoeilFin_ =
+      newPicture(this, "ImageoeilFin", QStringLiteral("oeilfin"), {QPoint(16, 32), kMotSize});
+  imageFIN_ = newPicture(this, "ImageFIN", QStringLiteral("fin"), {QPoint(48, 32), kMotSize});
+  imageTETE_ =
+      newPicture(this, "ImageTETE", QStringLiteral("tete"), {QPoint(16, 122), kSmallPictureSize});
   for (PictureButton* hidden : {imageoeilFin_, imageFIN_, imageTETE_}) hidden->hide();
 }
 
@@ -135,8 +132,7 @@ void TForm1::buildRows() {
     row.panel->setAlignment(Qt::AlignCenter);
     row.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     row.panel->hide();
-    row.image = newPicture(this, "", QStringLiteral("liv"), {QPoint(176, 146), kSmallPictureSize},
-                           QStringLiteral("L"));
+    row.image = newPicture(this, "", QStringLiteral("liv"), {QPoint(176, 146), kSmallPictureSize});
     row.image->setObjectName(QStringLiteral("Image%1").arg(k));
     row.image->hide();
     row.memo = newDefinitionBox();

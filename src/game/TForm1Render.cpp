@@ -33,10 +33,6 @@ QString bookPictureName(BookPicture picture) {
   return QStringLiteral("liv");
 }
 
-QString bookCaption(BookPicture picture) {
-  return picture == BookPicture::liv ? QStringLiteral("L") : QStringLiteral("O");
-}
-
 void setShown(QWidget* widget, bool shown) {
   if (widget->isVisibleTo(widget->parentWidget()) != shown) widget->setVisible(shown);
 }
@@ -100,7 +96,7 @@ void TForm1::renderRow(int k, const RowView& view) {
   }
   const QString picture = bookPictureName(view.book);
   if (row.image->property("picture").toString() != picture) {
-    row.image->setPixmap(loadPicture(picture, row.image->size(), bookCaption(view.book)));
+    row.image->setPixmap(loadPicture(picture, row.image->size()));
     row.image->setProperty("picture", picture);
   }
   row.image->setEnabled(view.bookEnabled);

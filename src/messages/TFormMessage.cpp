@@ -72,11 +72,11 @@ void TFormMessage::buildButtons() {
 void TFormMessage::buildIcons() {
   image1_ = new QLabel(this);
   image1_->setGeometry(QRect(QPoint(5, 9), kIconSize));
-  image1_->setPixmap(loadPicture(QStringLiteral("message1"), kIconSize, QStringLiteral("!")));
+  image1_->setPixmap(loadPicture(QStringLiteral("message1"), kIconSize));
   image2_ = new QLabel(this);
   image2_->setObjectName(QStringLiteral("Image2"));
   image2_->setGeometry(QRect(QPoint(5, 9), kIconSize));
-  image2_->setPixmap(loadPicture(QStringLiteral("message2"), kIconSize, QStringLiteral("?")));
+  image2_->setPixmap(loadPicture(QStringLiteral("message2"), kIconSize));
   image2_->hide();
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));

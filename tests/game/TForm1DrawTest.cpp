@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -44,6 +45,20 @@ TEST_F(TForm1DrawTest, EnterStartsAnAnagramDrawWithItsRowsInPlace) {
   EXPECT_EQ(form->valuePanel(5)->text(), QStringLiteral("0"));
   EXPECT_TRUE(form->timer1()->isActive());
   EXPECT_EQ(form->statusBar()->geometry().bottom(), 300);
+}
+
+TEST_F(TForm1DrawTest, MotPressedMovesTwoPixelsAndItsReleaseStartsTheDraw) {
+  start();
+  PictureButton* mot = form->imageMOT();
+  const QImage picture = mot->pixmap().toImage();
+  EXPECT_GT(qAlpha(picture.pixel(16, 16)), 0) << "the MOT ! picture is drawn";
+  QTest::mousePress(mot, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(mot->pos(), QPoint(50, 34));
+  EXPECT_FALSE(form->engine().state().drawActive);
+  QTest::mouseRelease(mot, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(mot->pos(), QPoint(48, 32));
+  EXPECT_TRUE(form->engine().state().drawActive);
+  EXPECT_FALSE(mot->isVisible());
 }
 
 TEST_F(TForm1DrawTest, TypingAWordOfTheDrawFindsIt) {
