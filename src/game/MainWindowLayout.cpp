@@ -28,8 +28,7 @@ constexpr int kStatusPanelTop = 2;
 
 int windowWidthFor(LayoutPreferences preferences, int screenWidth, int currentWidth) {
   if (preferences.largeTiles) return preferences.widestWindow ? kWidestWidth : kMiddleWidth;
-  if (screenWidth == kSmallScreenWidth)
-    return preferences.widestWindow ? kMiddleWidth : kFormWidth;
+  if (screenWidth == kSmallScreenWidth) return preferences.widestWindow ? kMiddleWidth : kFormWidth;
   if (screenWidth > kSmallScreenWidth)
     return preferences.widestWindow ? kWidestWidth : kMiddleWidth;
   return currentWidth;

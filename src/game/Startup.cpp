@@ -17,8 +17,9 @@ std::string installationWelcome() { return installedSentence() + "\nBon jeu !"; 
 
 std::string updateWelcome() {
   return installedSentence() + "\n" +
-         toWin1252("Vous pouvez consulter les principales modifications apportées dans "
-                   "le fichier Lisezmoi.wri du répertoire Vorlane.") +
+         toWin1252(
+             "Vous pouvez consulter les principales modifications apportées dans "
+             "le fichier Lisezmoi.wri du répertoire Vorlane.") +
          "\nBon jeu !";
 }
 

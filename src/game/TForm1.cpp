@@ -1,14 +1,14 @@
 #include "game/TForm1.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QAction>
-#include <QApplication>
 #include <QTimer>
 
 #include "app/IoErrorReport.h"
@@ -60,8 +60,7 @@ TForm1::~TForm1() {
   FormDestroy();
 }
 
-void TForm1::FormCreate(const std::string& handOffWord,
-                        const std::filesystem::path& interfaces) {
+void TForm1::FormCreate(const std::string& handOffWord, const std::filesystem::path& interfaces) {
   dataFilesOk_ = checkDataFiles(folder_);
   if (!dataFilesOk_) {
     QMessageBox::critical(nullptr, QString::fromUtf8(kDataFilesFailureTitle),
@@ -108,9 +107,8 @@ void TForm1::readModeAndClass(const StartupSettings& startup) {
 
 void TForm1::placeAtStartup(const StartupSettings& startup) {
   setFixedSize(kFormWidth, kBaseHeight);
-  const Point place =
-      startupPlacement(startup.savedPlace, {kFormWidth, kBaseHeight}, screenSize(*this),
-                       startup.alwaysCentred);
+  const Point place = startupPlacement(startup.savedPlace, {kFormWidth, kBaseHeight},
+                                       screenSize(*this), startup.alwaysCentred);
   move(place.left, place.top);
   applyLayout();
 }
@@ -206,8 +204,7 @@ void TForm1::relayoutMainWindow() {
   const LayoutPreferences preferences{settings_.readSetting(setting::kLargeTiles) == 1,
                                       settings_.readSetting(setting::kWidestWindow) == 1};
   const bool largeFonts = logicalDpiY() > kNormalDpi;
-  layout_ = vorlane::relayoutMainWindow(preferences, screenSize(*this).width, width(),
-                                        largeFonts);
+  layout_ = vorlane::relayoutMainWindow(preferences, screenSize(*this).width, width(), largeFonts);
   applyLayout();
   engine_->setLayout(layout_);
   repositionMainWindow();
@@ -225,11 +222,11 @@ void TForm1::repositionMainWindow() {
 int TForm1::definitionLineCount(int row, const std::string& text) const {
   const QPlainTextEdit* box = row == kEnlargedRow ? memo15_ : memo(row);
   const QFontMetrics metrics(box->font());
-  const int boxWidth = row == kEnlargedRow ? layout_.enlargedWidth
-                                           : layout_.rows[0].definitionBox.width;
+  const int boxWidth =
+      row == kEnlargedRow ? layout_.enlargedWidth : layout_.rows[0].definitionBox.width;
   const int width = std::max(1, boxWidth - 2 * kDefinitionMargin);
-  const QRect bounds = metrics.boundingRect(QRect(0, 0, width, 1 << 20),
-                                            Qt::TextWordWrap, toQString(text));
+  const QRect bounds =
+      metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, toQString(text));
   return std::max(1, (bounds.height() + metrics.lineSpacing() - 1) / metrics.lineSpacing());
 }
 

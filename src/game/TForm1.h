@@ -9,9 +9,9 @@
 #include <string>
 
 #include "data/DataFolder.h"
+#include "data/Random.h"
 #include "data/Settings.h"
 #include "data/WordLists.h"
-#include "data/Random.h"
 #include "game/DefinitionMemo.h"
 #include "game/GameEngine.h"
 #include "game/MainWindowLayout.h"
@@ -48,8 +48,7 @@ class TForm1 : public QWidget {
   // command-line parameter (empty when none). `interfaces` is where the network test
   // looks for interfaces.
   TForm1(std::filesystem::path programFolder, SoundOutput& soundOutput,
-         const std::string& handOffWord,
-         std::filesystem::path interfaces = "/sys/class/net");
+         const std::string& handOffWord, std::filesystem::path interfaces = "/sys/class/net");
   ~TForm1() override;
 
   // False when the start-up check found a required data file missing: the program ends.

@@ -34,8 +34,7 @@ QFont arial(int pixels, bool bold) {
   return font;
 }
 
-PictureButton* newPicture(QWidget* parent, const char* name, const QString& picture,
-                          QRect place) {
+PictureButton* newPicture(QWidget* parent, const char* name, const QString& picture, QRect place) {
   auto* button = new PictureButton(parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setPixmap(loadPicture(picture, place.size()));
@@ -96,8 +95,7 @@ void TForm1::buildModeBox() {
   senior_->setGeometry(10, 34, 100, 20);
   entrain_->setChecked(true);
   junior_->setChecked(true);
-  for (QRadioButton* button : {entrain_, compet_, junior_, senior_})
-    button->setMouseTracking(true);
+  for (QRadioButton* button : {entrain_, compet_, junior_, senior_}) button->setMouseTracking(true);
 }
 
 void TForm1::buildKeyboards() {
@@ -225,10 +223,8 @@ void TForm1::applyLayout() {
   memo15_->setFont(arial(layout_.definitionTextSize * 4 / 3, false));
   statusbar_->setGeometry(0, height() - kStatusBarHeight, width(), kStatusBarHeight);
   const StatusPanels panels = statusPanels(width());
-  clock_->setGeometry(panels.clock.left, panels.clock.top, panels.clock.width,
-                      panels.clock.height);
-  total_->setGeometry(panels.total.left, panels.total.top, panels.total.width,
-                      panels.total.height);
+  clock_->setGeometry(panels.clock.left, panels.clock.top, panels.clock.width, panels.clock.height);
+  total_->setGeometry(panels.total.left, panels.total.top, panels.total.width, panels.total.height);
   bigTotal_->setGeometry(panels.bigTotal.left, panels.bigTotal.top, panels.bigTotal.width,
                          panels.bigTotal.height);
 }

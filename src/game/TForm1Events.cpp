@@ -77,8 +77,7 @@ void TForm1::connectPictureButtons() {
     imageTETE_->setPressed(false);
     run([this] { engine_->ImageTETEClick(); });
   });
-  imageTETE_->onMove(
-      [this](QMouseEvent*) { run([this] { engine_->showHelpText("ImageTETE"); }); });
+  imageTETE_->onMove([this](QMouseEvent*) { run([this] { engine_->showHelpText("ImageTETE"); }); });
 }
 
 void TForm1::connectRows() {

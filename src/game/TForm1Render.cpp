@@ -122,8 +122,7 @@ void TForm1::renderDefinition(QPlainTextEdit* box, const DefinitionBox& definiti
 void TForm1::renderEnlarged(const MainViewModel& view) {
   const EnlargedView& enlarged = view.memo15;
   renderDefinition(memo15_, enlarged.definition);
-  memo15_->setGeometry(layout_.enlargedLeft, enlarged.top, layout_.enlargedWidth,
-                       enlarged.height);
+  memo15_->setGeometry(layout_.enlargedLeft, enlarged.top, layout_.enlargedWidth, enlarged.height);
   setShown(memo15_, enlarged.visible);
   if (enlarged.visible) memo15_->raise();
 }
@@ -152,8 +151,8 @@ void TForm1::renderButtons(const MainViewModel& view) {
   setShown(imageoeilFin_, view.finEyeVisible);
   setShown(modeBox_, view.modeBoxVisible);
   const Rect& first = layout_.rows[0].inputBox;
-  imageTETE_->place(QRect(first.left + (view.hintColumn - 1) * view.rowTileSize, kHintTop,
-                          kHintSize, kHintSize));
+  imageTETE_->place(
+      QRect(first.left + (view.hintColumn - 1) * view.rowTileSize, kHintTop, kHintSize, kHintSize));
   setShown(imageTETE_, view.hintVisible);
 }
 

@@ -18,8 +18,8 @@ std::string congratulations() {
 
 std::optional<MessageLines> endOfGameMessage(std::string_view selector, int score) {
   if (selector == kRankedSelector)
-    return MessageLines{{congratulations(), scoreLine(score, false),
-                         "Cliquez sur OK puis tapez votre nom."}};
+    return MessageLines{
+        {congratulations(), scoreLine(score, false), "Cliquez sur OK puis tapez votre nom."}};
   if (selector == kRankedTrainingSelector)
     return MessageLines{{congratulations(), scoreLine(score, false),
                          "Jouez en mode normal pour enregistrer le score."}};

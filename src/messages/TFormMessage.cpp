@@ -43,12 +43,10 @@ void TFormMessage::buildLines() {
     panels_[i]->setAlignment(Qt::AlignCenter);
     panels_[i]->setStyleSheet(QStringLiteral("color: black;"));
   }
-  checkMenu_ =
-      new QCheckBox(QStringLiteral("Installer un raccourci dans le menu Démarrer."), this);
+  checkMenu_ = new QCheckBox(QStringLiteral("Installer un raccourci dans le menu Démarrer."), this);
   checkMenu_->setObjectName(QStringLiteral("CheckMenu"));
   checkMenu_->setGeometry(48, 40, 290, 17);
-  checkLisez_ =
-      new QCheckBox(QStringLiteral("Afficher la rubrique \"Lisez-moi\" du menu."), this);
+  checkLisez_ = new QCheckBox(QStringLiteral("Afficher la rubrique \"Lisez-moi\" du menu."), this);
   checkLisez_->setObjectName(QStringLiteral("CheckLisez"));
   checkLisez_->setGeometry(48, 60, 290, 17);
   for (QCheckBox* box : {checkMenu_, checkLisez_}) {
@@ -119,8 +117,7 @@ TFormMessage::WelcomeChoice TFormMessage::showWelcome() {
 }
 
 void TFormMessage::showEvent(QShowEvent* event) {
-  if (mainWindow_)
-    move(mainWindow_->x() + kPlacementOffset, mainWindow_->y() + kPlacementOffset);
+  if (mainWindow_) move(mainWindow_->x() + kPlacementOffset, mainWindow_->y() + kPlacementOffset);
   for (QWidget* window : hiddenOnShow_)
     if (window && window->isVisible()) window->hide();
   QDialog::showEvent(event);

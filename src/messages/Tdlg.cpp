@@ -42,8 +42,7 @@ Tdlg::Tdlg(QWidget* mainWindow)
 }
 
 void Tdlg::placeBesideMainWindow() {
-  if (mainWindow_)
-    move(mainWindow_->x() + kPlacementOffset, mainWindow_->y() + kPlacementOffset);
+  if (mainWindow_) move(mainWindow_->x() + kPlacementOffset, mainWindow_->y() + kPlacementOffset);
 }
 
 void Tdlg::showEvent(QShowEvent* event) {

@@ -9,7 +9,9 @@
 namespace vorlane {
 
 HelpViewer::HelpViewer(std::filesystem::path helpFile, QWidget* parent)
-    : QWidget(parent, Qt::Window), helpFile_(std::move(helpFile)), browser_(new QTextBrowser(this)) {
+    : QWidget(parent, Qt::Window),
+      helpFile_(std::move(helpFile)),
+      browser_(new QTextBrowser(this)) {
   setWindowTitle(QStringLiteral("Aide de Vorlane"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -75,8 +75,8 @@ TEST(FirstStartTest, WelcomedOnceByAWritableInstallation) {
 }
 
 TEST(HandOffTest, InstallationWordsWelcomeAndSomeCreateTheMenuGroup) {
-  const std::string installed = toWin1252(
-      "L'installation est terminée. Bienvenue dans Vorlane version 1.3.\nBon jeu !");
+  const std::string installed =
+      toWin1252("L'installation est terminée. Bienvenue dans Vorlane version 1.3.\nBon jeu !");
   EXPECT_EQ(handOffFor("ins"), (HandOff{false, installed}));
   EXPECT_EQ(handOffFor("insrac"), (HandOff{true, installed}));
 }

@@ -36,9 +36,8 @@ TEST_F(TForm1MenuTest, PopupMenuEntriesInTheirOrderWithShortcuts) {
   start();
   const QMenu* menu = form->popupMenu();
   EXPECT_EQ(entries(menu),
-            (QStringList{"A propos...", "Lisez-moi [F1]", QStringLiteral("Préférences"),
-                         "Scores", "Raccourcis", "Divers...", "-", "Quitter [Ctrl+Q]",
-                         "Installation"}));
+            (QStringList{"A propos...", "Lisez-moi [F1]", QStringLiteral("Préférences"), "Scores",
+                         "Raccourcis", "Divers...", "-", "Quitter [Ctrl+Q]", "Installation"}));
   const QMenu* shortcuts = submenu(menu, "Raccourcis");
   ASSERT_NE(shortcuts, nullptr);
   EXPECT_EQ(entries(shortcuts),
@@ -47,9 +46,10 @@ TEST_F(TForm1MenuTest, PopupMenuEntriesInTheirOrderWithShortcuts) {
   for (const QAction* entry : shortcuts->actions()) EXPECT_FALSE(entry->isEnabled());
   const QMenu* divers = submenu(menu, "Divers...");
   ASSERT_NE(divers, nullptr);
-  EXPECT_EQ(entries(divers),
-            (QStringList{"Contacter l'auteur", QStringLiteral("Aller sur le site web pour mise à jour"),
-                         QStringLiteral("Réinstaller un raccourci dans le menu Démarrer")}));
+  EXPECT_EQ(
+      entries(divers),
+      (QStringList{"Contacter l'auteur", QStringLiteral("Aller sur le site web pour mise à jour"),
+                   QStringLiteral("Réinstaller un raccourci dans le menu Démarrer")}));
   EXPECT_EQ(entries(submenu(divers, "Contacter l'auteur")),
             (QStringList{QStringLiteral("Coordonnées"), QStringLiteral("Courrier électronique")}));
 }
@@ -102,11 +102,16 @@ TEST_F(TForm1MenuTest, PointerOverAControlShowsItsHelp) {
   QTest::mouseMove(form->compet(), QPoint(5, 5));
   EXPECT_EQ(statusText(), " 60 s capitalisables pour trouver au moins une anagramme par tirage.");
   QTest::mouseMove(form->senior(), QPoint(5, 5));
-  EXPECT_EQ(statusText(), " 6 niveaux de jeu. Lettre demand\xE9" "e co\xFB" "te 2 x plus cher.");
+  EXPECT_EQ(statusText(),
+            " 6 niveaux de jeu. Lettre demand\xE9"
+            "e co\xFB"
+            "te 2 x plus cher.");
   pressEnter();
   QTest::mouseMove(form->bookButton(1), QPoint(5, 5));
-  EXPECT_EQ(statusText(), " Clic ou Ctrl+D = d\xE9" "finition, Ctrl+W = agrandir la d\xE9"
-                          "finition.");
+  EXPECT_EQ(statusText(),
+            " Clic ou Ctrl+D = d\xE9"
+            "finition, Ctrl+W = agrandir la d\xE9"
+            "finition.");
   QTest::mouseMove(form->imageTETE(), QPoint(5, 5));
   EXPECT_EQ(statusText(), " Clic ou  Ctrl+L = obtenir une lettre.");
 }

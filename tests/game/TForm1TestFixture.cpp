@@ -81,8 +81,8 @@ TForm1Test::~TForm1Test() {
 void TForm1Test::start() {
   form = std::make_unique<TForm1>(temp.path(), sound, "", noNetwork);
   ASSERT_TRUE(form->dataFilesOk());
-  scores = std::make_unique<TFormscore>(form->folder(), form.get(),
-                                        form->engine().state().juniorClass);
+  scores =
+      std::make_unique<TFormscore>(form->folder(), form.get(), form->engine().state().juniorClass);
   message = std::make_unique<TFormMessage>(form.get());
   about = std::make_unique<Tdlg>(form.get());
   form->attachWindows(scores.get(), message.get(), about.get());
@@ -119,8 +119,6 @@ int TForm1Test::rowOf(const std::string& word) const {
   return 0;
 }
 
-std::string TForm1Test::statusText() const {
-  return fromQString(form->statusBar()->text());
-}
+std::string TForm1Test::statusText() const { return fromQString(form->statusBar()->text()); }
 
 }  // namespace vorlane::test
