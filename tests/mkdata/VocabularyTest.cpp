@@ -67,14 +67,14 @@ class VocabularyTest : public ::testing::Test {
     folder_.writeFile(
         "fr.dic",
         "12\nabolir\naboyer\nmaison\népoque\npetite\nargent\ngérant\nputain\nvacarme\nrivage\n"
-        "Tanger po:npr\nNANTES po:npr\n");
+        "Tanger po:npr\nNANTES po:npr\nAdidas po:npr\n");
     Lexicon lexicon(folder_.path() / "fr.aff", folder_.path() / "fr.dic");
     WordSignals signals;
     signals.addSubtitleWords({"de", "maison", "argent", "petite"}, nullptr);
-    signals.addQuotation("Une époque, une époque, une époque.");
+    signals.addQuotation("Une époque, une époque, une époque, à Tanger.");
     StarDict dict = littre.build();
     vocabulary_.addCommonWords(dict, lexicon);
-    vocabulary_.addProperNouns(lexicon);
+    vocabulary_.addProperNouns(lexicon, signals);
     vocabulary_.assignLevels(signals);
     writeWordData(vocabulary_, folder_.dataFolder());
   }
@@ -99,7 +99,7 @@ TEST_F(VocabularyTest, KeepsCurrentSixLetterWordsAndFemininesAndLeavesOutTheRest
   for (const auto& [key, word] : vocabulary_.keys()) keys.push_back(key);
   // "abolir" names the article of "balancer", "abosme" is not current French, "putain" is kept out,
   // "vacarme" has seven letters, "petit" five (its feminine six), "rivage" has no definition,
-  // "NANTES" is not capitalised.
+  // "NANTES" is not capitalised; "Adidas" is no word of the dictionary's quotations.
   EXPECT_EQ(keys, (std::vector<std::string>{"ABOYER", "ARGENT", "EPOQUE", "GERANT", "MAISON",
                                             "PETITE", "TANGER"}));
   EXPECT_EQ(vocabulary_.keys().at("EPOQUE").records.front().spelling, toWin1252("époque"));

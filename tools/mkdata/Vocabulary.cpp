@@ -167,9 +167,13 @@ void Vocabulary::addCommonWords(const StarDict& littre, const Lexicon& lexicon) 
   }
 }
 
-void Vocabulary::addProperNouns(const Lexicon& lexicon) {
+void Vocabulary::addProperNouns(const Lexicon& lexicon, const WordSignals& signals) {
   for (const std::string& name : lexicon.properNouns()) {
-    if (isCapitalised(name) && isPlayable(name)) addRecord({name, true, {}});
+    // Attested in the dictionary's quotations: places, people and peoples a player may know,
+    // not the trade names that today's lexicon also tags as proper nouns.
+    if (isCapitalised(name) && isPlayable(name) && signals.quotationCount(lowerCase(name)) > 0) {
+      addRecord({name, true, {}});
+    }
   }
 }
 

@@ -36,8 +36,9 @@ class Vocabulary {
   // Six-letter headwords (and feminines) of the Littré that today's lexicon accepts,
   // with their definitions.
   void addCommonWords(const StarDict& littre, const Lexicon& lexicon);
-  // Six-letter proper nouns of today's lexicon, capitalised.
-  void addProperNouns(const Lexicon& lexicon);
+  // Six-letter proper nouns of today's lexicon, capitalised, that the dictionary's
+  // quotations use.
+  void addProperNouns(const Lexicon& lexicon, const WordSignals& signals);
   // Anagram classes, frequency signals and levels.
   LevelBands assignLevels(const WordSignals& signals);
 

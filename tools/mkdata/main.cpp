@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
                                " six-letter words: the packages stardict-xmlittre and "
                                "hunspell-fr-comprehensive look incomplete");
     }
-    vocabulary.addProperNouns(lexicon);
+    vocabulary.addProperNouns(lexicon, signals);
     LevelBands bands = vocabulary.assignLevels(signals);
     writeWordData(vocabulary, out);
 #ifdef VORLANE_MKDATA_ASSETS
