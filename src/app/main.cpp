@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
   const std::string handOffWord = arguments.size() > 1 ? arguments[1].toStdString() : "";
 
   vorlane::QtSoundOutput soundOutput;
-  vorlane::TForm1 form1(QCoreApplication::applicationDirPath().toStdString(), soundOutput,
-                        handOffWord);
+  vorlane::TForm1 form1({QCoreApplication::applicationDirPath().toStdString(), handOffWord},
+                        soundOutput);
   if (!form1.dataFilesOk()) return 1;
   vorlane::TFormscore formscore(form1.folder(), &form1, form1.engine().state().juniorClass);
   vorlane::TFormMessage formMessage(&form1);

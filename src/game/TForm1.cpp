@@ -37,9 +37,8 @@ Size screenSize(const QWidget& widget) {
 
 }  // namespace
 
-TForm1::TForm1(std::filesystem::path programFolder, SoundOutput& soundOutput,
-               const std::string& handOffWord, std::filesystem::path interfaces)
-    : folder_(std::move(programFolder)),
+TForm1::TForm1(const Surroundings& surroundings, SoundOutput& soundOutput)
+    : folder_(surroundings.programFolder),
       settings_(folder_),
       sounds_(folder_, soundOutput),
       port_(*this, sounds_) {
@@ -51,7 +50,8 @@ TForm1::TForm1(std::filesystem::path programFolder, SoundOutput& soundOutput,
   help_ = new HelpViewer(folder_.programFolder() / kHelpFile, this);
   setObjectName(QStringLiteral("Form1"));
   buildComponents();
-  FormCreate(handOffWord, interfaces);
+  folder_.setWriteProtected(surroundings.writeProtected);
+  FormCreate(surroundings.handOffWord, surroundings.interfaces);
 }
 
 TForm1::~TForm1() {

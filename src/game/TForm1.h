@@ -44,11 +44,17 @@ class Tkeybt;
 // and carries out the engine's port. It decides nothing about the game itself.
 class TForm1 : public QWidget {
  public:
-  // `programFolder` holds "Zari666" and the help file; `handOffWord` is the first
-  // command-line parameter (empty when none). `interfaces` is where the network test
-  // looks for interfaces.
-  TForm1(std::filesystem::path programFolder, SoundOutput& soundOutput,
-         const std::string& handOffWord, std::filesystem::path interfaces = "/sys/class/net");
+  // Where the window finds the world at start-up.
+  struct Surroundings {
+    std::filesystem::path programFolder;  // holds "Zari666" and the help file
+    std::string handOffWord;              // first command-line parameter; empty when none
+    std::filesystem::path interfaces{"/sys/class/net"};  // where the network test looks
+    // The data folder lies on a write-protected medium (tests run as root, which a
+    // read-only file does not stop).
+    bool writeProtected = false;
+  };
+
+  TForm1(const Surroundings& surroundings, SoundOutput& soundOutput);
   ~TForm1() override;
 
   // False when the start-up check found a required data file missing: the program ends.

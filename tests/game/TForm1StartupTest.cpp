@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include "app/IoErrorReport.h"
@@ -80,6 +81,18 @@ TEST_F(TForm1StartupTest, FirstStartWelcomesOnceAndOpensTheReadMe) {
   form->helpViewer()->hide();
   form->welcomeAtFirstStart(false);
   EXPECT_FALSE(form->helpViewer()->isVisible()) << "welcomed once";
+}
+
+TEST_F(TForm1StartupTest, ReadOnlyDataFolderOffersTheInstallerAndCentresTheWindow) {
+  start(true);
+  EXPECT_FALSE(form->folder().writable());
+  EXPECT_TRUE(form->installationEntry()->isVisible());
+  EXPECT_TRUE(form->engine().state().alwaysCentred);
+  const QRect screen = form->screen()->geometry();
+  EXPECT_EQ(form->pos(), QPoint(screen.width() / 2 - form->width() / 2,
+                                screen.height() / 2 - form->height() / 2 - 10));
+  QTest::mouseClick(form->entrain(), Qt::LeftButton, {}, QPoint(5, 10));
+  EXPECT_TRUE(form->engine().state().trainingMode) << "the choice holds, unsaved";
 }
 
 TEST_F(TForm1StartupTest, MouseOverTheWindowInvitesToPlay) {

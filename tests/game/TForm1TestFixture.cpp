@@ -78,8 +78,9 @@ TForm1Test::~TForm1Test() {
   setIoErrorReporter({});
 }
 
-void TForm1Test::start() {
-  form = std::make_unique<TForm1>(temp.path(), sound, "", noNetwork);
+void TForm1Test::start(bool writeProtected) {
+  form = std::make_unique<TForm1>(TForm1::Surroundings{temp.path(), "", noNetwork, writeProtected},
+                                  sound);
   ASSERT_TRUE(form->dataFilesOk());
   scores =
       std::make_unique<TFormscore>(form->folder(), form.get(), form->engine().state().juniorClass);

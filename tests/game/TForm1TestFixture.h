@@ -35,7 +35,7 @@ class TForm1Test : public ::testing::Test {
   ~TForm1Test() override;
 
   // Builds the windows; call once, after preparing the settings if a test needs to.
-  void start();
+  void start(bool writeProtected = false);
   // Destroys the windows, the main window last, as the end of the program does.
   void stop();
   // Runs `look` once the next message is open, then presses "OK" or "annuler".
