@@ -1,6 +1,7 @@
 #include "game/DefinitionMemo.h"
 
 #include <QFontMetrics>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -22,6 +23,20 @@ DefinitionMemo::DefinitionMemo(QWidget* parent, int margin)
 void DefinitionMemo::showOneLine() {
   const int spare = std::max(0, height() - QFontMetrics(font()).lineSpacing());
   setViewportMargins(margin_, spare / 2, margin_, spare - spare / 2);
+}
+
+int DefinitionMemo::lineCountFor(const QString& text, int boxWidth) const {
+  const qreal width = std::max(1, boxWidth - 2 * margin_ - 2 * frameWidth());
+  QTextLayout layout(text, font());
+  layout.setTextOption(document()->defaultTextOption());
+  int lines = 0;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    ++lines;
+  }
+  layout.endLayout();
+  return std::max(1, lines);
 }
 
 }  // namespace vorlane

@@ -15,6 +15,10 @@ class DefinitionMemo : public QPlainTextEdit {
   // and below, so that no clipped second line shows.
   void showOneLine();
 
+  // How many lines `text` takes in this box once it is `boxWidth` pixels wide, wrapped
+  // as the box wraps it.
+  int lineCountFor(const QString& text, int boxWidth) const;
+
  private:
   int margin_;
 };

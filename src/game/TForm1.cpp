@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -220,14 +219,8 @@ void TForm1::repositionMainWindow() {
 }
 
 int TForm1::definitionLineCount(int row, const std::string& text) const {
-  const QPlainTextEdit* box = row == kEnlargedRow ? memo15_ : memo(row);
-  const QFontMetrics metrics(box->font());
-  const int boxWidth =
-      row == kEnlargedRow ? layout_.enlargedWidth : layout_.rows[0].definitionBox.width;
-  const int width = std::max(1, boxWidth - 2 * kDefinitionMargin);
-  const QRect bounds =
-      metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, toQString(text));
-  return std::max(1, (bounds.height() + metrics.lineSpacing() - 1) / metrics.lineSpacing());
+  if (row == kEnlargedRow) return memo15_->lineCountFor(toQString(text), layout_.enlargedWidth);
+  return rows_[row - 1].memo->lineCountFor(toQString(text), layout_.rows[0].definitionBox.width);
 }
 
 void TForm1::reportDataError(const std::string& text) {

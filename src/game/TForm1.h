@@ -227,7 +227,7 @@ class TForm1 : public QWidget {
   Tkeybt* keyb1_ = nullptr;
   Tkeybt* keyb2_ = nullptr;
   std::array<Row, kRowCount> rows_{};
-  QPlainTextEdit* memo15_ = nullptr;
+  DefinitionMemo* memo15_ = nullptr;
   QLabel* statusbar_ = nullptr;
   QLabel* clock_ = nullptr;
   QLabel* total_ = nullptr;

@@ -1,3 +1,4 @@
+#include <QAbstractTextDocumentLayout>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
@@ -5,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -95,6 +98,29 @@ TEST_F(TForm1DrawTest, UnknownWordHoldsTheStatusBarUntilALetterIsTakenBack) {
   EXPECT_EQ(form->keyb2()->text().size(), 5u);
   QTest::mouseMove(form->keyb2(), QPoint(50, 5));
   EXPECT_EQ(statusText(), " Cliquez sur la lettre ou tapez-la au clavier. (+ Touche efface).");
+}
+
+TEST_F(TForm1DrawTest, LinesCountedAsTheDefinitionBoxWrapsThem) {
+  start();
+  pressEnter();
+  const std::string words = toWin1252(
+      "Plante grimpante des forêts tropicales, dont les tiges souples s'accrochent aux "
+      "arbres ; les lianes du Brésil, longues de plusieurs dizaines de mètres. ");
+  for (const std::string& text :
+       {std::string("Court."), words, words + words + words, std::string(300, 'W')}) {
+    for (int row : {1, kEnlargedRow}) {
+      QPlainTextEdit* box = row == kEnlargedRow ? form->memo15() : form->memo(1);
+      const int width = row == kEnlargedRow ? form->layout().enlargedWidth
+                                            : form->layout().rows[0].definitionBox.width;
+      box->resize(width, 200);
+      box->show();
+      box->setPlainText(toQString(text));
+      const QTextBlock block = box->document()->firstBlock();
+      box->document()->documentLayout()->blockBoundingRect(block);
+      EXPECT_EQ(form->definitionLineCount(row, text), block.layout()->lineCount())
+          << "row " << row << ", " << text.size() << " characters";
+    }
+  }
 }
 
 TEST_F(TForm1DrawTest, CtrlWOpensAndClosesAnEnlargedDefinition) {
