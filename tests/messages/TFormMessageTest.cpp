@@ -140,5 +140,14 @@ TEST(TdlgTest, ShowsTheVersionBesideTheMainWindowAndClosesOnOk) {
   EXPECT_FALSE(about.isVisible());
 }
 
+TEST(TdlgTest, ClosesItselfWhenItLosesActivation) {
+  QWidget mainWindow;
+  Tdlg about(&mainWindow);
+  about.show();
+  QEvent deactivation(QEvent::WindowDeactivate);
+  QCoreApplication::sendEvent(&about, &deactivation);
+  EXPECT_FALSE(about.isVisible());
+}
+
 }  // namespace
 }  // namespace vorlane
