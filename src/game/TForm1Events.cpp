@@ -125,11 +125,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 // that travels on to its parents (no longer accepted) has been seen already.
 bool TForm1::filterKey(QObject*, QKeyEvent* key) {
   if (!key->isAccepted() || isModifierKey(key->key())) return false;
+  const bool withCtrlOrAlt = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
   bool toggled = false;
   run([&] { toggled = engine_->FormKeyDown(key->modifiers() == Qt::AltModifier); });
-  if (toggled || triggerShortcut(*key)) return true;
-  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-      !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+  // A shortcut that closed the enlarged definition has done its work; a letter or Enter
+  // goes on to the game.
+  if ((toggled && withCtrlOrAlt) || triggerShortcut(*key)) return true;
+  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !withCtrlOrAlt) {
     button1_->click();
     return true;
   }

@@ -138,6 +138,13 @@ TEST_F(TForm1DrawTest, CtrlWOpensAndClosesAnEnlargedDefinition) {
   EXPECT_TRUE(form->memo15()->toPlainText().contains(QStringLiteral("Plante grimpante")));
   QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
   EXPECT_FALSE(form->memo15()->isVisible());
+  QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
+  ASSERT_TRUE(form->memo15()->isVisible());
+  // Any key closes it and still reaches the letters.
+  const char letter = form->keyb1()->text()[0];
+  QTest::keyClick(form->keyb1(), letter);
+  EXPECT_FALSE(form->memo15()->isVisible());
+  EXPECT_EQ(form->keyb2()->text(), std::string(1, letter));
 }
 
 TEST_F(TForm1DrawTest, QuitAnsweredCancelKeepsTheTimerRunning) {
