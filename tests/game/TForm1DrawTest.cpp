@@ -64,6 +64,19 @@ TEST_F(TForm1DrawTest, MotPressedMovesTwoPixelsAndItsReleaseStartsTheDraw) {
   EXPECT_FALSE(mot->isVisible());
 }
 
+TEST_F(TForm1DrawTest, EveryTickOfTheTimerDrainsTheReserveShown) {
+  start();
+  pressEnter();
+  for (int tick = 0; tick < 3; ++tick) QMetaObject::invokeMethod(form->timer1(), "timeout");
+  EXPECT_EQ(form->totalPanel()->text(), QStringLiteral("63"));
+  EXPECT_FALSE(form->clockPanel()->isVisible()) << "the clock shows between draws only";
+  typeWord(form->engine().state().rowWords[0]);
+  QTest::keyClick(form.get(), Qt::Key_Return);
+  EXPECT_FALSE(form->timer1()->isActive()) << "FIN ! ended the draw";
+  EXPECT_EQ(form->clockPanel()->text(), QStringLiteral("00:03"));
+  EXPECT_TRUE(form->clockPanel()->isVisible());
+}
+
 TEST_F(TForm1DrawTest, TypingAWordOfTheDrawFindsIt) {
   start();
   pressEnter();
