@@ -50,7 +50,8 @@ TForm1::TForm1(const Surroundings& surroundings, SoundOutput& soundOutput)
   setObjectName(QStringLiteral("Form1"));
   buildComponents();
   folder_.setWriteProtected(surroundings.writeProtected);
-  FormCreate(surroundings.handOffWord, surroundings.interfaces);
+  // A settings file that cannot be read is reported; the window starts with what it has.
+  run([&] { FormCreate(surroundings.handOffWord, surroundings.interfaces); });
 }
 
 TForm1::~TForm1() {
@@ -79,12 +80,13 @@ void TForm1::FormCreate(const std::string& handOffWord, const std::filesystem::p
   recentDraws_.loadRecentDraws(folder_);
   applyColours();
   const StartupSettings startup = readStartupSettings(settings_);
+  // Until the preferences window exists, its two flags come from the settings at start-up.
+  layoutPreferences_ = startup.layout;
   readModeAndClass(startup);
   placeAtStartup(startup);
   const bool modem = modemPresent(interfaces);
   contact_->setEnabled(modem);
   web_->setEnabled(modem);
-  render();
 }
 
 void TForm1::showHandOff(const std::string& handOffWord) {
@@ -199,11 +201,9 @@ void TForm1::JuniorClick() {
 }
 
 void TForm1::relayoutMainWindow() {
-  // Until the preferences window exists, its two flags come straight from the settings.
-  const LayoutPreferences preferences{settings_.readSetting(setting::kLargeTiles) == 1,
-                                      settings_.readSetting(setting::kWidestWindow) == 1};
   const bool largeFonts = logicalDpiY() > kNormalDpi;
-  layout_ = vorlane::relayoutMainWindow(preferences, screenSize(*this).width, width(), largeFonts);
+  layout_ =
+      vorlane::relayoutMainWindow(layoutPreferences_, screenSize(*this).width, width(), largeFonts);
   applyLayout();
   engine_->setLayout(layout_);
   repositionMainWindow();

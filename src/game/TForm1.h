@@ -204,6 +204,7 @@ class TForm1 : public QWidget {
   TForm1Port port_;
   std::unique_ptr<GameEngine> engine_;
   MainWindowLayout layout_;
+  LayoutPreferences layoutPreferences_;
   bool dataFilesOk_ = false;
   bool shownOnce_ = false;
   bool quitting_ = false;

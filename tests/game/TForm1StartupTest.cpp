@@ -58,6 +58,19 @@ TEST_F(TForm1StartupTest, FileFailureInAClickIsReportedAndTheGameGoesOn) {
   EXPECT_EQ(reported.size(), 2u) << "the place saved at the end meets the same missing file";
 }
 
+TEST_F(TForm1StartupTest, DamagedSettingsFileIsReportedAndTheGameStillStarts) {
+  temp.writeFile("Zari666/Prefint.666", std::string(10, '\0'));
+  std::vector<std::string> reported;
+  setIoErrorReporter([&](const IoError& error) { reported.push_back(error.file().string()); });
+  start();
+  ASSERT_FALSE(reported.empty());
+  EXPECT_NE(reported[0].find("Prefint.666"), std::string::npos);
+  QTest::keyClick(form.get(), Qt::Key_Return);
+  EXPECT_TRUE(form->engine().state().drawActive);
+  EXPECT_EQ(form->engine().state().rowCount, 5);
+  stop();
+}
+
 TEST_F(TForm1StartupTest, WindowPlaceIsSavedWhenItIsDestroyedAndUsedAtTheNextStart) {
   start();
   form->move(120, 90);
