@@ -1,13 +1,42 @@
 #include "app/VorlaneApplication.h"
 
+#include <QPalette>
+#include <QStyleFactory>
+
 #include "app/IoErrorReport.h"
 #include "data/IoError.h"
 
 namespace vorlane {
+namespace {
+
+// The grey desktop of the game's era: button face, white highlight edge, grey shadow and
+// black window frame, which the letter tiles draw their raised bevels with.
+QPalette classicPalette() {
+  const QColor face(0xC0, 0xC0, 0xC0);
+  QPalette palette(face);
+  palette.setColor(QPalette::Button, face);
+  palette.setColor(QPalette::Window, face);
+  palette.setColor(QPalette::Light, Qt::white);
+  palette.setColor(QPalette::Midlight, QColor(0xDF, 0xDF, 0xDF));
+  palette.setColor(QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
+  palette.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+  palette.setColor(QPalette::Shadow, Qt::black);
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Text, Qt::black);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  palette.setColor(QPalette::ButtonText, Qt::black);
+  palette.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0x80));
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  return palette;
+}
+
+}  // namespace
 
 VorlaneApplication::VorlaneApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // No display name: Qt would append it to every window title, which the game sets exactly.
   setApplicationName("Vorlane");
-  setApplicationDisplayName("Vorlane");
+  setStyle(QStyleFactory::create("Fusion"));
+  setPalette(classicPalette());
 }
 
 bool VorlaneApplication::notify(QObject* receiver, QEvent* event) {
