@@ -17,7 +17,8 @@ namespace {
 constexpr std::array<std::string_view, 5> kObsoleteFiles = {
     "liv.ico", "livouv.ico", "livouv2.ico", "ecran.gif", "anagra.bmp"};
 
-// A scan of the attribute test gives up after this many files in a row that needed no change.
+// A scan of the attribute test gives up once it has passed this many files in a row that
+// needed no change: the next file is not looked at.
 constexpr int kScanPatience = 36;
 
 std::array<std::string, kDistributionSlots> buildDistributionFiles() {
@@ -52,7 +53,7 @@ void clearReadOnlyAttributes(const DataFolder& folder, const fs::path& dir, std:
     if (folder.isReadOnly(it->path())) {
       folder.clearReadOnly(it->path());
       unchangedInARow = 0;
-    } else if (++unchangedInARow > kScanPatience) {
+    } else if (++unchangedInARow >= kScanPatience) {
       return;
     }
   }

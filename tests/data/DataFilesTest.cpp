@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "data/DataFiles.h"
 #include "data/DataFolder.h"
@@ -134,6 +136,30 @@ TEST_F(DataFilesTest, WriteProtectedMediumGivesReadOnlyModeAndSkipsEveryWrite) {
   EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), before);
   EXPECT_FALSE(temp.exists("Zari666/color.ini"));
   EXPECT_EQ(settings.readSetting(22), 0);  // reads go on
+}
+
+// The files of one scan in the order the folder lists them.
+std::vector<fs::path> listed(const fs::path& dir, const std::string& ext) {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    if (entry.path().extension() == ext) files.push_back(entry.path());
+  }
+  return files;
+}
+
+TEST_F(DataFilesTest, WriteTestScanGivesUpAfterThirtySixUnchangedFilesInARow) {
+  writeDataSet(temp.dataFolder());
+  ASSERT_TRUE(checkDataFiles(folder));
+  for (int i = 0; i < 73; ++i) temp.writeFile("p" + std::to_string(i) + ".666", "x");
+  const std::vector<fs::path> files = listed(temp.path(), ".666");
+  ASSERT_EQ(files.size(), 73u);
+  // 35 unchanged files before the first read-only one, 36 before the second.
+  for (std::size_t k : {35u, 72u}) {
+    fs::permissions(files[k], fs::perms::owner_write, fs::perm_options::remove);
+  }
+  EXPECT_TRUE(testDataFolderWritable(folder));
+  EXPECT_FALSE(folder.isReadOnly(files[35]));
+  EXPECT_TRUE(folder.isReadOnly(files[72]));
 }
 
 TEST_F(DataFilesTest, WriteTestFailsWithoutSettingsFiles) {
