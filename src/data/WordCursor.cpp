@@ -9,6 +9,7 @@ WordCursor::WordCursor(const DataFolder& folder, std::string_view name)
       count_(file_.recordCount()) {}
 
 WordRecord WordCursor::at(std::int64_t n) {
+  if (n < 0) return WordRecord::decode(file_.read(n));  // throws: a link of 2^31 or more
   if (n < blockStart_ || n >= blockStart_ + blockLength_) load(n);
   if (n >= blockStart_ + blockLength_) return WordRecord::decode(file_.read(n));  // throws
   auto offset = static_cast<std::size_t>(n - blockStart_) * kWordRecordSize;

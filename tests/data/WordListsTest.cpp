@@ -177,6 +177,10 @@ TEST_F(WordListsTest, DamagedFilesEndWithAnErrorNotALoop) {
   azlana[14 + 13] = 1;
   temp.writeFile("Zari666/Azlana.666", azlana);
   EXPECT_EQ(words.loadAnagramSet("CHINER", set, false), 15);
+  // A link of 2^31 or more names no record.
+  azlana.replace(10, 4, "\xFF\xFF\xFF\xF0");
+  temp.writeFile("Zari666/Azlana.666", azlana);
+  EXPECT_THROW(words.loadAnagramSet("CHINER", set, false), IoError);
   // A truncated letter index.
   temp.writeFile("Zari666/Prefn.666", "\0\0");
   EXPECT_THROW(words.findWord("CHINER"), IoError);
