@@ -65,8 +65,10 @@ void GameEngine::askLetter() {
     showReserve();
     return;
   }
-  // Ticks run while the price is asked: the draw, or the game, may have ended meanwhile.
-  if (answer != kMessageOk || serial != drawSerial_ || !state_.drawActive) return;
+  // Ticks run while the price is asked: the draw, or the game, may have ended meanwhile,
+  // or the reserve fallen below 60 and the free letter, the draw's last, been given.
+  if (answer != kMessageOk || serial != drawSerial_ || !state_.drawActive || !view_.hintVisible)
+    return;
   payLetter(price, fullPrice);
 }
 
@@ -179,12 +181,13 @@ void GameEngine::showRowFromStore(int k, bool plain) {
   port_.repaint();
 }
 
+// A disabled book button (one-line definition) takes no press.
 void GameEngine::SpeedButtonMouseDown(int k) {
-  if (k >= 1 && k <= kRowCount && row(k).visible) pressBook(k);
+  if (k >= 1 && k <= kRowCount && row(k).visible && row(k).bookEnabled) pressBook(k);
 }
 
 void GameEngine::SpeedButtonMouseUp(int k) {
-  if (k < 1 || k > kRowCount || !row(k).visible) return;
+  if (k < 1 || k > kRowCount || !row(k).visible || !row(k).bookEnabled) return;
   askDefinition(k);
   row(k).bookPressed = false;
   releaseBook(k);

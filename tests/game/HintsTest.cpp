@@ -197,5 +197,32 @@ TEST_F(HintsTest, AGameThatEndsDuringThePriceQuestionGivesNoLetter) {
   EXPECT_EQ(port_.insertedScores, std::vector<int>{0});
 }
 
+TEST_F(HintsTest, AFreeLetterGivenWhileThePriceIsAskedIsTheDrawsLast) {
+  startAliens();
+  port_.whileMessageOpen = [this] { ticks(7); };  // 59 s: the timer gives a letter free
+  engine().ImageTETEClick();
+  EXPECT_EQ(port_.messages, Words{"cost 6 1"});
+  EXPECT_EQ(row(1).input.text(), "S     ");
+  EXPECT_EQ(view().hintColumn, 2);
+  EXPECT_FALSE(view().hintVisible);
+  EXPECT_EQ(state().reserve, 59);
+}
+
+// ALIENS, row 5, has a one-line definition: its book button is disabled.
+TEST_F(HintsTest, ADisabledBookButtonTakesNoPress) {
+  startAliens();
+  for (int k = 1; k <= 4; ++k) engine().def1Click();
+  engine().montredef1Click();  // Ctrl+W enlarges LIANES, the last seen
+  ASSERT_TRUE(view().memo15.visible);
+  ASSERT_FALSE(row(5).bookEnabled);
+  engine().SpeedButtonMouseDown(5);
+  engine().SpeedButtonMouseUp(5);
+  EXPECT_TRUE(view().memo15.visible);
+  EXPECT_EQ(state().lastShownRow, 4);
+  engine().montredef1Click();
+  EXPECT_FALSE(view().memo15.visible);
+  EXPECT_FALSE(row(4).bookPressed);
+}
+
 }  // namespace
 }  // namespace vorlane::test
