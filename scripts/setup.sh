@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Shared by ./run and ./test: install what is missing, configure and build.
+# Shared by ./run and ./test: install what is missing, configure and build. Arguments are
+# passed to the build (./run builds only the game and its data: --target ...).
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -35,8 +36,8 @@ install_missing() {
 
 build() {
   cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build "$BUILD_DIR" -j "$(nproc)"
+  cmake --build "$BUILD_DIR" -j "$(nproc)" "$@"
 }
 
 install_missing
-build
+build "$@"
