@@ -111,6 +111,11 @@ GameEngine::Candidate GameEngine::tryAnagramDraw(bool checkRecent) {
   if (state_.rowCount <= 1 || state_.rowCount >= static_cast<int>(kAnagramSetSize)) {
     return Candidate::rejected;
   }
+  // A chain holding a record without letters is damaged: its rows would not match its count.
+  const auto end = anagramSet_.begin() + state_.rowCount;
+  if (std::any_of(anagramSet_.begin(), end, [](const auto& e) { return e.text.empty(); })) {
+    return Candidate::rejected;
+  }
   for (auto& w : state_.rowWords) w.clear();
   std::size_t filled = 0;
   auto place = [&](auto accepts) {

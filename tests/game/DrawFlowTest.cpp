@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <fstream>
 
 #include "data/TextCodec.h"
 #include "game/GameTestSupport.h"
@@ -150,6 +151,26 @@ TEST_F(DrawFlowTest, ASetOfFifteenWordsIsNeverDrawn) {
     engine().Button1Click();
   }
   EXPECT_TRUE(port_.dataErrors.empty());
+}
+
+// SALINE's record loses its letters; its link still chains it to ALIENS: the set would
+// lay out fewer rows than it counts.
+TEST_F(DrawFlowTest, AChainWithARecordWithoutLettersIsNeverDrawn) {
+  load(aliensSet());
+  const auto saline = std::find_if(ordered_.begin(), ordered_.end(),
+                                   [](const WordSpec& w) { return w.spelling == "saline"; });
+  ASSERT_NE(saline, ordered_.end());
+  {
+    std::fstream file(folder_.dataFolder() / "Azlana.666",
+                      std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(saline - ordered_.begin()) * 14);
+    file.put('\0');
+  }
+  seed = kAliensSeed;
+  engine().Button1Click();
+  EXPECT_EQ(port_.dataErrors.size(), 1u);
+  EXPECT_EQ(state().rowCount, 0);
+  EXPECT_FALSE(row(1).visible);
 }
 
 struct GameEndCase {
