@@ -61,6 +61,25 @@ TEST_F(WordListsTest, FindWordGivesTheFirstOfSeveralHomographs) {
   EXPECT_EQ(words.findWord("ABSENT"), -1);
 }
 
+TEST_F(WordListsTest, FindWordBacksUpTenRecordsFromAHitWhileHalving) {
+  // 64 words of "M" (records 0..63): the halving reads record 32 first. Homographs of
+  // "MARCHE" stand on records `first` to 40.
+  struct Case {
+    int first;
+    int found;
+  };
+  for (const Case c : {Case{20, 22}, Case{22, 22}, Case{25, 25}, Case{33, 33}}) {
+    WordSetBuilder b;
+    for (int i = 0; i < c.first; ++i) {
+      b.word(std::string("maa") + static_cast<char>('a' + i / 26) + static_cast<char>('a' + i % 26) + "x");
+    }
+    for (int i = c.first; i <= 40; ++i) b.word(i % 2 == 0 ? "marche" : "marché");
+    for (int i = 41; i < 64; ++i) b.word(std::string("mz") + static_cast<char>('a' + i - 41) + "xxx");
+    write(b);
+    EXPECT_EQ(words.findWord("MARCHE"), c.found) << "homographs from record " << c.first;
+  }
+}
+
 TEST_F(WordListsTest, FindWordReachesZWordsAndTheAppendix) {
   WordSetBuilder b;
   fillers(b, 'z', 60);
