@@ -31,7 +31,8 @@ std::array<std::string, kDistributionSlots> buildDistributionFiles() {
       "Inter.wav", "joker.wav",
       "Nscostx.666",
       "", "", "", "", "", "",
-      "vorlane.url", "Zari666", "Cerf.hlp", "Cerfhtml.htm", "Vorlane.exe", "Vorlane.hlp",
+      // The executable is the file "Vorlane" here, so that the installer copies it.
+      "vorlane.url", "Zari666", "Cerf.hlp", "Cerfhtml.htm", "Vorlane", "Vorlane.hlp",
       "ecran.bmp", "File_id.diz", "Lisezmoi.txt", "Lisezmoi.wri", "Vendor.doc"};
   std::array<std::string, kDistributionSlots> slots;
   for (std::size_t i = 0; i < dataSet.size() && i < slots.size(); ++i) slots[i] = dataSet[i];

@@ -40,7 +40,11 @@ TEST_F(DataFilesTest, DistributionTableHasItsSlots) {
   EXPECT_EQ(slots[22], "bip.wav");
   EXPECT_EQ(slots[31], "Nscostx.666");
   for (std::size_t i = 32; i < 38; ++i) EXPECT_TRUE(slots[i].empty()) << i;
-  EXPECT_EQ(slots[42], "Vorlane.exe");
+  // The application folder as it ships: the executable, the data folder, help and read-me.
+  EXPECT_EQ(slots[42], "Vorlane");
+  EXPECT_EQ(slots[39], "Zari666");
+  EXPECT_EQ(slots[43], "Vorlane.hlp");
+  EXPECT_EQ(slots[46], "Lisezmoi.txt");
 }
 
 TEST_F(DataFilesTest, DataFilePathMatchesNamesWithoutRegardToCase) {
