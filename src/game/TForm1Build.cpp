@@ -156,6 +156,8 @@ void TForm1::buildStatusBar() {
     panel->setAlignment(Qt::AlignCenter);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setFont(arial(kStatusTextPixels, true));
+    // A long status text runs under the panels: they cover it.
+    panel->setAutoFillBackground(true);
     return panel;
   };
   clock_ = newPanel("clock", QStringLiteral("00:00"), QStringLiteral("temps passé"));

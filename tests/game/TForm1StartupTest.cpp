@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -114,6 +115,18 @@ TEST_F(TForm1StartupTest, MouseOverTheWindowInvitesToPlay) {
   EXPECT_EQ(form->statusBar()->text(),
             QStringLiteral(" Clic sur MOT ! ou touche Entrée pour commencer. Bouton droit de la "
                            "souris : accès au menu."));
+}
+
+TEST_F(TForm1StartupTest, StatusPanelsCoverTheStatusTextRunningUnderThem) {
+  start();
+  QTest::mouseMove(form.get(), QPoint(300, 130));
+  const QImage bar = form->statusBar()->grab().toImage();
+  const QRect total = form->totalPanel()->geometry();
+  const QColor face = form->totalPanel()->palette().color(QPalette::Window);
+  // The left edge of the reserve panel, inside its frame and clear of its centred digits.
+  for (int x = total.left() + 2; x < total.left() + 10; ++x)
+    for (int y = total.top() + 2; y < total.bottom() - 1; ++y)
+      ASSERT_EQ(QColor(bar.pixel(x, y)), face) << "at " << x << "," << y;
 }
 
 TEST_F(TForm1StartupTest, InstallationEntryShowsOnlyWithCtrlAltRightClick) {
