@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "data/TextCodec.h"
 
 namespace vorlane {
@@ -30,6 +33,21 @@ TEST(TextCodecTest, StoredBytesDisplayThroughTheTable) {
   EXPECT_EQ(decodeStoredByte(0xE9), "\xE9");  // outside the table: unchanged
   EXPECT_EQ(plainForm(displayForm("\xCE")), "OE");
   EXPECT_EQ(displayForm("\x8E" "t\x8E"), toWin1252("été"));
+}
+
+TEST(TextCodecTest, EveryStoredByteOfTheTableAndNoOtherIsConverted) {
+  const std::map<int, std::string> table = {
+      {131, "É"}, {135, "á"}, {136, "à"}, {137, "â"}, {138, "ä"}, {139, "a"}, {140, "a"},
+      {141, "ç"}, {142, "é"}, {143, "è"}, {144, "ê"}, {145, "ë"}, {146, "i"}, {147, "i"},
+      {148, "î"}, {149, "ï"}, {150, "ñ"}, {151, "o"}, {152, "o"}, {153, "ô"}, {154, "ö"},
+      {155, "o"}, {156, "u"}, {157, "ù"}, {158, "û"}, {159, "ü"}, {164, "§"}, {165, "¤"},
+      {166, "¶"}, {199, "«"}, {200, "»"}, {206, "Oe"}, {207, "oe"}};
+  for (int b = 0; b < 256; ++b) {
+    const auto it = table.find(b);
+    const std::string expected =
+        it != table.end() ? toWin1252(it->second) : std::string(1, static_cast<char>(b));
+    EXPECT_EQ(decodeStoredByte(static_cast<unsigned char>(b)), expected) << b;
+  }
 }
 
 TEST(TextCodecTest, EncodeStoredGivesMacRomanBytesThatDisplayAsWritten) {
