@@ -167,8 +167,10 @@ bool TForm1::filterMouse(QObject* watched, QMouseEvent* mouse) {
   return false;
 }
 
+// Only the window's own background shows its help: a move over a control without help of
+// its own (status bar, value panel, mode box frame) reaches here too and changes nothing.
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
-  run([this] { engine_->showHelpText("Form1"); });
+  if (!childAt(event->position().toPoint())) run([this] { engine_->showHelpText("Form1"); });
   QWidget::mouseMoveEvent(event);
 }
 

@@ -117,6 +117,15 @@ TEST_F(TForm1StartupTest, MouseOverTheWindowInvitesToPlay) {
                            "souris : accès au menu."));
 }
 
+TEST_F(TForm1StartupTest, PointerOverPartsWithoutHelpLeavesTheStatusBarAlone) {
+  start();
+  QTest::mouseMove(form->statusBar(), QPoint(100, 8));
+  QTest::mouseMove(form->modeBox(), QPoint(120, 76));
+  EXPECT_EQ(statusText(), "");
+  QTest::mouseMove(form.get(), QPoint(300, 130));
+  EXPECT_NE(statusText(), "");
+}
+
 TEST_F(TForm1StartupTest, StatusPanelsCoverTheStatusTextRunningUnderThem) {
   start();
   QTest::mouseMove(form.get(), QPoint(300, 130));
