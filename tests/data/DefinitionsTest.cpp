@@ -219,6 +219,18 @@ TEST_F(DefinitionsTest, RecordsOfTheAppendixAreFoundAndOnlyTenAreShown) {
   EXPECT_EQ(win1252ToUtf8(box.lines.back()), "Barque : sens 10");
 }
 
+TEST_F(DefinitionsTest, LastWordOfTheSortedPartShowsEachAppendixHomographOnce) {
+  // The first key past the word lies in the appendix itself: going back to the appendix
+  // start would read the homograph twice.
+  write({{"abaque", Entry::Plain, {"abaque"}},
+         {"zygote", Entry::Plain, {"cellule"}},
+         {"abimer", Entry::Plain, {"gâter"}, true},
+         {"Zygote", Entry::Plain, {"nom"}, true},
+         {"zzzzzz", Entry::Plain, {"fin"}, true}});
+  lookUp("zygote", true);
+  EXPECT_EQ(lines(), (std::vector<std::string>{"zygote : cellule", "Zygote : nom"}));
+}
+
 TEST_F(DefinitionsTest, TagCountsTheMeasuredLinesOfTheBoxAndAtLeastOne) {
   write({{"barque", Entry::Scrambled, {"barque", "n. f.", ""}},
          {"cabane",
