@@ -57,7 +57,12 @@ int TForm1Port::rankOf(int points) {
 }
 
 void TForm1Port::showScoresModal() {
-  if (TFormscore* scores = form_.scoreWindow()) scores->showModalForName();
+  TFormscore* scores = form_.scoreWindow();
+  if (!scores) return;
+  scores->showModalForName();
+  // The name entry closes with the keyboard: the game takes the keys back, so that Enter
+  // starts the next game.
+  form_.activateWindow();
 }
 
 bool TForm1Port::scoreWindowVisible() {

@@ -1,9 +1,11 @@
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <QTextBlock>
@@ -14,6 +16,7 @@
 
 #include "controls/Tkey_in.h"
 #include "controls/Tkeybt.h"
+#include "data/Settings.h"
 #include "data/TextCodec.h"
 #include "game/PictureButton.h"
 #include "game/TForm1TestFixture.h"
@@ -181,6 +184,33 @@ TEST_F(TForm1DrawTest, QuitConfirmedEndsTheGameQuietlyAndClosesTheWindow) {
   EXPECT_FALSE(form->isVisible());
   EXPECT_FALSE(form->timer1()->isActive());
   EXPECT_FALSE(form->engine().state().drawActive);
+}
+
+TEST_F(TForm1DrawTest, AfterTheNameEntryEnterStartsTheNextGame) {
+  temp.writeFile("Zari666/stx.666", std::string(13 * kScoreNameRecordSize, '\0'));
+  start();
+  QTest::mouseClick(form->compet(), Qt::LeftButton, {}, QPoint(5, 10));
+  pressEnter();
+  typeWord(form->engine().state().rowWords[0]);
+  pressEnter();
+  pressEnter();
+  answerNextMessage("OK", [this] {
+    // The name entry opens once the message has closed.
+    auto* poll = new QTimer(scores.get());
+    QObject::connect(poll, &QTimer::timeout, scores.get(), [this, poll] {
+      if (!scores->isVisible()) return;
+      poll->stop();
+      QTest::keyClicks(scores->findChild<QWidget*>("TilesEntre"), "ZOE");
+      QTest::keyClick(scores->findChild<QWidget*>("TilesEntre"), Qt::Key_Return);
+    });
+    poll->start(10);
+  });
+  for (int tick = 0; tick < 200 && form->engine().state().score != 0; ++tick)
+    QMetaObject::invokeMethod(form->timer1(), "timeout");
+  EXPECT_FALSE(scores->isVisible());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(form.get(), 500)) << "the game has the keys back";
+  pressEnter();
+  EXPECT_TRUE(form->engine().state().drawActive);
 }
 
 }  // namespace
