@@ -11,6 +11,8 @@ DefinitionMemo::DefinitionMemo(QWidget* parent, int margin)
     : QPlainTextEdit(parent), margin_(margin) {
   setReadOnly(true);
   setFrameShape(QFrame::NoFrame);
+  // The margins around the text are the box's own: the enlarged box covers the rows below.
+  setAutoFillBackground(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setLineWrapMode(QPlainTextEdit::WidgetWidth);

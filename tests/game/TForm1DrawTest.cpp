@@ -163,6 +163,22 @@ TEST_F(TForm1DrawTest, CtrlWOpensAndClosesAnEnlargedDefinition) {
   EXPECT_EQ(form->keyb2()->text(), std::string(1, letter));
 }
 
+TEST_F(TForm1DrawTest, EnlargedDefinitionHidesTheRowsBeneathIt) {
+  start();
+  pressEnter();
+  typeWord("LIANES");
+  QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
+  const QPlainTextEdit* box = form->memo15();
+  ASSERT_TRUE(box->isVisible());
+  const QImage window = form->grab().toImage();
+  const QColor background = box->palette().color(QPalette::Base);
+  // The strip between the frame and the text, where the row's own text starts.
+  const int frame = box->frameWidth();
+  for (int x = box->x() + frame; x < box->x() + box->viewport()->geometry().left(); ++x)
+    for (int y = box->y() + frame; y < box->y() + box->height() - frame; ++y)
+      ASSERT_EQ(QColor(window.pixel(x, y)), background) << "at " << x << "," << y;
+}
+
 TEST_F(TForm1DrawTest, QuitAnsweredCancelKeepsTheTimerRunning) {
   start();
   pressEnter();
