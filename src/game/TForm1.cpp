@@ -107,11 +107,9 @@ void TForm1::readModeAndClass(const StartupSettings& startup) {
 }
 
 void TForm1::placeAtStartup(const StartupSettings& startup) {
-  setFixedSize(kFormWidth, kBaseHeight);
   const Point place = startupPlacement(startup.savedPlace, {kFormWidth, kBaseHeight},
                                        screenSize(*this), startup.alwaysCentred);
   move(place.left, place.top);
-  applyLayout();
 }
 
 void TForm1::attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* about) {

@@ -61,6 +61,10 @@ void TForm1::buildComponents() {
   buildMenu();
   connectEvents();
   layout_ = vorlane::relayoutMainWindow({}, kSmallScreenWidth, kFormWidth, false);
+  // The start-up size comes before any file is read: a damaged settings file leaves the
+  // window as it opens.
+  setFixedSize(kFormWidth, kBaseHeight);
+  applyLayout();
 }
 
 void TForm1::buildPictures() {

@@ -66,6 +66,8 @@ TEST_F(TForm1StartupTest, DamagedSettingsFileIsReportedAndTheGameStillStarts) {
   start();
   ASSERT_FALSE(reported.empty());
   EXPECT_NE(reported[0].find("Prefint.666"), std::string::npos);
+  EXPECT_EQ(form->size(), QSize(517, 186)) << "the window keeps its start-up size";
+  EXPECT_EQ(form->statusBar()->geometry(), QRect(0, 186 - 19, 517, 19));
   QTest::keyClick(form.get(), Qt::Key_Return);
   EXPECT_TRUE(form->engine().state().drawActive);
   EXPECT_EQ(form->engine().state().rowCount, 5);
