@@ -46,7 +46,7 @@ TForm1::TForm1(const Surroundings& surroundings, SoundOutput& soundOutput)
   });
   engine_ = std::make_unique<GameEngine>(folder_, *words_, recentDraws_, random_, port_);
   // A window of its own, owned by the main window so that it never keeps the game running.
-  help_ = new HelpViewer(folder_.programFolder() / kHelpFile, this);
+  help_ = new HelpViewer(folder_.inProgramFolder(kHelpFile), this);
   setObjectName(QStringLiteral("Form1"));
   buildComponents();
   folder_.setWriteProtected(surroundings.writeProtected);
