@@ -209,7 +209,9 @@ void TForm1::relayoutMainWindow() {
 
 void TForm1::repositionMainWindow() {
   const Size window{layout_.windowWidth, engine_->view().windowHeight};
-  setFixedSize(window.width, window.height);
+  // The rule gives the outer height, title bar and frame included; the width is the client's.
+  const int frameHeight = frameGeometry().height() - geometry().height();
+  setFixedSize(window.width, window.height - frameHeight);
   const Point place = vorlane::repositionMainWindow({x(), y()}, window, screenSize(*this),
                                                     engine_->state().alwaysCentred);
   move(place.left, place.top);

@@ -106,7 +106,7 @@ TEST_F(TForm1StartupTest, ReadOnlyDataFolderOffersTheInstallerAndCentresTheWindo
   EXPECT_TRUE(form->engine().state().alwaysCentred);
   const QRect screen = form->screen()->geometry();
   EXPECT_EQ(form->pos(), QPoint(screen.width() / 2 - form->width() / 2,
-                                screen.height() / 2 - form->height() / 2 - 10));
+                                screen.height() / 2 - form->frameGeometry().height() / 2 - 10));
   QTest::mouseClick(form->entrain(), Qt::LeftButton, {}, QPoint(5, 10));
   EXPECT_TRUE(form->engine().state().trainingMode) << "the choice holds, unsaved";
 }
