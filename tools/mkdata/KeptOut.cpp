@@ -7,9 +7,10 @@ namespace vorlane::mkdata {
 namespace {
 
 // Plain forms, sorted.
-constexpr std::array<std::string_view, 18> kKeptOut = {
-    "BICOTS", "BORDEL", "BRANLE", "CHIANT", "CHIEUR", "ENCULE", "FIOTTE", "FOUTRE", "GOUINE",
-    "NEGRES", "NICHON", "PEDALE", "PISSER", "PUTAIN", "SALAUD", "SALOPE", "TAPINE", "YOUPIN"};
+constexpr std::array<std::string_view, 19> kKeptOut = {
+    "BICOTS", "BORDEL", "BRANLE", "CHIANT", "CHIEUR", "ENCULE", "FIOTTE",
+    "FOUTRE", "GOUINE", "NEGRES", "NICHON", "NIQUER", "PEDALE", "PISSER",
+    "PUTAIN", "SALAUD", "SALOPE", "TAPINE", "YOUPIN"};
 
 }  // namespace
 
