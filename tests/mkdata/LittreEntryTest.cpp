@@ -110,6 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
         SenseRow{"Voy. POIRE, SAVARY.", "", "POIRE"},
         SenseRow{"italienne (a, à, et giorno, jour ; voy. JOUR) qui désigne un éclairage.",
                  "Italienne (a, à, et giorno, jour) qui désigne un éclairage.", ""},
+        SenseRow{"Altération barbare de toton, voy. ce mot.", "Altération barbare de toton.", ""},
+        SenseRow{"Ce qui est fait. Main-d'oeuvre, voy. ce mot à son rang. Faire oeuvre.",
+                 "Ce qui est fait. Faire oeuvre.", ""},
+        SenseRow{"Étymologiquement, chose roulée ; sens inusité. Flambeau de cire.",
+                 "Flambeau de cire.", ""},
         SenseRow{"Fruit du balisier", "Fruit du balisier.", ""},
         SenseRow{"Rejetons de châtaigniers (forêts des Maures. Var) en tonnellerie.",
                  "Rejetons de châtaigniers (forêts des Maures. Var) en tonnellerie.", ""}));

@@ -252,14 +252,45 @@ std::string withoutReferencesInParentheses(std::string text) {
   return text;
 }
 
+// Where a reference inside a sentence starts ("de toton, voy. ce mot."), or npos.
+std::size_t referenceWithin(const std::string& sentence) {
+  for (std::size_t at = sentence.find("oy.", 2); at != std::string::npos;
+       at = sentence.find("oy.", at + 1)) {
+    if ((sentence[at - 1] == 'v' || sentence[at - 1] == 'V') && sentence[at - 2] == ' ') {
+      return at - 2;
+    }
+  }
+  return std::string::npos;
+}
+
+// A sentence with a reference keeps the phrase before it ("Altération de toton, voy. ce
+// mot." → "Altération de toton."); a lone word before it ("Main-d'oeuvre, voy. ce mot.")
+// says nothing and the sentence goes (empty result).
+std::string beforeReference(const std::string& sentence) {
+  std::size_t reference = referenceWithin(sentence);
+  if (reference == std::string::npos) return sentence;
+  std::size_t keep = sentence.find_last_not_of(" ,;:", reference);
+  if (keep == std::string::npos) return {};
+  std::string phrase = sentence.substr(0, keep + 1);
+  return phrase.find(' ') == std::string::npos ? std::string() : phrase + ".";
+}
+
+// A sentence of the word's history rather than of its meaning.
+bool isEtymology(const std::string& sentence) {
+  return sentence.rfind("\xC3\x89tymologiquement", 0) == 0;
+}
+
 // The sense without what points elsewhere: references in parentheses "(voy. JOUR)",
-// sentences that send to another article ("Voy. TAMOUL.") and sources named in capitals
-// ("..., LEGOARANT."), kept up to the comma before the source when that leaves a phrase.
+// sentences that send to another article ("Voy. TAMOUL.") or hold a reference ("de toton,
+// voy. ce mot."), sources named in capitals ("..., LEGOARANT."), each kept up to the comma
+// before it when that leaves a phrase, and the etymology that opens some senses.
 std::string withoutReferences(std::string text) {
   text = withoutReferencesInParentheses(text);
   std::string kept;
   for (std::string sentence : sentencesOf(text)) {
-    if (startsWithReference(sentence) || !saysSomething(sentence)) continue;
+    if (startsWithReference(sentence) || isEtymology(sentence)) continue;
+    sentence = beforeReference(sentence);
+    if (!saysSomething(sentence)) continue;
     std::size_t source = sourceStart(sentence);
     if (source != std::string::npos) {
       constexpr std::size_t kShortestPhrase = 8;
