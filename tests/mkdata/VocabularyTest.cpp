@@ -154,6 +154,20 @@ TEST(WordSignalsTest, FormsRankTheirLemmaAndSpellingsKeepTheirAccents) {
   EXPECT_EQ(signals.quotationCount("maisonnette"), 0);
 }
 
+TEST(WordSignalsTest, AFormSharedByTwoLemmasRanksOnlyTheOneItBeginsWith) {
+  test::TempFolder folder;
+  folder.writeFile("fr.aff",
+                   "SET UTF-8\nSFX V Y 2\nSFX V er e er\nSFX V er es er\n"
+                   "SFX S Y 1\nSFX S 0 s .\n");
+  folder.writeFile("fr.dic", "5\nherbe/S\nherber/V\nparler/V\nmeuble/S\nmeubler/V\n");
+  Lexicon lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic");
+  WordSignals signals;
+  signals.addSubtitleWords({"de", "herbe", "herbes", "parles", "meubles", "meuble"}, &lexicon);
+  EXPECT_EQ(signals.subtitleRank("herber"), -1);  // the noun's ranks are not the verb's
+  EXPECT_EQ(signals.subtitleRank("parler"), 3);   // a form of one verb ranks it
+  EXPECT_EQ(signals.subtitleRank("meuble"), 4);   // the plural ranks its noun, not "meubler"
+}
+
 TEST(LexiconTest, MissingDictionaryFilesAreNamed) {
   test::TempFolder folder;
   folder.writeFile("fr.aff", "SET UTF-8\n");

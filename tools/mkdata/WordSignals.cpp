@@ -1,6 +1,7 @@
 #include "WordSignals.h"
 
 #include <fstream>
+#include <set>
 
 #include "Headword.h"
 #include "Lexicon.h"
@@ -36,8 +37,15 @@ void WordSignals::addSubtitleWords(const std::vector<std::string>& utf8Words,
     std::string spelling = lowerCase(toWin1252(word));
     if (spelling.size() == kWordLength) ranks_.emplace(spelling, listed_);
     if (lexicon != nullptr) {
-      for (const std::string& lemma : lexicon->stems(spelling)) {
-        if (lemma.size() == kWordLength) ranks_.emplace(lowerCase(lemma), listed_);
+      // A form of several lemmas ranks only those it begins with: "herbes" is the noun's
+      // plural and says nothing of the rare verb that shares it ("herber").
+      std::vector<std::string> stems = lexicon->stems(spelling);
+      std::set<std::string> lemmas(stems.begin(), stems.end());
+      for (const std::string& lemma : lemmas) {
+        bool ranked = lemmas.size() == 1 || spelling.rfind(lemma, 0) == 0;
+        if (ranked && lemma != spelling && lemma.size() == kWordLength) {
+          ranks_.emplace(lowerCase(lemma), listed_);
+        }
       }
     }
     ++listed_;
