@@ -29,6 +29,15 @@ int cellHeight(QFont font, int pixelSize) {
   return QFontMetrics(font).height();
 }
 
+std::optional<char> controlCode(char typed) {
+  // Ctrl with a letter types its control code (Ctrl+A is 1), whether or not the platform
+  // has already made the text one; Ctrl with any other printable key types nothing.
+  const char upper = (typed >= 'a' && typed <= 'z') ? static_cast<char>(typed - 'a' + 'A') : typed;
+  if (upper >= 'A' && upper <= 'Z') return static_cast<char>(upper - 'A' + 1);
+  if (static_cast<unsigned char>(typed) < 0x20) return typed;
+  return std::nullopt;
+}
+
 }  // namespace
 
 TileRowWidget::TileRowWidget(QWidget* parent) : QWidget(parent) {
@@ -225,7 +234,11 @@ bool TileRowWidget::leavesToWindow(const QKeyEvent& event) {
 }
 
 std::optional<char> TileRowWidget::typedCharacter(const QKeyEvent& event) {
-  if (event.key() == Qt::Key_Backspace) return '\b';
+  const Qt::KeyboardModifiers held = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+  // Alt alone types nothing: the key goes to the window's menu keys. Ctrl with Alt is AltGr.
+  if (held == Qt::AltModifier) return std::nullopt;
+  const bool ctrl = held == Qt::ControlModifier;
+  if (event.key() == Qt::Key_Backspace) return ctrl ? '\x7F' : '\b';
   const QString typed = event.text();
   // Delete types nothing, whatever the platform puts in the event's text.
   if (typed.size() != 1 || event.key() == Qt::Key_Delete || typed[0] == QChar(0x7F)) {
@@ -233,6 +246,7 @@ std::optional<char> TileRowWidget::typedCharacter(const QKeyEvent& event) {
   }
   const std::string bytes = fromQString(typed);
   if (bytes.size() != 1 || toQString(bytes) != typed) return std::nullopt;
+  if (ctrl) return controlCode(bytes[0]);
   return bytes[0];
 }
 

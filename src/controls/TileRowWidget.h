@@ -110,6 +110,8 @@ class TileRowWidget : public QWidget {
   // Enter, Escape, Tab, Up and Down belong to the window (default button, focus moves).
   static bool leavesToWindow(const QKeyEvent& event);
   // The typed character as a Windows-1252 byte (Backspace gives 8), if the key types one.
+  // Alt alone types none; Ctrl alone types control codes only (Ctrl+A gives 1,
+  // Ctrl+Backspace 127).
   static std::optional<char> typedCharacter(const QKeyEvent& event);
   // Ctrl held with neither Shift nor Alt.
   static bool ctrlAlone(Qt::KeyboardModifiers shift);

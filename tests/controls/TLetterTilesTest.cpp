@@ -104,11 +104,14 @@ TEST_F(TLetterTilesTest, NavigationKeys) {
   EXPECT_EQ(tiles->text(), "      ");
 }
 
-TEST_F(TLetterTilesTest, DigitsAccentsAndOtherCharactersAreIgnored) {
+TEST_F(TLetterTilesTest, DigitsAccentsCtrlAndAltKeysAreIgnored) {
   tiles->setTileIndex(2);
   QTest::keyClicks(tiles, "1-?");
   typeAccented(QStringLiteral("\u00e9"));
   typeAccented(QStringLiteral("\u00c9"));
+  QTest::keyClick(tiles, Qt::Key_A, Qt::AltModifier);
+  QTest::keyClick(tiles, Qt::Key_B, Qt::ControlModifier);
+  QTest::keyClick(tiles, Qt::Key_Space, Qt::ControlModifier);
   EXPECT_EQ(tiles->text(), "      ");
   EXPECT_EQ(tiles->tileIndex(), 2);
   EXPECT_TRUE(window.keysSeen.isEmpty());

@@ -97,6 +97,34 @@ TEST_F(TkeybtTest, TypedCharactersReachKeyPressAsWindows1252) {
   EXPECT_EQ(keyboard->text(), "ERUSTA");
 }
 
+// Alt with a key types nothing; Ctrl with a letter types its control code only, so that
+// neither reaches the game as a letter or as Backspace.
+TEST_F(TkeybtTest, CtrlAndAltKeysTypeNoLetter) {
+  struct Row {
+    Qt::Key key;
+    Qt::KeyboardModifiers shift;
+    std::string typed;
+  };
+  const Row rows[] = {
+      {Qt::Key_S, Qt::AltModifier, ""},
+      {Qt::Key_Backspace, Qt::AltModifier, ""},
+      {Qt::Key_E, Qt::ControlModifier, "\x05"},
+      {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, "\x13"},
+      {Qt::Key_Backspace, Qt::ControlModifier, "\x7F"},
+      {Qt::Key_5, Qt::ControlModifier, ""},
+      {Qt::Key_S, Qt::NoModifier, "s"},
+  };
+  keyboard->setFocus();
+  for (const Row& row : rows) {
+    std::string typed;
+    const auto connection = QObject::connect(keyboard, &Tkeybt::OnKeyPress,
+                                             [&typed](char& ch) { typed += ch; });
+    QTest::keyClick(keyboard, row.key, row.shift);
+    QObject::disconnect(connection);
+    EXPECT_EQ(typed, row.typed) << "key " << row.key << " shift " << row.shift;
+  }
+}
+
 TEST_F(TkeybtTest, WindowKeysAreLeftToTheWindow) {
   int keydowns = 0;
   QObject::connect(keyboard, &Tkeybt::OnKeydown, [&](int&, Qt::KeyboardModifiers) { ++keydowns; });
