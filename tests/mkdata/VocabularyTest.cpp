@@ -138,6 +138,29 @@ TEST_F(VocabularyTest, DefinitionsReadBackInLongAndShortForm) {
   EXPECT_EQ(definitionLines("TANGER", true), std::vector<std::string>{"Tanger, nom propre."});
 }
 
+TEST(VocabularyFirstNameTest, AWordQuotedMostlyAsAFirstNameTakesNoSubtitleRank) {
+  LittreBuilder littre;
+  littre.add({"CLAUDE"}, article("adj.", "Sot, niais."));
+  littre.add({"PIERRE"}, article("s. f.", "Corps dur et solide."));
+  littre.add({"ROBERT"}, article("s. m.", "Sorte de petit pot."));
+  test::TempFolder folder;
+  folder.writeFile("fr.aff", "SET UTF-8\n");
+  folder.writeFile("fr.dic", "5\nclaude\npierre\nrobert\nClaude po:prn\nPierre po:prn\n");
+  Lexicon lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic");
+  WordSignals signals;
+  signals.addSubtitleWords({"claude", "pierre", "robert"}, nullptr);
+  signals.addQuotation("Claude vint, et Claude dit à Pierre : une pierre, la pierre. Robert.");
+  EXPECT_EQ(signals.capitalisedCount("claude"), 2);
+  Vocabulary vocabulary;
+  vocabulary.addCommonWords(littre.build(), lexicon);
+  vocabulary.addProperNouns(lexicon, signals);
+  vocabulary.noteFirstNames(lexicon, signals);
+  vocabulary.assignLevels(signals);
+  EXPECT_EQ(vocabulary.keys().at("CLAUDE").level, 0);  // the name is common, not the word
+  EXPECT_EQ(vocabulary.keys().at("PIERRE").level, 1);  // the stone is quoted more than the name
+  EXPECT_EQ(vocabulary.keys().at("ROBERT").level, 1);  // not a first name of the lexicon
+}
+
 TEST(WordSignalsTest, FormsRankTheirLemmaAndSpellingsKeepTheirAccents) {
   test::TempFolder folder;
   folder.writeFile("fr.aff", "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n");

@@ -35,6 +35,7 @@ Lexicon::Lexicon(const fs::path& affFile, const fs::path& dicFile) {
   std::getline(dic, line);  // the word count
   while (std::getline(dic, line)) {
     if (line.find("po:npr") != std::string::npos) properNouns_.push_back(toWin1252(lemmaOf(line)));
+    if (line.find("po:prn") != std::string::npos) firstNames_.push_back(toWin1252(lemmaOf(line)));
   }
 }
 

@@ -27,10 +27,13 @@ class Lexicon {
 
   // The lemmas that the dictionary tags as proper nouns ("po:npr"), in file order.
   const std::vector<std::string>& properNouns() const { return properNouns_; }
+  // The lemmas that the dictionary tags as first names ("po:prn"), in file order.
+  const std::vector<std::string>& firstNames() const { return firstNames_; }
 
  private:
   Hunhandle* handle_ = nullptr;
   std::vector<std::string> properNouns_;
+  std::vector<std::string> firstNames_;
 };
 
 }  // namespace vorlane::mkdata

@@ -177,6 +177,16 @@ void Vocabulary::addProperNouns(const Lexicon& lexicon, const WordSignals& signa
   }
 }
 
+void Vocabulary::noteFirstNames(const Lexicon& lexicon, const WordSignals& signals) {
+  for (const std::string& name : lexicon.firstNames()) {
+    auto word = keys_.find(plainForm(name));
+    if (!isCapitalised(name) || word == keys_.end()) continue;
+    std::string spelling = lowerCase(name);
+    int capitals = signals.capitalisedCount(spelling);
+    word->second.namedMostly = capitals > signals.quotationCount(spelling) - capitals;
+  }
+}
+
 LevelBands Vocabulary::assignLevels(const WordSignals& signals) {
   for (auto& [key, word] : keys_) {
     // Common records first: the first record of a plain form carries its level.
@@ -185,12 +195,13 @@ LevelBands Vocabulary::assignLevels(const WordSignals& signals) {
     word.standing.common = !word.records.front().properNoun;
     for (const VocabularyRecord& record : word.records) {
       if (record.properNoun) continue;
-      int rank = signals.subtitleRank(record.spelling);
+      int rank = word.namedMostly ? -1 : signals.subtitleRank(record.spelling);
       if (rank >= 0 && (word.standing.subtitleRank < 0 || rank < word.standing.subtitleRank)) {
         word.standing.subtitleRank = rank;
       }
-      word.standing.quotationCount =
-          std::max(word.standing.quotationCount, signals.quotationCount(record.spelling));
+      int count = signals.quotationCount(record.spelling);
+      if (word.namedMostly) count -= signals.capitalisedCount(record.spelling);
+      word.standing.quotationCount = std::max(word.standing.quotationCount, count);
     }
   }
   std::vector<WordStanding> standings;

@@ -25,6 +25,8 @@ struct VocabularyKey {
   std::vector<VocabularyRecord> records;
   WordStanding standing;
   std::uint8_t level = 0;
+  bool namedMostly = false;  // a first name more often than a word in the dictionary's
+                             // quotations: the subtitle list, blind to case, ranks the name
 };
 
 // Largest anagram class: a draw needs a row for the starting word among the 14 rows.
@@ -39,6 +41,9 @@ class Vocabulary {
   // Six-letter proper nouns of today's lexicon, capitalised, that the dictionary's
   // quotations use.
   void addProperNouns(const Lexicon& lexicon, const WordSignals& signals);
+  // Notes the common words that today's lexicon also knows as first names ("claude",
+  // "robert") and that the quotations write with a capital more often than not.
+  void noteFirstNames(const Lexicon& lexicon, const WordSignals& signals);
   // Anagram classes, frequency signals and levels.
   LevelBands assignLevels(const WordSignals& signals);
 

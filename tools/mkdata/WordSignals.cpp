@@ -63,8 +63,11 @@ void WordSignals::addQuotation(std::string_view utf8Markup) {
     while (i < text.size() && !isWordByte(static_cast<unsigned char>(text[i]))) ++i;
     std::size_t start = i;
     while (i < text.size() && isWordByte(static_cast<unsigned char>(text[i]))) ++i;
-    if (i - start == kWordLength)
-      ++counts_[lowerCase(std::string_view(text).substr(start, i - start))];
+    if (i - start == kWordLength) {
+      std::string spelling = lowerCase(std::string_view(text).substr(start, i - start));
+      ++counts_[spelling];
+      if (spelling[0] != text[start]) ++capitalised_[spelling];
+    }
   }
 }
 
@@ -76,6 +79,11 @@ int WordSignals::subtitleRank(const std::string& spelling) const {
 int WordSignals::quotationCount(const std::string& spelling) const {
   auto it = counts_.find(spelling);
   return it == counts_.end() ? 0 : it->second;
+}
+
+int WordSignals::capitalisedCount(const std::string& spelling) const {
+  auto it = capitalised_.find(spelling);
+  return it == capitalised_.end() ? 0 : it->second;
 }
 
 }  // namespace vorlane::mkdata

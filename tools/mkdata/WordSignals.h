@@ -29,10 +29,13 @@ class WordSignals {
   // −1 when the list lacks the word.
   int subtitleRank(const std::string& spelling) const;
   int quotationCount(const std::string& spelling) const;
+  // Of those occurrences, the ones written with a capital (a name, or a sentence start).
+  int capitalisedCount(const std::string& spelling) const;
 
  private:
   std::map<std::string, int> ranks_;
   std::map<std::string, int> counts_;
+  std::map<std::string, int> capitalised_;
   int listed_ = 0;
 };
 

@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
                                "hunspell-fr-comprehensive look incomplete");
     }
     vocabulary.addProperNouns(lexicon, signals);
+    vocabulary.noteFirstNames(lexicon, signals);
     LevelBands bands = vocabulary.assignLevels(signals);
     writeWordData(vocabulary, out);
 #ifdef VORLANE_MKDATA_ASSETS
