@@ -42,6 +42,15 @@ TEST(LittreEntryTest, AShortFirstSenseIsFollowedByTheNextOne) {
   EXPECT_EQ(entry.author, "La Font.");
 }
 
+TEST(LittreEntryTest, ASecondSenseInLowerCaseStartsASentenceOfItsOwn) {
+  EXPECT_EQ(parseLittreEntry("<i><small>(do-né) v. a.</small></i>\n<small>\n<b>1°</b> Faire don "
+                             "ou donation.\n<b>2°</b> accorder.\n<b>3°</b> procurer.")
+                .definition,
+            "Faire don ou donation. Accorder.");
+  EXPECT_EQ(parseLittreEntry("<b>1°</b> Sorte de jeu\n<b>2°</b> hasard heureux").definition,
+            "Sorte de jeu. Hasard heureux.");
+}
+
 TEST(LittreEntryTest, AnArticleWithoutNumberedSensesIsOneSense) {
   LittreEntry entry = parseLittreEntry(
       "<i><small>(fré-mi-san, san-t') adj.</small></i>\n    Qui frémit. Les vagues frémissantes. \n"

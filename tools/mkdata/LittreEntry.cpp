@@ -416,6 +416,8 @@ LittreEntry parseLittreEntry(std::string_view markup) {
     }
     std::string text = withoutReferences(raw);
     if (text.empty()) continue;
+    // Each sense reads as a sentence of its own: "Faire don. Accorder.", not "don. accorder."
+    text = asSentence(text);
     definition += definition.empty() ? text : " " + text;
     if (definition.size() >= kShortSense || ++taken == 2) break;
   }
