@@ -143,24 +143,24 @@ TEST_P(CategoryTest, TheCategoryStandsAloneWithoutPronunciationFormsOrSecondHead
 
 INSTANTIATE_TEST_SUITE_P(
     Headers, CategoryTest,
-    ::testing::Values(CategoryRow{"(a-kì, kì-z') , part. passé d'acquérir.",
-                                  "part. passé d'acquérir."},
-                      CategoryRow{"(a-gnô) s. m. AGNELLE (a-gnè-l'), s. f.", "s. m."},
-                      CategoryRow{"(ba-tr') je bats, tu bats ; battu ; v. a.", "v. a."},
-                      CategoryRow{"(chiin) s. m. (le mâle), s. f. (la femelle)", "s. m."},
-                      CategoryRow{"(pré-fi-ks') préfixe,", "préfixe"},
-                      CategoryRow{"s. f. pl.", "s. f. pl."},
-                      CategoryRow{"(a-ba-ti) s. m. Il faudrait écrire abattis.", "s. m."},
-                      CategoryRow{"(ba-ghé) part. passé de baguer 1", "part. passé de baguer"},
-                      CategoryRow{"part. passé de mailler.2", "part. passé de mailler"},
-                      CategoryRow{"s. m. et f..", "s. m. et f."},
-                      CategoryRow{"(pèr-dr') v. a. je perds, tu perds, il perd ; je perdais ; je "
-                                  "perdrai ; perdant, perdu.",
-                                  "v. a."},
-                      CategoryRow{"(dé-vi-é) je déviais, nous déviions, vous déviiez ; que je "
-                                  "dévie.",
-                                  ""},
-                      CategoryRow{"(ò) ", ""}));
+    ::testing::Values(
+        CategoryRow{"(a-kì, kì-z') , part. passé d'acquérir.", "part. passé d'acquérir."},
+        CategoryRow{"(a-gnô) s. m. AGNELLE (a-gnè-l'), s. f.", "s. m."},
+        CategoryRow{"(ba-tr') je bats, tu bats ; battu ; v. a.", "v. a."},
+        CategoryRow{"(chiin) s. m. (le mâle), s. f. (la femelle)", "s. m."},
+        CategoryRow{"(pré-fi-ks') préfixe,", "préfixe"}, CategoryRow{"s. f. pl.", "s. f. pl."},
+        CategoryRow{"(a-ba-ti) s. m. Il faudrait écrire abattis.", "s. m."},
+        CategoryRow{"(ba-ghé) part. passé de baguer 1", "part. passé de baguer"},
+        CategoryRow{"part. passé de mailler.2", "part. passé de mailler"},
+        CategoryRow{"s. m. et f..", "s. m. et f."},
+        CategoryRow{"(kri-eur) s.m. et f.", "s. m. et f."}, CategoryRow{"s.f.", "s. f."},
+        CategoryRow{"(pèr-dr') v. a. je perds, tu perds, il perd ; je perdais ; je "
+                    "perdrai ; perdant, perdu.",
+                    "v. a."},
+        CategoryRow{"(dé-vi-é) je déviais, nous déviions, vous déviiez ; que je "
+                    "dévie.",
+                    ""},
+        CategoryRow{"(ò) ", ""}));
 
 TEST(LittreEntryTest, QuotationsOfAnArticleAreListedInOrder) {
   auto quotations = quotationsOf(kNumberedArticle);

@@ -106,6 +106,10 @@ std::string trimmedCategory(std::string text) {
     text.pop_back();
   }
   if (text.size() >= 2 && text.compare(text.size() - 2, 2, "..") == 0) text.pop_back();
+  // A few headers run the abbreviations together: "s.f." reads "s. f." as everywhere else.
+  for (std::string_view tight : {"s.m.", "s.f."}) {
+    if (text.rfind(tight, 0) == 0) text = text.substr(0, 2) + " " + text.substr(2);
+  }
   return text;
 }
 
