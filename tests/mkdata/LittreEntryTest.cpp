@@ -124,6 +124,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "Ce qui est fait. Faire oeuvre.", ""},
         SenseRow{"Étymologiquement, chose roulée ; sens inusité. Flambeau de cire.",
                  "Flambeau de cire.", ""},
+        SenseRow{"Tache blanche de l'oeil. L'Académie fait ce mot du féminin.",
+                 "Tache blanche de l'oeil.", ""},
+        SenseRow{"Canal de l'urine. L'Académie écrit ce mot sans h. Cette orthographe vaut mieux.",
+                 "Canal de l'urine.", ""},
+        SenseRow{"Ce participe n'est pas dans l'Académie. Mais on peut le rappeler.", "", ""},
         SenseRow{"Fruit du balisier", "Fruit du balisier.", ""},
         SenseRow{"Rejetons de châtaigniers (forêts des Maures. Var) en tonnellerie.",
                  "Rejetons de châtaigniers (forêts des Maures. Var) en tonnellerie.", ""}));

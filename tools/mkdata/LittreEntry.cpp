@@ -284,14 +284,23 @@ bool isEtymology(const std::string& sentence) {
   return sentence.rfind("\xC3\x89tymologiquement", 0) == 0;
 }
 
+// A remark on how the Académie writes the word; what follows it in the sense goes on
+// with the remark ("Cette dernière orthographe...").
+bool isUsageNote(const std::string& sentence) {
+  return sentence.rfind("L'Acad\xC3\xA9mie", 0) == 0 ||
+         sentence.find("dans l'Acad\xC3\xA9mie") != std::string::npos;
+}
+
 // The sense without what points elsewhere: references in parentheses "(voy. JOUR)",
 // sentences that send to another article ("Voy. TAMOUL.") or hold a reference ("de toton,
 // voy. ce mot."), sources named in capitals ("..., LEGOARANT."), each kept up to the comma
-// before it when that leaves a phrase, and the etymology that opens some senses.
+// before it when that leaves a phrase, the etymology that opens some senses, and the
+// remarks on the Académie's usage, from the first one to the end of the sense.
 std::string withoutReferences(std::string text) {
   text = withoutReferencesInParentheses(text);
   std::string kept;
   for (std::string sentence : sentencesOf(text)) {
+    if (isUsageNote(sentence)) break;
     if (startsWithReference(sentence) || isEtymology(sentence)) continue;
     sentence = beforeReference(sentence);
     if (!saysSomething(sentence)) continue;
