@@ -22,10 +22,10 @@ std::string randomWord(std::mt19937& rng) {
   return w;
 }
 
-std::vector<WordSpec> makeWords() {
+std::vector<DataSetWord> makeWords() {
   std::mt19937 rng(1234);
   std::set<std::string> used;
-  std::vector<WordSpec> words;
+  std::vector<DataSetWord> words;
   int anagramWords = 0;
   for (int c = 0; c < kClasses; ++c) {
     std::string base = randomWord(rng);
@@ -33,7 +33,8 @@ std::vector<WordSpec> makeWords() {
     for (int k = 0; k < size * 4 && size > 0; ++k) {
       std::shuffle(base.begin(), base.end(), rng);
       std::string lower = base;
-      std::transform(lower.begin(), lower.end(), lower.begin(), [](char ch) { return static_cast<char>(ch + 32); });
+      std::transform(lower.begin(), lower.end(), lower.begin(),
+                     [](char ch) { return static_cast<char>(ch + 32); });
       if (!used.insert(base).second) continue;
       words.push_back({lower, static_cast<std::uint8_t>(rng() % 7), c, false, 1, 0});
       --size;
@@ -44,7 +45,8 @@ std::vector<WordSpec> makeWords() {
     std::string w = randomWord(rng);
     if (!used.insert(w).second) continue;
     std::string lower = w;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char ch) { return static_cast<char>(ch + 32); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char ch) { return static_cast<char>(ch + 32); });
     words.push_back({lower, static_cast<std::uint8_t>(1 + rng() % 6), -1, false, 1, 0});
   }
   return words;
@@ -57,7 +59,8 @@ BenchData build() {
   fs::create_directories(data.programFolder / "Zari666");
   data.ordered = orderWords(makeWords());
   writeWordFiles(data.programFolder / "Zari666", data.ordered);
-  std::ofstream(data.programFolder / "Zari666" / "Prefint.666", std::ios::binary) << std::string(1600, '\0');
+  std::ofstream(data.programFolder / "Zari666" / "Prefint.666", std::ios::binary)
+      << std::string(1600, '\0');
   for (const auto& w : data.ordered) data.plainWords.push_back(plainForm(w.spelling));
   return data;
 }

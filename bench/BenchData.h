@@ -12,7 +12,7 @@ namespace vorlane::bench {
 // classes of two to four words, levels 0..6, written once into a temporary program folder.
 struct BenchData {
   std::filesystem::path programFolder;
-  std::vector<WordSpec> ordered;        // record order
+  std::vector<DataSetWord> ordered;     // record order
   std::vector<std::string> plainWords;  // plain forms, in record order
 };
 

@@ -32,9 +32,9 @@ std::string randomText(std::mt19937& rng, std::size_t length) {
   return text;
 }
 
-std::vector<WordSpec> makeWords(std::mt19937& rng) {
+std::vector<DataSetWord> makeWords(std::mt19937& rng) {
   std::set<std::string> used{std::string(kTwoRecordWord)};
-  std::vector<WordSpec> words;
+  std::vector<DataSetWord> words;
   words.push_back({std::string(kTwoRecordWord), 1, -1, false, 1, 0});
   words.push_back({"Marque", 1, -1, false, 0, 0});
   while (static_cast<int>(words.size()) < kWords) {
@@ -55,15 +55,15 @@ struct DefinitionsData {
 
   DefinitionsData() {
     std::mt19937 rng(99);
-    std::vector<WordSpec> ordered = orderWords(makeWords(rng));
+    std::vector<DataSetWord> ordered = orderWords(makeWords(rng));
     DefinitionWriter writer(temp.dataFolder() / "Dicx.666");
     for (std::size_t r = 0; r < ordered.size(); ++r) {
-      WordSpec& spec = ordered[r];
+      DataSetWord& dataWord = ordered[r];
       std::string text = randomText(rng, kDefinitionLength);
-      spec.definitionAddress = spec.kind == 0
-                                   ? writer.appendPlain({"marque de fabrique", text})
-                                   : writer.appendScrambled(static_cast<std::int32_t>(r),
-                                                            {spec.spelling, "n. f.", text, "fin"});
+      dataWord.definitionAddress =
+          dataWord.kind == 0 ? writer.appendPlain({"marque de fabrique", text})
+                             : writer.appendScrambled(static_cast<std::int32_t>(r),
+                                                      {dataWord.spelling, "n. f.", text, "fin"});
     }
     writeWordFiles(temp.dataFolder(), ordered);
   }

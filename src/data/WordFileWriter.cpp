@@ -12,9 +12,9 @@ namespace fs = std::filesystem;
 namespace vorlane {
 namespace {
 
-std::string keyOf(const WordSpec& w) { return plainForm(w.spelling); }
+std::string keyOf(const DataSetWord& w) { return plainForm(w.spelling); }
 
-std::string storedOf(const WordSpec& w) {
+std::string storedOf(const DataSetWord& w) {
   auto stored = encodeStored(w.spelling);
   if (!stored || displayForm(*stored) != w.spelling) {
     throw WordDataError("spelling cannot be stored: " + win1252ToUtf8(w.spelling));
@@ -33,7 +33,7 @@ void writeBigEndian16(RecordFile& file, int record, std::uint32_t value) {
 // The records of each anagram class, in record order. Every search finds the first record
 // of a plain form, so that record carries the chain for all its homographs. A link of 0
 // means "no anagram", so record 0 can never be named by a link and never joins a chain.
-std::vector<std::vector<std::uint32_t>> chainMembers(const std::vector<WordSpec>& ordered) {
+std::vector<std::vector<std::uint32_t>> chainMembers(const std::vector<DataSetWord>& ordered) {
   std::map<std::string, std::uint32_t> firstOfKey;
   for (std::size_t i = 0; i < ordered.size(); ++i) {
     firstOfKey.emplace(keyOf(ordered[i]), static_cast<std::uint32_t>(i));
@@ -57,16 +57,16 @@ std::vector<std::vector<std::uint32_t>> chainMembers(const std::vector<WordSpec>
 
 }  // namespace
 
-std::vector<WordSpec> orderWords(std::vector<WordSpec> words) {
+std::vector<DataSetWord> orderWords(std::vector<DataSetWord> words) {
   auto appendixBegin = std::stable_partition(words.begin(), words.end(),
-                                             [](const WordSpec& w) { return !w.inAppendix; });
-  std::stable_sort(words.begin(), appendixBegin, [](const WordSpec& a, const WordSpec& b) {
+                                             [](const DataSetWord& w) { return !w.inAppendix; });
+  std::stable_sort(words.begin(), appendixBegin, [](const DataSetWord& a, const DataSetWord& b) {
     return keyOf(a) < keyOf(b);  // std::string compares bytes as unsigned char
   });
   return words;
 }
 
-void writeWordFiles(const fs::path& folder, const std::vector<WordSpec>& ordered) {
+void writeWordFiles(const fs::path& folder, const std::vector<DataSetWord>& ordered) {
   if (ordered.size() > 0xFFFF) throw WordDataError("too many words for the letter index");
   std::vector<std::uint32_t> links(ordered.size(), 0);
   for (const auto& members : chainMembers(ordered)) {
@@ -80,7 +80,7 @@ void writeWordFiles(const fs::path& folder, const std::vector<WordSpec>& ordered
   RecordFile azlana(folder / kAnagramFile, kWordRecordSize, RecordFile::Mode::Create);
   std::size_t appendixStart = ordered.size();
   for (std::size_t i = 0; i < ordered.size(); ++i) {
-    const WordSpec& w = ordered[i];
+    const DataSetWord& w = ordered[i];
     if (w.inAppendix && appendixStart == ordered.size()) appendixStart = i;
     WordRecord spelling{storedOf(w), w.kind, w.definitionAddress};
     WordRecord anagram{keyOf(w), w.level, links[i]};
@@ -96,7 +96,8 @@ void writeWordFiles(const fs::path& folder, const std::vector<WordSpec>& ordered
   writeBigEndian16(index, kAppendixStartRecord, static_cast<std::uint32_t>(appendixStart));
   for (int c = 'A'; c <= 'Z'; ++c) {
     std::size_t first = 0;
-    while (first < appendixStart && static_cast<unsigned char>(keyOf(ordered[first])[0]) < c) ++first;
+    while (first < appendixStart && static_cast<unsigned char>(keyOf(ordered[first])[0]) < c)
+      ++first;
     writeBigEndian16(index, c - kLetterIndexOffset, static_cast<std::uint32_t>(first));
   }
 }

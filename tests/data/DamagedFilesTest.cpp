@@ -34,22 +34,22 @@ void writeDataSet(const std::filesystem::path& dir) {
     bool appendix;
     int kind;  // 0 scrambled, 1 plain, 2 proper noun without text
   };
-  const std::vector<Word> words = {
-      {"chiner", 2, 1, false, 0}, {"nicher", 3, 1, false, 0}, {"Chiner", 0, -1, false, 2},
-      {"marché", 1, -1, false, 0}, {"Marche", 0, -1, false, 1}, {"orange", 4, 2, false, 0},
-      {"onagre", 5, 2, false, 1},  {"zénith", 2, -1, false, 0}, {"abaque", 1, -1, true, 0},
-      {"organe", 6, 2, true, 0}};
-  std::vector<WordSpec> specs;
+  const std::vector<Word> words = {{"chiner", 2, 1, false, 0},  {"nicher", 3, 1, false, 0},
+                                   {"Chiner", 0, -1, false, 2}, {"marché", 1, -1, false, 0},
+                                   {"Marche", 0, -1, false, 1}, {"orange", 4, 2, false, 0},
+                                   {"onagre", 5, 2, false, 1},  {"zénith", 2, -1, false, 0},
+                                   {"abaque", 1, -1, true, 0},  {"organe", 6, 2, true, 0}};
+  std::vector<DataSetWord> dataWords;
   for (std::size_t i = 0; i < words.size(); ++i) {
-    WordSpec spec;
-    spec.spelling = toWin1252(words[i].spelling);
-    spec.level = words[i].level;
-    spec.anagramClass = words[i].anagramClass;
-    spec.inAppendix = words[i].appendix;
-    spec.definitionAddress = static_cast<std::uint32_t>(i);
-    specs.push_back(spec);
+    DataSetWord dataWord;
+    dataWord.spelling = toWin1252(words[i].spelling);
+    dataWord.level = words[i].level;
+    dataWord.anagramClass = words[i].anagramClass;
+    dataWord.inAppendix = words[i].appendix;
+    dataWord.definitionAddress = static_cast<std::uint32_t>(i);
+    dataWords.push_back(dataWord);
   }
-  std::vector<WordSpec> ordered = orderWords(specs);
+  std::vector<DataSetWord> ordered = orderWords(dataWords);
   DefinitionWriter writer(dir / "Dicx.666");
   for (std::size_t r = 0; r < ordered.size(); ++r) {
     const Word& word = words[ordered[r].definitionAddress];

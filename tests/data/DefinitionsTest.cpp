@@ -57,15 +57,15 @@ class DefinitionsTest : public ::testing::Test {
   // Writes the word files and "Dicx.666" through the game's writers. Until the words are in
   // record order, a word's definition address holds its index in `words`.
   void write(const std::vector<Word>& words) {
-    std::vector<WordSpec> specs;
+    std::vector<DataSetWord> dataWords;
     for (std::size_t i = 0; i < words.size(); ++i) {
-      WordSpec spec;
-      spec.spelling = toWin1252(words[i].spelling);
-      spec.inAppendix = words[i].inAppendix;
-      spec.definitionAddress = static_cast<std::uint32_t>(i);
-      specs.push_back(spec);
+      DataSetWord dataWord;
+      dataWord.spelling = toWin1252(words[i].spelling);
+      dataWord.inAppendix = words[i].inAppendix;
+      dataWord.definitionAddress = static_cast<std::uint32_t>(i);
+      dataWords.push_back(dataWord);
     }
-    std::vector<WordSpec> ordered = orderWords(specs);
+    std::vector<DataSetWord> ordered = orderWords(dataWords);
     DefinitionWriter writer(temp.dataFolder() / "Dicx.666");
     for (std::size_t r = 0; r < ordered.size(); ++r) {
       const Word& word = words[ordered[r].definitionAddress];
@@ -75,20 +75,20 @@ class DefinitionsTest : public ::testing::Test {
   }
 
   static void attach(DefinitionWriter& writer, std::int32_t record, const Word& word,
-                     WordSpec& spec) {
-    spec.kind = word.entry == Entry::Scrambled || word.entry == Entry::Damaged ? 1 : 0;
+                     DataSetWord& dataWord) {
+    dataWord.kind = word.entry == Entry::Scrambled || word.entry == Entry::Damaged ? 1 : 0;
     switch (word.entry) {
       case Entry::Scrambled:
-        spec.definitionAddress = writer.appendScrambled(record, win1252(word.fields));
+        dataWord.definitionAddress = writer.appendScrambled(record, win1252(word.fields));
         break;
       case Entry::Plain:
-        spec.definitionAddress = writer.appendPlain(win1252(word.fields));
+        dataWord.definitionAddress = writer.appendPlain(win1252(word.fields));
         break;
       case Entry::ProperNoun:
-        spec.definitionAddress = 0;
+        dataWord.definitionAddress = 0;
         break;
       case Entry::Damaged:
-        spec.definitionAddress = addressMaskTable[static_cast<std::size_t>(record) % 10];
+        dataWord.definitionAddress = addressMaskTable[static_cast<std::size_t>(record) % 10];
         break;
     }
   }
@@ -258,11 +258,11 @@ class RawDefinitionsTest : public DefinitionsTest {
  protected:
   // One word, "barque" at record 0, whose address points at `offset` of `bytes`.
   void writeRaw(std::uint8_t kind, std::uint32_t offset, const std::string& bytes) {
-    WordSpec spec;
-    spec.spelling = "barque";
-    spec.kind = kind;
-    spec.definitionAddress = offset + (kind != 0 ? addressMaskTable[0] : 0);
-    writeWordFiles(temp.dataFolder(), {spec});
+    DataSetWord dataWord;
+    dataWord.spelling = "barque";
+    dataWord.kind = kind;
+    dataWord.definitionAddress = offset + (kind != 0 ? addressMaskTable[0] : 0);
+    writeWordFiles(temp.dataFolder(), {dataWord});
     temp.writeFile("Zari666/Dicx.666", bytes);
   }
 

@@ -20,7 +20,7 @@ using test::WordSetBuilder;
 
 class WordListsTest : public ::testing::Test {
  protected:
-  std::vector<WordSpec> write(const WordSetBuilder& builder) {
+  std::vector<DataSetWord> write(const WordSetBuilder& builder) {
     return builder.write(temp.dataFolder());
   }
   std::vector<std::string> texts(const AnagramSet& set) {
@@ -71,10 +71,12 @@ TEST_F(WordListsTest, FindWordBacksUpTenRecordsFromAHitWhileHalving) {
   for (const Case c : {Case{20, 22}, Case{22, 22}, Case{25, 25}, Case{33, 33}}) {
     WordSetBuilder b;
     for (int i = 0; i < c.first; ++i) {
-      b.word(std::string("maa") + static_cast<char>('a' + i / 26) + static_cast<char>('a' + i % 26) + "x");
+      b.word(std::string("maa") + static_cast<char>('a' + i / 26) +
+             static_cast<char>('a' + i % 26) + "x");
     }
     for (int i = c.first; i <= 40; ++i) b.word(i % 2 == 0 ? "marche" : "marché");
-    for (int i = 41; i < 64; ++i) b.word(std::string("mz") + static_cast<char>('a' + i - 41) + "xxx");
+    for (int i = 41; i < 64; ++i)
+      b.word(std::string("mz") + static_cast<char>('a' + i - 41) + "xxx");
     write(b);
     EXPECT_EQ(words.findWord("MARCHE"), c.found) << "homographs from record " << c.first;
   }
@@ -103,7 +105,9 @@ TEST_F(WordListsTest, LetterIndexPointsAtTheFirstWordOfEachLetter) {
 TEST_F(WordListsTest, AnagramSetsFollowTheChainFromTheWordAsked) {
   write(WordSetBuilder()
             .word("abaque")
-            .word("chiner", 1, 7).word("chenir", 3, 7).word("nicher", 2, 7)
+            .word("chiner", 1, 7)
+            .word("chenir", 3, 7)
+            .word("nicher", 2, 7)
             .word("solide", 1));
   AnagramSet set;
   for (const char* asked : {"CHINER", "CHENIR", "NICHER"}) {
@@ -128,8 +132,11 @@ TEST_F(WordListsTest, AChainOfMoreThanFifteenWordsKeepsFifteenAndWarns) {
 TEST_F(WordListsTest, ProperNounFilterDropsWordsThatAreOnlyNames) {
   write(WordSetBuilder()
             .word("abaque")
-            .word("Nicole", 0, 3).word("Colins", 0).word("colins", 2, 3)
-            .word("cloner", 1, 4).word("Lorenc", 0, 4));
+            .word("Nicole", 0, 3)
+            .word("Colins", 0)
+            .word("colins", 2, 3)
+            .word("cloner", 1, 4)
+            .word("Lorenc", 0, 4));
   EXPECT_TRUE(words.isProperNounOnly("NICOLE"));
   EXPECT_FALSE(words.isProperNounOnly("COLINS"));  // also a common word
   EXPECT_FALSE(words.isProperNounOnly("ABSENT"));
@@ -149,8 +156,13 @@ TEST_F(WordListsTest, ProperNounOnlyIsFoundInTheAppendix) {
 
 TEST_F(WordListsTest, SingleWordDrawHonoursLevelsAndTheTopLevelFlag) {
   write(WordSetBuilder()
-            .word("banane", 1).word("domino", 3).word("favori", 5).word("pirate", 0)
-            .word("chiner", 1, 1).word("nicher", 1, 1).word("zircon", 2));
+            .word("banane", 1)
+            .word("domino", 3)
+            .word("favori", 5)
+            .word("pirate", 0)
+            .word("chiner", 1, 1)
+            .word("nicher", 1, 1)
+            .word("zircon", 2));
   Random random(1);
   for (int i = 0; i < 40; ++i) {
     // Level 1 without the flag: the only level-1 word without anagram.

@@ -158,7 +158,7 @@ TEST_F(DrawFlowTest, ASetOfFifteenWordsIsNeverDrawn) {
 TEST_F(DrawFlowTest, AChainWithARecordWithoutLettersIsNeverDrawn) {
   load(aliensSet());
   const auto saline = std::find_if(ordered_.begin(), ordered_.end(),
-                                   [](const WordSpec& w) { return w.spelling == "saline"; });
+                                   [](const DataSetWord& w) { return w.spelling == "saline"; });
   ASSERT_NE(saline, ordered_.end());
   {
     std::fstream file(folder_.dataFolder() / "Azlana.666",

@@ -45,17 +45,17 @@ int FakeGamePort::insertScore(int score) {
 }
 
 void GameTest::load(const std::vector<GameWord>& words) {
-  std::vector<WordSpec> specs;
+  std::vector<DataSetWord> dataWords;
   std::map<std::string, std::string> definitions;
   for (const GameWord& w : words) {
-    WordSpec spec;
-    spec.spelling = toWin1252(w.spelling);
-    spec.level = static_cast<std::uint8_t>(w.level);
-    spec.anagramClass = w.anagramClass;
-    specs.push_back(spec);
-    if (!w.definition.empty()) definitions[spec.spelling] = toWin1252(w.definition);
+    DataSetWord dataWord;
+    dataWord.spelling = toWin1252(w.spelling);
+    dataWord.level = static_cast<std::uint8_t>(w.level);
+    dataWord.anagramClass = w.anagramClass;
+    dataWords.push_back(dataWord);
+    if (!w.definition.empty()) definitions[dataWord.spelling] = toWin1252(w.definition);
   }
-  ordered_ = orderWords(specs);
+  ordered_ = orderWords(dataWords);
   const auto dataFolder = folder_.dataFolder();
   DefinitionWriter writer(dataFolder / "Dicx.666");
   for (std::size_t i = 0; i < ordered_.size(); ++i) {

@@ -90,7 +90,7 @@ class GameTest : public ::testing::Test {
   const RowView& row(int k) const { return view().rows[static_cast<std::size_t>(k - 1)]; }
 
   TempFolder folder_;
-  std::vector<WordSpec> ordered_;
+  std::vector<DataSetWord> ordered_;
   std::unique_ptr<DataFolder> data_;
   std::unique_ptr<WordLists> words_;
   RecentDraws recent_;

@@ -41,17 +41,17 @@ const Word kWords[] = {
 };
 
 void writeDataSet(const TempFolder& temp) {
-  std::vector<WordSpec> specs;
+  std::vector<DataSetWord> dataWords;
   std::map<std::string, std::string> definitions;
   for (const Word& word : kWords) {
-    WordSpec spec;
-    spec.spelling = toWin1252(word.spelling);
-    spec.level = static_cast<std::uint8_t>(word.level);
-    spec.anagramClass = word.anagramClass;
-    specs.push_back(spec);
-    if (*word.definition) definitions[spec.spelling] = toWin1252(word.definition);
+    DataSetWord dataWord;
+    dataWord.spelling = toWin1252(word.spelling);
+    dataWord.level = static_cast<std::uint8_t>(word.level);
+    dataWord.anagramClass = word.anagramClass;
+    dataWords.push_back(dataWord);
+    if (*word.definition) definitions[dataWord.spelling] = toWin1252(word.definition);
   }
-  std::vector<WordSpec> ordered = orderWords(specs);
+  std::vector<DataSetWord> ordered = orderWords(dataWords);
   const std::filesystem::path data = temp.dataFolder();
   DefinitionWriter writer(data / "Dicx.666");
   for (std::size_t i = 0; i < ordered.size(); ++i) {

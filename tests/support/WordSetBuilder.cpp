@@ -8,7 +8,7 @@ namespace vorlane::test {
 
 WordSetBuilder& WordSetBuilder::word(const std::string& utf8Spelling, std::uint8_t level,
                                      int anagramClass) {
-  WordSpec w;
+  DataSetWord w;
   w.spelling = toWin1252(utf8Spelling);
   w.level = level;
   w.anagramClass = anagramClass;
@@ -23,14 +23,14 @@ WordSetBuilder& WordSetBuilder::appendixWord(const std::string& utf8Spelling, st
   return *this;
 }
 
-std::vector<WordSpec> WordSetBuilder::write(const std::filesystem::path& folder) const {
+std::vector<DataSetWord> WordSetBuilder::write(const std::filesystem::path& folder) const {
   std::filesystem::create_directories(folder);
   auto ordered = orderWords(words_);
   writeWordFiles(folder, ordered);
   return ordered;
 }
 
-std::vector<WordSpec> WordSetBuilder::writeComplete(const std::filesystem::path& folder) const {
+std::vector<DataSetWord> WordSetBuilder::writeComplete(const std::filesystem::path& folder) const {
   auto ordered = write(folder);
   std::ofstream(folder / "Dicx.666", std::ios::binary) << '#';
   std::ofstream(folder / "Nazniv.666", std::ios::binary) << "test";
@@ -39,7 +39,7 @@ std::vector<WordSpec> WordSetBuilder::writeComplete(const std::filesystem::path&
   return ordered;
 }
 
-int recordOf(const std::vector<WordSpec>& ordered, const std::string& utf8Spelling) {
+int recordOf(const std::vector<DataSetWord>& ordered, const std::string& utf8Spelling) {
   std::string spelling = toWin1252(utf8Spelling);
   for (std::size_t i = 0; i < ordered.size(); ++i) {
     if (ordered[i].spelling == spelling) return static_cast<int>(i);

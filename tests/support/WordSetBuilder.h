@@ -20,17 +20,17 @@ class WordSetBuilder {
                                int anagramClass = -1);
   // Writes "Azl.666", "Azlana.666" and "Prefn.666" into `folder`; returns the words in
   // record order.
-  std::vector<WordSpec> write(const std::filesystem::path& folder) const;
+  std::vector<DataSetWord> write(const std::filesystem::path& folder) const;
 
   // Also writes empty "Dicx.666", "Nazniv.666" and a 400-record "Nsco.666", so that the
   // start-up check passes.
-  std::vector<WordSpec> writeComplete(const std::filesystem::path& folder) const;
+  std::vector<DataSetWord> writeComplete(const std::filesystem::path& folder) const;
 
  private:
-  std::vector<WordSpec> words_;
+  std::vector<DataSetWord> words_;
 };
 
 // The record number of a spelling (UTF-8) among words in record order, or −1.
-int recordOf(const std::vector<WordSpec>& ordered, const std::string& utf8Spelling);
+int recordOf(const std::vector<DataSetWord>& ordered, const std::string& utf8Spelling);
 
 }  // namespace vorlane::test

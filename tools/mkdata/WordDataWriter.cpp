@@ -14,7 +14,7 @@ namespace {
 constexpr std::uint8_t kCommonWordKind = 1;
 
 struct PendingRecord {
-  WordSpec spec;
+  DataSetWord dataWord;
   const VocabularyRecord* record = nullptr;
 };
 
@@ -23,13 +23,13 @@ std::vector<PendingRecord> recordsOf(const Vocabulary& vocabulary) {
   for (const auto& [key, word] : vocabulary.keys()) {
     bool first = true;
     for (const VocabularyRecord& record : word.records) {
-      WordSpec spec;
-      spec.spelling = record.spelling;
+      DataSetWord dataWord;
+      dataWord.spelling = record.spelling;
       if (first) {
-        spec.level = word.level;
-        spec.anagramClass = word.standing.anagramClass;
+        dataWord.level = word.level;
+        dataWord.anagramClass = word.standing.anagramClass;
       }
-      pending.push_back({spec, &record});
+      pending.push_back({dataWord, &record});
       first = false;
     }
   }
@@ -40,11 +40,11 @@ std::vector<PendingRecord> recordsOf(const Vocabulary& vocabulary) {
 
 void writeWordData(const Vocabulary& vocabulary, const std::filesystem::path& dataFolder) {
   std::vector<PendingRecord> pending = recordsOf(vocabulary);
-  std::vector<WordSpec> specs;
-  for (const auto& p : pending) specs.push_back(p.spec);
-  std::vector<WordSpec> ordered = orderWords(specs);
+  std::vector<DataSetWord> dataWords;
+  for (const auto& p : pending) dataWords.push_back(p.dataWord);
+  std::vector<DataSetWord> ordered = orderWords(dataWords);
   for (std::size_t i = 0; i < ordered.size(); ++i) {
-    if (ordered[i].spelling != pending[i].spec.spelling) {
+    if (ordered[i].spelling != pending[i].dataWord.spelling) {
       throw std::logic_error("vocabulary not in record order");
     }
   }
