@@ -1,11 +1,8 @@
 #include "game/GameTestSupport.h"
 
 #include <algorithm>
-#include <map>
 
-#include "data/DefinitionWriter.h"
-#include "data/TextCodec.h"
-#include "data/WordFileWriter.h"
+#include "support/WordSetBuilder.h"
 
 namespace vorlane::test {
 
@@ -45,28 +42,11 @@ int FakeGamePort::insertScore(int score) {
 }
 
 void GameTest::load(const std::vector<GameWord>& words) {
-  std::vector<DataSetWord> dataWords;
-  std::map<std::string, std::string> definitions;
+  WordSetBuilder builder;
   for (const GameWord& w : words) {
-    DataSetWord dataWord;
-    dataWord.spelling = toWin1252(w.spelling);
-    dataWord.level = static_cast<std::uint8_t>(w.level);
-    dataWord.anagramClass = w.anagramClass;
-    dataWords.push_back(dataWord);
-    if (!w.definition.empty()) definitions[dataWord.spelling] = toWin1252(w.definition);
+    builder.word(w.spelling, static_cast<std::uint8_t>(w.level), w.anagramClass, w.definition);
   }
-  ordered_ = orderWords(dataWords);
-  const auto dataFolder = folder_.dataFolder();
-  DefinitionWriter writer(dataFolder / "Dicx.666");
-  for (std::size_t i = 0; i < ordered_.size(); ++i) {
-    auto found = definitions.find(ordered_[i].spelling);
-    if (found == definitions.end()) continue;
-    ordered_[i].kind = 1;
-    ordered_[i].definitionAddress = writer.appendScrambled(
-        static_cast<std::int32_t>(i),
-        std::vector<std::string>{ordered_[i].spelling, "n. m.", found->second});
-  }
-  writeWordFiles(dataFolder, ordered_);
+  ordered_ = builder.write(folder_.dataFolder());
   data_ = std::make_unique<DataFolder>(folder_.path());
   words_ = std::make_unique<WordLists>(*data_);
   engine_ = std::make_unique<GameEngine>(*data_, *words_, recent_, random_, port_);

@@ -5,15 +5,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <map>
-
 #include "app/IoErrorReport.h"
 #include "controls/Tkeybt.h"
-#include "data/DefinitionWriter.h"
-#include "data/Settings.h"
-#include "data/TextCodec.h"
-#include "data/WordFileWriter.h"
 #include "platform/QtText.h"
+#include "support/WordSetBuilder.h"
 
 namespace vorlane::test {
 namespace {
@@ -41,29 +36,12 @@ const Word kWords[] = {
 };
 
 void writeDataSet(const TempFolder& temp) {
-  std::vector<DataSetWord> dataWords;
-  std::map<std::string, std::string> definitions;
+  WordSetBuilder builder;
   for (const Word& word : kWords) {
-    DataSetWord dataWord;
-    dataWord.spelling = toWin1252(word.spelling);
-    dataWord.level = static_cast<std::uint8_t>(word.level);
-    dataWord.anagramClass = word.anagramClass;
-    dataWords.push_back(dataWord);
-    if (*word.definition) definitions[dataWord.spelling] = toWin1252(word.definition);
+    builder.word(word.spelling, static_cast<std::uint8_t>(word.level), word.anagramClass,
+                 word.definition);
   }
-  std::vector<DataSetWord> ordered = orderWords(dataWords);
-  const std::filesystem::path data = temp.dataFolder();
-  DefinitionWriter writer(data / "Dicx.666");
-  for (std::size_t i = 0; i < ordered.size(); ++i) {
-    const auto found = definitions.find(ordered[i].spelling);
-    if (found == definitions.end()) continue;
-    ordered[i].kind = 1;
-    ordered[i].definitionAddress = writer.appendScrambled(
-        static_cast<std::int32_t>(i), {ordered[i].spelling, "n. m.", found->second});
-  }
-  writeWordFiles(data, ordered);
-  temp.writeFile("Zari666/Nazniv.666", "");
-  temp.writeFile("Zari666/Nsco.666", std::string(4 * setting::kRecordCount, '\0'));
+  builder.writeComplete(temp.dataFolder());
 }
 
 }  // namespace
