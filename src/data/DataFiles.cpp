@@ -7,6 +7,7 @@
 #include "data/Contact.h"
 #include "data/DataFolder.h"
 #include "data/IoError.h"
+#include "data/Settings.h"
 #include "data/TextCodec.h"
 
 namespace fs = std::filesystem;
@@ -14,8 +15,8 @@ namespace fs = std::filesystem;
 namespace vorlane {
 namespace {
 
-constexpr std::array<std::string_view, 5> kObsoleteFiles = {
-    "liv.ico", "livouv.ico", "livouv2.ico", "ecran.gif", "anagra.bmp"};
+constexpr std::array<std::string_view, 5> kObsoleteFiles = {"liv.ico", "livouv.ico", "livouv2.ico",
+                                                            "ecran.gif", "anagra.bmp"};
 
 // A scan of the attribute test gives up once it has passed this many files in a row that
 // needed no change: the next file is not looked at.
@@ -26,14 +27,11 @@ std::array<std::string, kDistributionSlots> buildDistributionFiles() {
       "azl.666", "Azlana.666", "Dicx.666", "Nazniv.666", "Nsco.666", "Prefn.666", "", "",
       "blue.bmp", "cotebl.bmp", "cotejau.bmp", "diable.bmp", "gristra.bmp", "jaunbul.bmp",
       "mauve.bmp", "pave.bmp", "redbul.bmp", "riveteal.bmp", "riviol.bmp", "vert.bmp",
-      "vertmar.bmp", "violet.bmp",
-      "bip.wav", "btn.wav", "Ding.wav", "dong.wav", "fin.wav", "gagne.wav", "Hi.wav",
-      "Inter.wav", "joker.wav",
-      "Nscostx.666",
-      "", "", "", "", "", "",
+      "vertmar.bmp", "violet.bmp", "bip.wav", "btn.wav", "Ding.wav", "dong.wav", "fin.wav",
+      "gagne.wav", "Hi.wav", "Inter.wav", "joker.wav", "Nscostx.666", "", "", "", "", "", "",
       // The executable is the file "Vorlane" here, so that the installer copies it.
-      "vorlane.url", "Zari666", "Cerf.hlp", "Cerfhtml.htm", "Vorlane", "Vorlane.hlp",
-      "ecran.bmp", "File_id.diz", "Lisezmoi.txt", "Lisezmoi.wri", "Vendor.doc"};
+      "vorlane.url", "Zari666", "Cerf.hlp", "Cerfhtml.htm", "Vorlane", "Vorlane.hlp", "ecran.bmp",
+      "File_id.diz", "Lisezmoi.txt", "Lisezmoi.wri", "Vendor.doc"};
   std::array<std::string, kDistributionSlots> slots;
   for (std::size_t i = 0; i < dataSet.size() && i < slots.size(); ++i) slots[i] = dataSet[i];
   return slots;
@@ -71,8 +69,8 @@ void tidyOlderLayout(const DataFolder& folder) {
       if (folder.clearReadOnly(beside)) folder.removeFile(beside);
     }
   }
-  for (std::string_view name : {std::string_view("Prefint.666"), std::string_view("stx.666")}) {
-    std::string_view condition = name == "Prefint.666" ? "azl.666" : name;
+  for (std::string_view name : {kSettingsFile, kScoreNamesFile}) {
+    std::string_view condition = name == kSettingsFile ? "azl.666" : name;
     if (folder.existsInProgramFolder(name) && folder.existsInDataFolder(condition)) {
       fs::path beside = folder.inProgramFolder(name);
       if (folder.copyFile(beside, folder.inDataFolder(name))) folder.removeFile(beside);
@@ -120,8 +118,8 @@ std::string dataFilesFailureMessage(const DataFolder& folder) {
 
 bool checkDataFiles(const DataFolder& folder) {
   if (folder.existsInProgramFolder("azl.666")) tidyOlderLayout(folder);
-  makeFactoryCopy(folder, "Prefint.666", "Nsco.666");
-  makeFactoryCopy(folder, "stx.666", "Nscostx.666");
+  makeFactoryCopy(folder, kSettingsFile, kFactorySettingsFile);
+  makeFactoryCopy(folder, kScoreNamesFile, kFactoryScoreNamesFile);
   const auto& slots = distributionFiles();
   for (std::size_t i = 0; i < kRequiredSlots; ++i) {
     if (!folder.existsInProgramFolder(slots[i]) && !folder.existsInDataFolder(slots[i])) {
@@ -140,13 +138,13 @@ bool testDataFolderWritable(const DataFolder& folder) {
   clearReadOnlyAttributes(folder, dataDir, ".ini");
 
   std::error_code ec;
-  fs::path target = folder.dataFilePath("Prefint.666");
-  if (!fs::exists(target, ec)) target = folder.dataFilePath("Nsco.666");
+  fs::path target = folder.dataFilePath(kSettingsFile);
+  if (!fs::exists(target, ec)) target = folder.dataFilePath(kFactorySettingsFile);
   if (!fs::exists(target, ec)) return false;
   try {
     RecordFile file = folder.openPath(target, 4, RecordFile::Mode::ReadWrite);
     // Record 8 of the settings file has no other use than this test.
-    file.writeInt32LE(8, 0);
+    file.writeInt32LE(setting::kWriteTest, 0);
     return true;
   } catch (const IoError&) {
     return false;

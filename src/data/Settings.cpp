@@ -10,10 +10,6 @@ namespace fs = std::filesystem;
 namespace vorlane {
 namespace {
 
-constexpr std::string_view kSettingsFile = "Prefint.666";
-constexpr std::string_view kFactorySettings = "nsco.666";
-constexpr std::string_view kScoreNames = "stx.666";
-constexpr std::string_view kFactoryScoreNames = "nscostx.666";
 constexpr std::string_view kColourFile = "color.ini";
 
 bool isFile(const fs::path& p) {
@@ -23,11 +19,17 @@ bool isFile(const fs::path& p) {
 
 }  // namespace
 
-std::int32_t Settings::readSetting(int record) const {
+std::optional<fs::path> Settings::settingsFileToRead() const {
   fs::path path = folder_.dataFilePath(kSettingsFile);
-  if (!isFile(path)) path = folder_.dataFilePath(kFactorySettings);
-  if (!isFile(path)) return 0;
-  return folder_.openPath(path, 4, RecordFile::Mode::Read).readInt32LE(record);
+  if (!isFile(path)) path = folder_.dataFilePath(kFactorySettingsFile);
+  if (!isFile(path)) return std::nullopt;
+  return path;
+}
+
+std::int32_t Settings::readSetting(int record) const {
+  auto path = settingsFileToRead();
+  if (!path) return 0;
+  return folder_.openPath(*path, 4, RecordFile::Mode::Read).readInt32LE(record);
 }
 
 void Settings::writeSetting(int record, std::int32_t value) const {
@@ -40,19 +42,20 @@ void Settings::writeScoreName(int record, std::string_view name) const {
   std::string_view cut = name.substr(0, std::min(name.size(), kScoreNameMaxLength));
   std::string bytes(1, static_cast<char>(cut.size()));
   bytes += cut;
-  folder_.open(kScoreNames, kScoreNameRecordSize, RecordFile::Mode::ReadWrite).write(record, bytes);
+  folder_.open(kScoreNamesFile, kScoreNameRecordSize, RecordFile::Mode::ReadWrite)
+      .write(record, bytes);
 }
 
 std::string Settings::readScoreName(int record) const {
-  fs::path path = folder_.dataFilePath(kScoreNames);
-  if (!isFile(path)) path = folder_.dataFilePath(kFactoryScoreNames);
+  fs::path path = folder_.dataFilePath(kScoreNamesFile);
+  if (!isFile(path)) path = folder_.dataFilePath(kFactoryScoreNamesFile);
   if (!isFile(path)) return {};
   RecordFile file = folder_.openPath(path, kScoreNameRecordSize, RecordFile::Mode::Read);
   std::string bytes = file.readBytesAt(static_cast<std::int64_t>(record) * kScoreNameRecordSize,
                                        kScoreNameRecordSize);
   if (bytes.empty()) return {};
-  std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(bytes[0]),
-                                             kScoreNameMaxLength);
+  std::size_t length =
+      std::min<std::size_t>(static_cast<unsigned char>(bytes[0]), kScoreNameMaxLength);
   length = std::min(length, bytes.size() - 1);
   return bytes.substr(1, length);
 }

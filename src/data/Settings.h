@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,26 +11,32 @@ namespace vorlane {
 
 class DataFolder;
 
+// The settings file, the score-name file and their factory copies.
+inline constexpr std::string_view kSettingsFile = "Prefint.666";
+inline constexpr std::string_view kFactorySettingsFile = "Nsco.666";
+inline constexpr std::string_view kScoreNamesFile = "stx.666";
+inline constexpr std::string_view kFactoryScoreNamesFile = "Nscostx.666";
+
 // Records of the settings file "Prefint.666" (and its factory copy "Nsco.666"): signed
 // 32-bit little-endian integers, record n at byte 4·n. Boolean records hold 1 for true.
 namespace setting {
-inline constexpr int kPattern = 1;           // background pattern; 18 = plain colour
-inline constexpr int kColourListLine = 4;    // selected line of the preferences' colour list
+inline constexpr int kPattern = 1;         // background pattern; 18 = plain colour
+inline constexpr int kColourListLine = 4;  // selected line of the preferences' colour list
 inline constexpr int kBackgroundShown = 5;
-inline constexpr int kWriteTest = 8;         // only ever written by the start-up write test
+inline constexpr int kWriteTest = 8;  // only ever written by the start-up write test
 inline constexpr int kWindowTop = 9;
 inline constexpr int kWindowLeft = 10;
-inline constexpr int kSeniorScores = 11;     // ranks 1..6 in records 11..16
-inline constexpr int kLargeTiles = 17;       // "Grande police"
-inline constexpr int kWidestWindow = 18;     // "Largeur maximum"
-inline constexpr int kAlwaysCentred = 19;    // "Toujours centrée"
-inline constexpr int kNoProperNouns = 20;    // "Sans noms propres"
-inline constexpr int kTrainingMode = 22;     // 1 = "Entraînement", 0 = "Normal"
-inline constexpr int kJuniorScores = 23;     // ranks 1..6 in records 23..28
-inline constexpr int kJuniorClass = 29;      // 1 = Junior, 0 = Senior
-inline constexpr int kRecentSingle = 100;    // 100 records
-inline constexpr int kRecentAnagram = 200;   // 200 records
-inline constexpr int kRecordCount = 400;     // a settings file holds at least this many
+inline constexpr int kSeniorScores = 11;    // ranks 1..6 in records 11..16
+inline constexpr int kLargeTiles = 17;      // "Grande police"
+inline constexpr int kWidestWindow = 18;    // "Largeur maximum"
+inline constexpr int kAlwaysCentred = 19;   // "Toujours centrée"
+inline constexpr int kNoProperNouns = 20;   // "Sans noms propres"
+inline constexpr int kTrainingMode = 22;    // 1 = "Entraînement", 0 = "Normal"
+inline constexpr int kJuniorScores = 23;    // ranks 1..6 in records 23..28
+inline constexpr int kJuniorClass = 29;     // 1 = Junior, 0 = Senior
+inline constexpr int kRecentSingle = 100;   // 100 records
+inline constexpr int kRecentAnagram = 200;  // 200 records
+inline constexpr int kRecordCount = 400;    // a settings file holds at least this many
 }  // namespace setting
 
 // Records of the score-name file "stx.666" (factory copy "Nscostx.666"): 151 bytes, a
@@ -56,6 +64,8 @@ class Settings {
 
   // "Prefint.666", else "Nsco.666", else 0.
   std::int32_t readSetting(int record) const;
+  // The file settings are read from: "Prefint.666", else "Nsco.666", else none.
+  std::optional<std::filesystem::path> settingsFileToRead() const;
   void writeSetting(int record, std::int32_t value) const;
 
   // Cut to 150 characters (Windows-1252 bytes).

@@ -35,8 +35,8 @@ std::int32_t WordLists::findWord(std::string_view word) const {
   if (word.empty()) return -1;
   unsigned char first = static_cast<unsigned char>(plainForm(word.substr(0, 1))[0]);
   std::int64_t lo = letterIndex(std::string(1, static_cast<char>(first)));
-  std::int64_t hi = first == 'Z' ? appendixStart()
-                                 : letterIndex(std::string(1, static_cast<char>(first + 1)));
+  std::int64_t hi =
+      first == 'Z' ? appendixStart() : letterIndex(std::string(1, static_cast<char>(first + 1)));
   const std::int64_t appendix = appendixStart();
   WordCursor cursor(folder_, kWordFile);
   hi = std::min(hi, cursor.count());
@@ -50,8 +50,10 @@ std::int32_t WordLists::findWord(std::string_view word) const {
         lo = std::max<std::int64_t>(mid - 10, 0);
         break;
       }
-      if (key > word) hi = mid;
-      else lo = mid;
+      if (key > word)
+        hi = mid;
+      else
+        lo = mid;
     } while (d > 20);
   }
   // The sorted part holds the word, if at all, before the first greater key; the appendix
@@ -177,11 +179,9 @@ void RecentDraws::pushRecentAnagram(std::int32_t record) {
 void RecentDraws::loadRecentDraws(const DataFolder& folder) {
   single_.fill(0);
   anagram_.fill(0);
-  std::error_code ec;
-  fs::path path = folder.dataFilePath("Prefint.666");
-  if (!fs::is_regular_file(path, ec)) path = folder.dataFilePath("nsco.666");
-  if (!fs::is_regular_file(path, ec)) return;
-  RecordFile file = folder.openPath(path, 4, RecordFile::Mode::Read);
+  auto path = Settings(folder).settingsFileToRead();
+  if (!path) return;
+  RecordFile file = folder.openPath(*path, 4, RecordFile::Mode::Read);
   for (std::size_t i = 0; i < kSingleSlots; ++i) {
     single_[i] = file.readInt32LE(setting::kRecentSingle + static_cast<std::int64_t>(i));
   }
@@ -192,7 +192,7 @@ void RecentDraws::loadRecentDraws(const DataFolder& folder) {
 
 void RecentDraws::saveRecentDraws(const DataFolder& folder) const {
   if (!folder.writable()) return;
-  RecordFile file = folder.open("Prefint.666", 4, RecordFile::Mode::ReadWrite);
+  RecordFile file = folder.open(kSettingsFile, 4, RecordFile::Mode::ReadWrite);
   for (std::size_t i = 0; i < kSingleSlots; ++i) {
     file.writeInt32LE(setting::kRecentSingle + static_cast<std::int64_t>(i), single_[i]);
   }
