@@ -1,10 +1,12 @@
 #include <QStringList>
 
 #include "app/VorlaneApplication.h"
+#include "controls/TForm2.h"
 #include "game/TForm1.h"
 #include "messages/TFormMessage.h"
 #include "messages/Tdlg.h"
 #include "platform/QtSoundOutput.h"
+#include "prefs/Tprefer.h"
 #include "scores/TFormscore.h"
 
 // Start-up: the application title, then the windows in their order. The main window's
@@ -19,6 +21,11 @@ int main(int argc, char** argv) {
   vorlane::TForm1 form1({QCoreApplication::applicationDirPath().toStdString(), handOffWord},
                         soundOutput);
   if (!form1.dataFilesOk()) return 1;
+  vorlane::Settings settings(form1.folder());
+  vorlane::TForm2 form2(settings, form1.colourTable(), &form1, form1.popupMenu());
+  form1.attachBackground(&form2);
+  vorlane::Tprefer prefer(form1, form2, vorlane::screenFactsFor(form2));
+  form1.attachPreferences(&prefer);
   vorlane::TFormscore formscore(form1.folder(), &form1, form1.engine().state().juniorClass);
   vorlane::TFormMessage formMessage(&form1);
   vorlane::Tdlg dlg(&form1);

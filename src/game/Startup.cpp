@@ -35,8 +35,6 @@ StartupSettings readStartupSettings(const Settings& settings) {
     read.savedPlace.top = settings.readSetting(setting::kWindowTop);
     read.savedPlace.left = settings.readSetting(setting::kWindowLeft);
   }
-  read.layout.largeTiles = isOn(settings, setting::kLargeTiles);
-  read.layout.widestWindow = isOn(settings, setting::kWidestWindow);
   return read;
 }
 

@@ -18,12 +18,10 @@ struct StartupSettings {
   bool alwaysCentred = false;  // record 19, "Toujours centrée"
   bool noProperNouns = false;  // record 20, "Sans noms propres"
   Point savedPlace;            // records 9 (top) and 10 (left); not read when centred
-  LayoutPreferences layout;    // records 17 and 18, "Grande police" and "Largeur maximum"
   bool operator==(const StartupSettings&) const = default;
 };
 
-// Reads records 22, 29, 19, 20, then 9 and 10 unless the window is always centred, then
-// the two layout preferences.
+// Reads records 22, 29, 19, 20, then 9 and 10 unless the window is always centred.
 StartupSettings readStartupSettings(const Settings& settings);
 
 // The installer's hand-off word, the first command-line parameter compared exactly.

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "app/IoErrorReport.h"
+#include "controls/TForm2.h"
 #include "data/DataFiles.h"
 #include "data/IoError.h"
 #include "game/Startup.h"
@@ -19,14 +20,13 @@
 #include "platform/HelpViewer.h"
 #include "platform/Network.h"
 #include "platform/QtText.h"
+#include "prefs/Tprefer.h"
 #include "scores/TFormscore.h"
 
 namespace vorlane {
 namespace {
 
 constexpr const char* kHelpFile = "vorlane.hlp";
-// Above this many dots per inch the system uses large fonts.
-constexpr int kNormalDpi = 96;
 
 Size screenSize(const QWidget& widget) {
   const QScreen* screen = widget.screen();
@@ -78,10 +78,10 @@ void TForm1::FormCreate(const std::string& handOffWord, const std::filesystem::p
     installation_->setVisible(true);
   }
   recentDraws_.loadRecentDraws(folder_);
+  for (int i = 0; i < static_cast<int>(colourTable_.size()); ++i)
+    colourTable_[static_cast<std::size_t>(i)] = settings_.readColour(i);
   applyColours();
   const StartupSettings startup = readStartupSettings(settings_);
-  // Until the preferences window exists, its two flags come from the settings at start-up.
-  layoutPreferences_ = startup.layout;
   readModeAndClass(startup);
   placeAtStartup(startup);
   const bool modem = modemPresent(interfaces);
@@ -112,11 +112,15 @@ void TForm1::placeAtStartup(const StartupSettings& startup) {
   move(place.left, place.top);
 }
 
+void TForm1::attachBackground(TForm2* background) { background_ = background; }
+
+void TForm1::attachPreferences(Tprefer* preferences) { prefer_ = preferences; }
+
 void TForm1::attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* about) {
   scores_ = scores;
   message_ = message;
   about_ = about;
-  message_->setHiddenOnShow({about_, scores_});
+  message_->setHiddenOnShow({prefer_, about_, scores_});
 }
 
 void TForm1::welcomeAtFirstStart(bool handedOver) {
@@ -124,6 +128,7 @@ void TForm1::welcomeAtFirstStart(bool handedOver) {
   show();
   button1_->setFocus();
   run([this] {
+    if (prefer_) prefer_->resetPreferences();
     const TFormMessage::WelcomeChoice choice = message_->showWelcome();
     recordFirstStart(folder_);
     // The Start-menu group of the first check box comes with the desktop-menu service.
@@ -142,6 +147,7 @@ void TForm1::FormShow() {
   const Point place = formShowPlacement({x(), y()});
   move(place.left, place.top);
   if (!folder_.writable()) {
+    if (prefer_) prefer_->setCentred(true);
     engine_->setAlwaysCentred(true);
     repositionMainWindow();
   }
@@ -199,9 +205,12 @@ void TForm1::JuniorClick() {
 }
 
 void TForm1::relayoutMainWindow() {
-  const bool largeFonts = logicalDpiY() > kNormalDpi;
-  layout_ =
-      vorlane::relayoutMainWindow(layoutPreferences_, screenSize(*this).width, width(), largeFonts);
+  relayoutMainWindow(prefer_ ? prefer_->layoutPreferences() : LayoutPreferences{});
+}
+
+void TForm1::relayoutMainWindow(LayoutPreferences preferences) {
+  const bool largeFonts = background_ && background_->largeFonts();
+  layout_ = vorlane::relayoutMainWindow(preferences, screenSize(*this).width, width(), largeFonts);
   applyLayout();
   engine_->setLayout(layout_);
   repositionMainWindow();

@@ -33,9 +33,11 @@ namespace vorlane {
 
 class HelpViewer;
 class PictureButton;
+class TForm2;
 class TFormMessage;
 class TFormscore;
 class Tdlg;
+class Tprefer;
 class Tkey_in;
 class Tkeybt;
 
@@ -60,7 +62,10 @@ class TForm1 : public QWidget {
   // False when the start-up check found a required data file missing: the program ends.
   bool dataFilesOk() const { return dataFilesOk_; }
 
-  // The windows created after this one, in the start-up order.
+  // The background window, created right after this one, then the preferences window.
+  void attachBackground(TForm2* background);
+  void attachPreferences(Tprefer* preferences);
+  // The windows created after those, in the start-up order.
   void attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* about);
   // The welcome of an installation's first start, when the program was not handed over
   // by the installer: the window shows, the message window welcomes, the start is recorded
@@ -70,6 +75,10 @@ class TForm1 : public QWidget {
   GameEngine& engine() { return *engine_; }
   const DataFolder& folder() const { return folder_; }
   const MainWindowLayout& layout() const { return layout_; }
+  // `colourTable`, read at start-up: window, background, definition text, fourth slot.
+  const ColourTable& colourTable() const { return colourTable_; }
+  // Sets a colour of the table; the window's own and the definitions' show it at once.
+  void setColour(int index, Colour colour);
 
   // Components, by their names in the game; rows k are 1..14.
   Tkeybt* keyb1() const { return keyb1_; }
@@ -103,8 +112,10 @@ class TForm1 : public QWidget {
   // Shows the engine's view model.
   void render();
 
-  // Port services (TForm1Port forwards here).
+  // Port services (TForm1Port forwards here). Without arguments, the relayout takes the
+  // preferences' "Grande police" and "Largeur maximum".
   void relayoutMainWindow();
+  void relayoutMainWindow(LayoutPreferences preferences);
   void repositionMainWindow();
   int definitionLineCount(int row, const std::string& text) const;
   TFormMessage* messageWindow() const { return message_; }
@@ -157,6 +168,8 @@ class TForm1 : public QWidget {
   void buildHiddenParts();
   void applyLayout();
   void applyColours();
+  void applyWindowColour();
+  void applyDefinitionColour();
   DefinitionMemo* newDefinitionBox();
 
   // TForm1Menu.cpp
@@ -165,6 +178,7 @@ class TForm1 : public QWidget {
                     void (TForm1::*handler)());
   void showPopup(const QPoint& globalPos);
   void AProposClick();
+  void PreferencesClick();
   void LisezMoiClick();
   void ScoresClick();
   void CoordonneesClick();
@@ -204,11 +218,13 @@ class TForm1 : public QWidget {
   TForm1Port port_;
   std::unique_ptr<GameEngine> engine_;
   MainWindowLayout layout_;
-  LayoutPreferences layoutPreferences_;
+  ColourTable colourTable_{};
   bool dataFilesOk_ = false;
   bool shownOnce_ = false;
   bool quitting_ = false;
 
+  TForm2* background_ = nullptr;
+  Tprefer* prefer_ = nullptr;
   TFormscore* scores_ = nullptr;
   TFormMessage* message_ = nullptr;
   Tdlg* about_ = nullptr;

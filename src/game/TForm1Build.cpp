@@ -188,18 +188,10 @@ void TForm1::buildHiddenParts() {
 }
 
 void TForm1::applyColours() {
-  QPalette window = palette();
-  window.setColor(QPalette::Window, colorFromRef(settings_.readColour(0)));
-  setPalette(window);
-  const QColor definitionText = colorFromRef(settings_.readColour(2));
-  for (QPlainTextEdit* box : findChildren<QPlainTextEdit*>()) {
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Base, window.color(QPalette::Window));
-    colours.setColor(QPalette::Text, definitionText);
-    box->setPalette(colours);
-  }
+  applyWindowColour();
+  applyDefinitionColour();
   QPalette captions = modeBox_->palette();
-  captions.setColor(QPalette::WindowText, definitionText);
+  captions.setColor(QPalette::WindowText, colorFromRef(colourTable_[2]));
   for (QWidget* widget : {static_cast<QWidget*>(modeBox_), static_cast<QWidget*>(niveauBox_),
                           static_cast<QWidget*>(entrain_), static_cast<QWidget*>(compet_),
                           static_cast<QWidget*>(junior_), static_cast<QWidget*>(senior_)})
@@ -208,6 +200,34 @@ void TForm1::applyColours() {
   bar.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
   bar.setColor(QPalette::WindowText, Qt::black);
   statusbar_->setPalette(bar);
+}
+
+void TForm1::setColour(int index, Colour colour) {
+  colourTable_[static_cast<std::size_t>(index)] = colour;
+  if (index == 0) applyWindowColour();
+  if (index == 2) applyDefinitionColour();
+}
+
+// The window's colour, under the definition boxes too: they have no border of their own.
+void TForm1::applyWindowColour() {
+  QPalette window = palette();
+  window.setColor(QPalette::Window, colorFromRef(colourTable_[0]));
+  setPalette(window);
+  for (QPlainTextEdit* box : findChildren<QPlainTextEdit*>()) {
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, window.color(QPalette::Window));
+    box->setPalette(colours);
+  }
+}
+
+// The definitions' text colour.
+void TForm1::applyDefinitionColour() {
+  const QColor definitionText = colorFromRef(colourTable_[2]);
+  for (QPlainTextEdit* box : findChildren<QPlainTextEdit*>()) {
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Text, definitionText);
+    box->setPalette(colours);
+  }
 }
 
 void TForm1::applyLayout() {

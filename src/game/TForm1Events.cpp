@@ -12,6 +12,7 @@
 #include "controls/Tkeybt.h"
 #include "game/PictureButton.h"
 #include "game/TForm1.h"
+#include "prefs/Tprefer.h"
 
 namespace vorlane {
 namespace {
@@ -44,7 +45,8 @@ void TForm1::connectEvents() {
 
 void TForm1::connectKeyboards() {
   connect(keyb1_, &Tkeybt::OnMouseMove, this, [this](Qt::KeyboardModifiers, int x, int y) {
-    run([&] { engine_->keyb1MouseMove(x, y, keyb1_->height(), false); });
+    const bool prefsVisible = prefer_ && prefer_->isVisible();
+    run([&] { engine_->keyb1MouseMove(x, y, keyb1_->height(), prefsVisible); });
   });
   connect(keyb1_, &Tkeybt::OnMouseUp, this,
           [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
@@ -175,7 +177,10 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) run([this] { engine_->FormClick(); });
+  if (event->button() == Qt::LeftButton) {
+    if (prefer_ && prefer_->isVisible()) prefer_->hide();
+    run([this] { engine_->FormClick(); });
+  }
   QWidget::mousePressEvent(event);
 }
 

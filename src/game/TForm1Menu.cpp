@@ -4,6 +4,7 @@
 
 #include "game/TForm1.h"
 #include "messages/Tdlg.h"
+#include "prefs/Tprefer.h"
 #include "scores/TFormscore.h"
 
 namespace vorlane {
@@ -26,7 +27,7 @@ void TForm1::buildMenu() {
   addEntry(popupMenu1_, QStringLiteral("A propos..."), {}, &TForm1::AProposClick);
   addEntry(popupMenu1_, QStringLiteral("Lisez-moi"), QKeySequence(Qt::Key_F1),
            &TForm1::LisezMoiClick);
-  addEntry(popupMenu1_, QStringLiteral("Préférences"), {}, &TForm1::comingLater);
+  addEntry(popupMenu1_, QStringLiteral("Préférences"), {}, &TForm1::PreferencesClick);
   addEntry(popupMenu1_, QStringLiteral("Scores"), {}, &TForm1::ScoresClick);
   QMenu* shortcuts = popupMenu1_->addMenu(QStringLiteral("Raccourcis"));
   definition_ = addEntry(shortcuts, QStringLiteral("Définition"),
@@ -51,7 +52,7 @@ void TForm1::buildMenu() {
   installation_->setVisible(false);
 }
 
-// The entries whose windows (preferences, installer, web link, Start-menu group) are not
+// The entries whose windows (installer, web link, Start-menu group) are not
 // part of the game yet: present in the menu, without effect.
 void TForm1::comingLater() {}
 
@@ -61,6 +62,10 @@ void TForm1::AProposClick() {
   if (!about_) return;
   about_->show();
   about_->raise();
+}
+
+void TForm1::PreferencesClick() {
+  if (prefer_) prefer_->show();
 }
 
 void TForm1::LisezMoiClick() { openHelp("sommaire"); }

@@ -30,19 +30,18 @@ TEST_F(StartupSettingsTest, ReadsModeClassPreferencesAndPlace) {
   set(setting::kNoProperNouns, 1);
   set(setting::kWindowTop, -12);
   set(setting::kWindowLeft, 300);
-  set(setting::kLargeTiles, 1);
   const StartupSettings read = readStartupSettings(settings);
-  EXPECT_EQ(read, (StartupSettings{true, true, false, true, {300, -12}, {true, false}}));
+  EXPECT_EQ(read, (StartupSettings{true, true, false, true, {300, -12}}));
 }
 
 TEST_F(StartupSettingsTest, OnlyTheValueOneSwitchesAFlagOn) {
   set(setting::kTrainingMode, 2);
   set(setting::kJuniorClass, -1);
-  set(setting::kWidestWindow, 1);
+  set(setting::kNoProperNouns, 1);
   const StartupSettings read = readStartupSettings(settings);
   EXPECT_FALSE(read.trainingMode);
   EXPECT_FALSE(read.juniorClass);
-  EXPECT_TRUE(read.layout.widestWindow);
+  EXPECT_TRUE(read.noProperNouns);
 }
 
 TEST_F(StartupSettingsTest, CentredWindowIgnoresTheSavedPlace) {

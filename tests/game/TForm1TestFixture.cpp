@@ -56,10 +56,16 @@ TForm1Test::~TForm1Test() {
   setIoErrorReporter({});
 }
 
-void TForm1Test::start(bool writeProtected) {
+void TForm1Test::start(bool writeProtected, std::optional<ScreenFacts> screen) {
   form = std::make_unique<TForm1>(TForm1::Surroundings{temp.path(), "", noNetwork, writeProtected},
                                   sound);
   ASSERT_TRUE(form->dataFilesOk());
+  form2 = std::make_unique<TForm2>(Settings(form->folder()), form->colourTable(), form.get(),
+                                        form->popupMenu());
+  form->attachBackground(form2.get());
+  prefer = std::make_unique<Tprefer>(*form, *form2,
+                                     screen ? *screen : screenFactsFor(*form2));
+  form->attachPreferences(prefer.get());
   scores =
       std::make_unique<TFormscore>(form->folder(), form.get(), form->engine().state().juniorClass);
   message = std::make_unique<TFormMessage>(form.get());
@@ -74,6 +80,8 @@ void TForm1Test::stop() {
   about.reset();
   message.reset();
   scores.reset();
+  prefer.reset();
+  form2.reset();
   form.reset();
 }
 

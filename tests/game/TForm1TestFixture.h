@@ -4,13 +4,16 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "controls/TForm2.h"
 #include "game/TForm1.h"
 #include "messages/TFormMessage.h"
 #include "messages/Tdlg.h"
 #include "platform/Sound.h"
+#include "prefs/Tprefer.h"
 #include "scores/TFormscore.h"
 #include "support/TempFolder.h"
 
@@ -34,8 +37,9 @@ class TForm1Test : public ::testing::Test {
   TForm1Test();
   ~TForm1Test() override;
 
-  // Builds the windows; call once, after preparing the settings if a test needs to.
-  void start(bool writeProtected = false);
+  // Builds the windows; call once, after preparing the settings if a test needs to. The
+  // preferences see the screen as `screen` says, the offscreen one when it is empty.
+  void start(bool writeProtected = false, std::optional<ScreenFacts> screen = {});
   // Destroys the windows, the main window last, as the end of the program does.
   void stop();
   // Runs `look` once the next message is open, then presses "OK" or "annuler".
@@ -52,6 +56,8 @@ class TForm1Test : public ::testing::Test {
   std::filesystem::path noNetwork;
   RecordingSoundOutput sound;
   std::unique_ptr<TForm1> form;
+  std::unique_ptr<TForm2> form2;
+  std::unique_ptr<Tprefer> prefer;
   std::unique_ptr<TFormscore> scores;
   std::unique_ptr<TFormMessage> message;
   std::unique_ptr<Tdlg> about;

@@ -1,0 +1,99 @@
+#include "controls/TForm2.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "controls/BackgroundRules.h"
+#include "controls/ColorRef.h"
+
+namespace vorlane {
+
+TForm2::TForm2(const Settings& settings, const ColourTable& colourTable, QWidget* mainWindow,
+               QMenu* menu)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+      mainWindow_(mainWindow),
+      menu_(menu) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("Form2"));
+  // A desktop-like window: below every other window, never in the task bar, never over
+  // the panels of the desktop.
+  setAttribute(Qt::WA_X11NetWmWindowTypeDesktop);
+  // The game ends with its main window, whether the background shows or not.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setAutoFillBackground(true);
+  setWindowColour(kSilver);
+  patternIndex_ = settings.readSetting(setting::kPattern);
+  setGeometry(0, 0, kBackgroundWidth, kBackgroundHeight);
+  if (patternIndex_ == kPlainColour) setWindowColour(colourTable[1]);
+  largeFonts_ = measureLargeFonts();
+  if (settings.readSetting(setting::kBackgroundShown) == 1) show();
+}
+
+// "Label1" in the window's font: 14 pixels high at 120 pixels per inch, scaled to the
+// screen's logical resolution. Without "MS Sans Serif" the game's sans-serif face stands
+// in, whose widths are close to it (the desktop's default face is wider, and would make
+// every screen a large-font one).
+bool TForm2::measureLargeFonts() {
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+  const int dpi = screen() ? static_cast<int>(screen()->logicalDotsPerInchY()) : kDesignDpi;
+  font.setPixelSize(scaledFontPixels(kDesignFontPixels, dpi));
+  label1_ = new QLabel(QStringLiteral("Label1"), this);
+  label1_->setObjectName(QStringLiteral("Label1"));
+  label1_->setFont(font);
+  label1_->move(41, 89);
+  label1_->adjustSize();
+  label1_->hide();
+  return largeFontsFor(label1_->width());
+}
+
+Colour TForm2::windowColour() const { return colorToRef(palette().color(QPalette::Window)); }
+
+void TForm2::setWindowColour(Colour colour) {
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, colorFromRef(colour));
+  setPalette(colours);
+}
+
+void TForm2::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  switch (backgroundPaintFor(patternIndex_)) {
+    case BackgroundPaint::tiles:
+      paintTiles(painter);
+      break;
+    case BackgroundPaint::gradient:
+      paintGradient(painter);
+      break;
+    case BackgroundPaint::windowColour:
+      break;
+  }
+}
+
+void TForm2::paintTiles(QPainter& painter) {
+  if (patternBitmap_.isNull()) return;
+  const TileGrid grid =
+      tileGrid(width(), height(), patternBitmap_.width(), patternBitmap_.height());
+  for (int row = 0; row < grid.rows; ++row)
+    for (int column = 0; column < grid.columns; ++column)
+      painter.drawPixmap(column * patternBitmap_.width(), row * patternBitmap_.height(),
+                         patternBitmap_);
+}
+
+void TForm2::paintGradient(QPainter& painter) {
+  for (const Band& band : gradientBands(patternIndex_, height()))
+    painter.fillRect(0, band.top, width(), band.height, colorFromRef(band.colour));
+}
+
+void TForm2::mousePressEvent(QMouseEvent* event) {
+  if (mainWindow_) {
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+  }
+  if (event->button() == Qt::RightButton && menu_) menu_->popup(event->globalPosition().toPoint());
+  event->accept();
+}
+
+}  // namespace vorlane

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "data/Settings.h"
+
+class QLabel;
+class QMenu;
+
+namespace vorlane {
+
+// The background window: a frameless window of 1200 × 1000 pixels at the screen's
+// top-left corner, below the main window, hiding the desktop with the background the
+// player chose (a gradient, a tiled pattern or a plain colour). A press on it brings the
+// main window to the front; a right-click opens the main window's menu.
+class TForm2 : public QWidget {
+ public:
+  // Reads the background (record 1) and its visibility (record 5); `colourTable` is the
+  // main window's, already loaded. `mainWindow` and `menu` are the main window's.
+  TForm2(const Settings& settings, const ColourTable& colourTable, QWidget* mainWindow,
+         QMenu* menu);
+
+  int patternIndex() const { return patternIndex_; }
+  void setPatternIndex(int index) { patternIndex_ = index; }
+  // `patternBitmap`, tiled while a pattern is chosen; an empty picture is not tiled.
+  const QPixmap& patternBitmap() const { return patternBitmap_; }
+  void setPatternBitmap(const QPixmap& bitmap) { patternBitmap_ = bitmap; }
+  Colour windowColour() const;
+  void setWindowColour(Colour colour);
+  // The system uses large fonts: measured once, when the window is created.
+  bool largeFonts() const { return largeFonts_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void paintTiles(QPainter& painter);
+  void paintGradient(QPainter& painter);
+  bool measureLargeFonts();
+
+  QWidget* mainWindow_;
+  QMenu* menu_;
+  QLabel* label1_ = nullptr;
+  int patternIndex_ = 0;
+  QPixmap patternBitmap_;
+  bool largeFonts_ = false;
+};
+
+}  // namespace vorlane
