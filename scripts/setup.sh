@@ -10,7 +10,7 @@ PACKAGES=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2
+  fonts-liberation2 xvfb
   stardict-xmlittre hunspell-fr-comprehensive libhunspell-dev zlib1g-dev
   nodejs
 )

@@ -107,7 +107,7 @@ void Tprefer::buildComponents() {
 }
 
 void Tprefer::connectEvents() {
-  connect(colorcombo_, &QListWidget::currentRowChanged, this, [this] { refreshChoice(); });
+  connect(colorcombo_, &QListWidget::currentRowChanged, this, &Tprefer::Colorcombo1Change);
   panelEdit_->installEventFilter(this);
   thumbs_->onCellPressed([this](int index) { ThumbsMouseDown(index); });
   connect(checkfond_, &QCheckBox::clicked, this, &Tprefer::CheckfondMouseUp);
@@ -138,10 +138,14 @@ QPixmap Tprefer::loadPattern(int index) const {
   return QPixmap(QString::fromStdString(file->string()));
 }
 
-// The list's line decides what shows; the boxes show the choices.
+void Tprefer::Colorcombo1Change(int row) {
+  if (row < 0) return;
+  choices_.line = row;
+  refreshChoice();
+}
+
+// The selected line decides what shows; the boxes show the choices.
 void Tprefer::refreshChoice() {
-  const int row = colorcombo_->currentRow();
-  if (row >= 0) choices_.line = row;
   {
     const QSignalBlocker blocker(colorcombo_);
     colorcombo_->setCurrentRow(choices_.line);

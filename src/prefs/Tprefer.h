@@ -67,6 +67,7 @@ class Tprefer : public QDialog {
   void connectEvents();
   void FormCreate();
   void FormShow();
+  void Colorcombo1Change(int row);
   void refreshChoice();
   void applyVisibility();
   void applySwatch(Colour colour);

@@ -1,0 +1,10 @@
+# The start-up yardsticks of startup.sh: a map-time watcher and a bare Qt window.
+find_library(VORLANE_XCB xcb)
+if(VORLANE_XCB)
+  add_executable(bench_mapwatch MapWatch.cpp)
+  target_link_libraries(bench_mapwatch PRIVATE ${VORLANE_XCB})
+  vorlane_warnings(bench_mapwatch)
+  add_executable(bench_barewindow BareWindow.cpp)
+  target_link_libraries(bench_barewindow PRIVATE Qt6::Widgets)
+  vorlane_warnings(bench_barewindow)
+endif()

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Start-up benchmark, not a test: how long the game takes to map its main window under
+# Xvfb against a bare Qt 6 window on the same display, and the game's resident memory
+# once it has settled. Each program starts RUNS times, alternately; medians are reported,
+# for a start with the background hidden and one with the background window shown.
+#
+#   bench/startup.sh [RUNS] [APP_FOLDER]
+#
+# APP_FOLDER defaults to build/dist/Vorlane (another build's folder compares versions).
+# Needs Xvfb and the build's bench_mapwatch and bench_barewindow.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+BUILD="${VORLANE_BUILD_DIR:-$ROOT/build}"
+RUNS="${1:-9}"
+APP="${2:-$BUILD/dist/Vorlane}"
+WATCH="$BUILD/bench/bench_mapwatch"
+BARE="$BUILD/bench/bench_barewindow"
+
+for tool in "$WATCH" "$BARE" "$APP/Vorlane"; do
+  [ -x "$tool" ] || { echo "missing $tool: build the project first" >&2; exit 2; }
+done
+command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; exit 2; }
+
+WORK="$(mktemp -d)"
+XVFB_PID=""
+cleanup() {
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# A writable copy of the application folder that has had its first start (no welcome).
+cp -r "$APP" "$WORK/app"
+DATA="$WORK/app/Zari666"
+touch "$DATA/Demarre.666"
+cp "$DATA/Nsco.666" "$DATA/Prefint.666"
+
+# Xvfb picks a free display and writes its number on descriptor 3.
+mkfifo "$WORK/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+XVFB_PID=$!
+read -r -t 10 DISPLAY_NUMBER <"$WORK/display"
+export DISPLAY=":$DISPLAY_NUMBER" QT_QPA_PLATFORM=xcb
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+field() { sed -n "s/.*$1=\([-0-9.]*\).*/\1/p"; }
+
+# Settings record 5 (bytes 20..23): the background window shown (1) or hidden (0).
+set_background() { printf "\\x0$1\\x00\\x00\\x00" | dd of="$DATA/Prefint.666" bs=1 seek=20 conv=notrunc status=none; }
+
+measure() {
+  local label="$1" bare_ms=() game_ms=() game_kb=()
+  for _ in $(seq "$RUNS"); do
+    bare_ms+=("$("$WATCH" Bare 300 "$BARE" | field map_ms)")
+    local out
+    out="$("$WATCH" Vorlane 1500 "$WORK/app/Vorlane")"
+    game_ms+=("$(echo "$out" | field map_ms)")
+    game_kb+=("$(echo "$out" | field rss_kb)")
+  done
+  local bare game kb
+  bare="$(printf '%s\n' "${bare_ms[@]}" | median)"
+  game="$(printf '%s\n' "${game_ms[@]}" | median)"
+  kb="$(printf '%s\n' "${game_kb[@]}" | median)"
+  awk -v l="$label" -v b="$bare" -v g="$game" -v k="$kb" -v n="$RUNS" 'BEGIN {
+    printf "%-22s game %6.1f ms, bare Qt window %6.1f ms, ratio %.2fx, game resident %.1f MB (median of %d)\n",
+           l, g, b, g / b, k / 1024, n }'
+}
+
+set_background 0
+measure "background hidden:"
+set_background 1
+measure "background shown:"
