@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   const int settleMs = std::atoi(argv[2]);
   xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
   if (xcb_connection_has_error(connection)) {
-    std::fprintf(stderr, "mapwatch: no X display\n");
+    std::fprintf(stderr, "mapwatch: cannot open the display %s\n", std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "(none)");
     return 2;
   }
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;

@@ -38,7 +38,7 @@ cp "$DATA/Nsco.666" "$DATA/Prefint.666"
 
 # Xvfb picks a free display and writes its number on descriptor 3.
 mkfifo "$WORK/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB_PID=$!
 read -r -t 10 DISPLAY_NUMBER <"$WORK/display"
 export DISPLAY=":$DISPLAY_NUMBER" QT_QPA_PLATFORM=xcb

@@ -45,8 +45,6 @@ TForm1::TForm1(const Surroundings& surroundings, SoundOutput& soundOutput)
     QMessageBox::warning(this, QStringLiteral("Vorlane"), toQString(text));
   });
   engine_ = std::make_unique<GameEngine>(folder_, *words_, recentDraws_, random_, port_);
-  // A window of its own, owned by the main window so that it never keeps the game running.
-  help_ = new HelpViewer(folder_.inProgramFolder(kHelpFile), this);
   setObjectName(QStringLiteral("Form1"));
   buildComponents();
   folder_.setWriteProtected(surroundings.writeProtected);
@@ -236,7 +234,14 @@ void TForm1::reportDataError(const std::string& text) {
   QMessageBox::critical(this, QStringLiteral("Vorlane"), toQString(text));
 }
 
-void TForm1::openHelp(const std::string& topic) { help_->showTopic(topic); }
+void TForm1::openHelp(const std::string& topic) { helpViewer()->showTopic(topic); }
+
+// Made when first asked for: the first frame of the game does not show it.
+HelpViewer* TForm1::helpViewer() {
+  // A window of its own, owned by the main window so that it never keeps the game running.
+  if (!help_) help_ = new HelpViewer(folder_.inProgramFolder(kHelpFile), this);
+  return help_;
+}
 
 void TForm1::run(const std::function<void()>& call) {
   try {

@@ -107,7 +107,7 @@ class TForm1 : public QWidget {
   QAction* installationEntry() const { return installation_; }
   QAction* contactEntry() const { return contact_; }
   QAction* webEntry() const { return web_; }
-  HelpViewer* helpViewer() const { return help_; }
+  HelpViewer* helpViewer();
 
   // Shows the engine's view model.
   void render();
