@@ -43,7 +43,7 @@ void TForm1::buildMenu() {
   web_ = addEntry(divers, QStringLiteral("Aller sur le site web pour mise à jour"), {},
                   &TForm1::comingLater);
   addEntry(divers, QStringLiteral("Réinstaller un raccourci dans le menu Démarrer"), {},
-           &TForm1::comingLater);
+           &TForm1::RaccourciClick);
   popupMenu1_->addSeparator();
   quitter_ = addEntry(popupMenu1_, QStringLiteral("Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                       &TForm1::QuitterClick);
@@ -51,8 +51,8 @@ void TForm1::buildMenu() {
   installation_->setVisible(false);
 }
 
-// The entries whose windows (preferences, installer, web link, Start-menu group) are not
-// part of the game yet: present in the menu, without effect.
+// The entries whose windows (preferences, installer, web link) are not part of the game
+// yet: present in the menu, without effect.
 void TForm1::comingLater() {}
 
 void TForm1::showPopup(const QPoint& globalPos) { popupMenu1_->popup(globalPos); }
@@ -66,6 +66,12 @@ void TForm1::AProposClick() {
 void TForm1::LisezMoiClick() { openHelp("sommaire"); }
 
 void TForm1::CoordonneesClick() { openHelp("coord"); }
+
+void TForm1::RaccourciClick() {
+  showMinimized();
+  createStartMenuGroup();
+  showNormal();
+}
 
 void TForm1::ScoresClick() {
   if (scores_) scores_->showScores();
