@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "controls/TGoToWeb.h"
 #include "data/DataFolder.h"
 #include "platform/HelpViewer.h"
 
@@ -12,6 +13,13 @@ int showHelpOnly(const std::filesystem::path& helpFile) {
   HelpViewer viewer(helpFile);
   if (!viewer.showTopic("sommaire")) return 1;
   return QApplication::exec();
+}
+
+int openHomePage() {
+  TGoToWeb web(nullptr);
+  if (web.OpenUrl()) return 0;
+  showConnectionFailure(nullptr);
+  return 1;
 }
 
 }  // namespace
@@ -25,6 +33,7 @@ std::optional<int> runDesktopForm(const QStringList& arguments,
                              : DataFolder(programFolder).inProgramFolder(kHelpFileName);
     return showHelpOnly(helpFile);
   }
+  if (arguments[1] == QLatin1String("--web")) return openHomePage();
   return std::nullopt;
 }
 

@@ -172,6 +172,10 @@ class TForm1 : public QWidget {
   void ScoresClick();
   void CoordonneesClick();
   void RaccourciClick();
+  void CourrierClick();
+  void SiteWebClick();
+  // Minimises the game when the browser started, else says the connection failed.
+  void afterWebLink(bool started);
   void def1Click();
   void montredef1Click();
   void lettreClick();
