@@ -1,5 +1,6 @@
 #include <QStringList>
 
+#include "app/DesktopForms.h"
 #include "app/VorlaneApplication.h"
 #include "controls/TForm2.h"
 #include "game/TForm1.h"
@@ -15,11 +16,13 @@
 int main(int argc, char** argv) {
   vorlane::VorlaneApplication app(argc, argv);
   const QStringList arguments = QCoreApplication::arguments();
+  const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+  if (const std::optional<int> exitCode = vorlane::runDesktopForm(arguments, programFolder))
+    return *exitCode;
   const std::string handOffWord = arguments.size() > 1 ? arguments[1].toStdString() : "";
 
   vorlane::QtSoundOutput soundOutput;
-  vorlane::TForm1 form1({QCoreApplication::applicationDirPath().toStdString(), handOffWord},
-                        soundOutput);
+  vorlane::TForm1 form1({programFolder, handOffWord}, soundOutput);
   if (!form1.dataFilesOk()) return 1;
   vorlane::Settings settings(form1.folder());
   vorlane::TForm2 form2(settings, form1.colourTable(), &form1, form1.popupMenu());

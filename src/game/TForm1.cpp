@@ -15,6 +15,7 @@
 #include "data/DataFiles.h"
 #include "data/IoError.h"
 #include "game/Startup.h"
+#include "messages/StartMenuGroup.h"
 #include "messages/TFormMessage.h"
 #include "messages/Tdlg.h"
 #include "platform/HelpViewer.h"
@@ -25,8 +26,6 @@
 
 namespace vorlane {
 namespace {
-
-constexpr const char* kHelpFile = "vorlane.hlp";
 
 Size screenSize(const QWidget& widget) {
   const QScreen* screen = widget.screen();
@@ -40,7 +39,8 @@ TForm1::TForm1(const Surroundings& surroundings, SoundOutput& soundOutput)
     : folder_(surroundings.programFolder),
       settings_(folder_),
       sounds_(folder_, soundOutput),
-      port_(*this, sounds_) {
+      port_(*this, sounds_),
+      ddeClientConv1_(folder_.programFolder() / kProgramFileName) {
   words_ = std::make_unique<WordLists>(folder_, [this](const std::string& text) {
     QMessageBox::warning(this, QStringLiteral("Vorlane"), toQString(text));
   });
@@ -90,7 +90,7 @@ void TForm1::FormCreate(const std::string& handOffWord, const std::filesystem::p
 void TForm1::showHandOff(const std::string& handOffWord) {
   const std::optional<HandOff> handOff = handOffFor(handOffWord);
   if (!handOff) return;
-  // The Start-menu group of "insrac" and "majrac" is created by the desktop-menu service.
+  if (handOff->createStartMenuGroup) createStartMenuGroup();
   sounds_.playSound("gagne.wav");
   QMessageBox::information(nullptr, QStringLiteral("Vorlane"), toQString(handOff->welcome));
 }
@@ -129,7 +129,7 @@ void TForm1::welcomeAtFirstStart(bool handedOver) {
     if (prefer_) prefer_->resetPreferences();
     const TFormMessage::WelcomeChoice choice = message_->showWelcome();
     recordFirstStart(folder_);
-    // The Start-menu group of the first check box comes with the desktop-menu service.
+    if (choice.startMenuGroup) createStartMenuGroup();
     if (choice.readMe) openHelp("sommaire");
   });
 }
@@ -239,8 +239,12 @@ void TForm1::openHelp(const std::string& topic) { helpViewer()->showTopic(topic)
 // Made when first asked for: the first frame of the game does not show it.
 HelpViewer* TForm1::helpViewer() {
   // A window of its own, owned by the main window so that it never keeps the game running.
-  if (!help_) help_ = new HelpViewer(folder_.inProgramFolder(kHelpFile), this);
+  if (!help_) help_ = new HelpViewer(folder_.inProgramFolder(kHelpFileName), this);
   return help_;
+}
+
+void TForm1::createStartMenuGroup() {
+  vorlane::createStartMenuGroup(ddeClientConv1_, folder_.programFolder() / kProgramFileName);
 }
 
 void TForm1::run(const std::function<void()>& call) {
