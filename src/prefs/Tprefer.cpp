@@ -33,8 +33,9 @@ ScreenFacts screenFactsFor(const TForm2& background) {
 }
 
 Tprefer::Tprefer(TForm1& form1, TForm2& form2, const ScreenFacts& screen)
-    : QDialog(&form1, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(&form1, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
       form1_(form1),
       form2_(form2),
       settings_(form1.folder()),

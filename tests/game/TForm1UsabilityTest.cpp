@@ -53,7 +53,8 @@ TEST_F(TForm1UsabilityTest, TheSecondClickOfADoubleClickOnMotLeavesTheNewDrawRun
 }
 
 // The main window has a fixed border: minimise and close, no maximise. The message window,
-// the score window and the about box have a dialog border: a title and a close box.
+// the score window, the about box and the preferences have a dialog border: a title and a
+// close box.
 TEST_F(TForm1UsabilityTest, WindowsOfferTheButtonsOfTheirBorderAndEscapeClosesTheHelp) {
   start();
   auto buttons = [](const QWidget& window) {
@@ -68,7 +69,8 @@ TEST_F(TForm1UsabilityTest, WindowsOfferTheButtonsOfTheirBorderAndEscapeClosesTh
   EXPECT_EQ(buttons(*form), "minimise close");
   for (const QWidget* dialog : {static_cast<QWidget*>(message.get()),
                                 static_cast<QWidget*>(scores.get()),
-                                static_cast<QWidget*>(about.get())})
+                                static_cast<QWidget*>(about.get()),
+                                static_cast<QWidget*>(prefer.get())})
     EXPECT_EQ(buttons(*dialog), "close") << dialog->windowTitle().toStdString();
 
   temp.writeFile("vorlane.hlp", "<html><body><a name=\"sommaire\"></a>Sommaire</body></html>");
@@ -78,11 +80,13 @@ TEST_F(TForm1UsabilityTest, WindowsOfferTheButtonsOfTheirBorderAndEscapeClosesTh
   EXPECT_FALSE(form->helpViewer()->isVisible());
 }
 
-// The start text is longer than the 517-pixel window leaves beside the reserve and score:
-// it is drawn smaller, whole, and never under the panels.
+// The start text may be longer than the window leaves beside the reserve and score: it is
+// drawn smaller if need be, whole, and never under the panels. The preferences lay the
+// window out 636 pixels wide on this screen before the first draw, where it fits as it is;
+// only a screen narrower than 640 pixels keeps the 517-pixel window that shrinks it.
 TEST_F(TForm1UsabilityTest, TheStartTextFitsBesideTheStatusPanels) {
   start();
-  ASSERT_EQ(form->width(), 517);
+  ASSERT_EQ(form->width(), 636);
   QTest::mouseMove(form.get(), QPoint(450, 20));
   const QLabel* bar = form->statusBar();
   ASSERT_EQ(fromQString(bar->text()),
@@ -94,11 +98,9 @@ TEST_F(TForm1UsabilityTest, TheStartTextFitsBesideTheStatusPanels) {
            QFontMetrics(bar->font()).horizontalAdvance(bar->text()) <= room.width();
   };
   EXPECT_TRUE(fits());
-  EXPECT_LT(bar->font().pixelSize(), 11);
 
   pressEnter();  // the draw widens the window: the text takes its usual size again
   QTest::mouseMove(form.get(), QPoint(450, 20));
-  ASSERT_GT(form->width(), 517);
   EXPECT_TRUE(fits());
   EXPECT_EQ(bar->font().pixelSize(), 11);
 }
