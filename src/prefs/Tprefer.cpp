@@ -23,6 +23,8 @@ namespace vorlane {
 namespace {
 
 constexpr int kPlacementOffset = 15;
+// The window's small sans-serif text, which lets the list show its four lines at once.
+constexpr int kTextPixels = 11;
 
 }  // namespace
 
@@ -43,6 +45,9 @@ Tprefer::Tprefer(TForm1& form1, TForm2& form2, const ScreenFacts& screen)
   setObjectName(QStringLiteral("prefer"));
   setWindowTitle(QStringLiteral("Préférences"));
   setFixedSize(297, 125);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(kTextPixels);
+  setFont(font);
   buildComponents();
   connectEvents();
   try {
@@ -73,6 +78,7 @@ void Tprefer::buildComponents() {
   colorcombo_ = new QListWidget(this);
   colorcombo_->setObjectName(QStringLiteral("colorcombo"));
   colorcombo_->setGeometry(152, 8, 137, 57);
+  colorcombo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   colorcombo_->addItems({QStringLiteral("fenêtre"), QStringLiteral("fond"),
                          QStringLiteral("police définitions"), QStringLiteral("dictionnaire")});
   panelEdit_ = new QLabel(QStringLiteral("Définir une couleur"), this);
