@@ -1,6 +1,6 @@
 #include "controls/TForm2.h"
 
-#include <QLabel>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,18 +36,12 @@ TForm2::TForm2(const Settings& settings, const ColourTable& colourTable, QWidget
 // screen's logical resolution. Without "MS Sans Serif" the game's sans-serif face stands
 // in, whose widths are close to it (the desktop's default face is wider, and would make
 // every screen a large-font one).
-bool TForm2::measureLargeFonts() {
+bool TForm2::measureLargeFonts() const {
   QFont font;
   font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
   const int dpi = screen() ? static_cast<int>(screen()->logicalDotsPerInchY()) : kDesignDpi;
   font.setPixelSize(scaledFontPixels(kDesignFontPixels, dpi));
-  label1_ = new QLabel(QStringLiteral("Label1"), this);
-  label1_->setObjectName(QStringLiteral("Label1"));
-  label1_->setFont(font);
-  label1_->move(41, 89);
-  label1_->adjustSize();
-  label1_->hide();
-  return largeFontsFor(label1_->width());
+  return largeFontsFor(QFontMetrics(font).boundingRect(QStringLiteral("Label1")).width());
 }
 
 Colour TForm2::windowColour() const { return colorToRef(palette().color(QPalette::Window)); }

@@ -5,7 +5,6 @@
 
 #include "data/Settings.h"
 
-class QLabel;
 class QMenu;
 
 namespace vorlane {
@@ -38,11 +37,10 @@ class TForm2 : public QWidget {
  private:
   void paintTiles(QPainter& painter);
   void paintGradient(QPainter& painter);
-  bool measureLargeFonts();
+  bool measureLargeFonts() const;
 
   QWidget* mainWindow_;
   QMenu* menu_;
-  QLabel* label1_ = nullptr;
   int patternIndex_ = 0;
   QPixmap patternBitmap_;
   bool largeFonts_ = false;

@@ -48,8 +48,6 @@ Tprefer::Tprefer(TForm1& form1, TForm2& form2, const ScreenFacts& screen)
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(kTextPixels);
   setFont(font);
-  buildComponents();
-  connectEvents();
   try {
     FormCreate();
   } catch (const IoError& error) {
@@ -135,6 +133,14 @@ void Tprefer::FormCreate() {
   if (choices_.patternIndex >= kFirstPattern && choices_.patternIndex <= kLastPattern)
     form2_.setPatternBitmap(loadPattern(choices_.patternIndex));
   form1_.relayoutMainWindow(choices_.layout);
+}
+
+// The controls are made when the window first shows: the first frame of the game does not
+// show them. They take the choices as they are then.
+void Tprefer::ensureBuilt() {
+  if (colorcombo_) return;
+  buildComponents();
+  connectEvents();
   refreshChoice();
   applySwatch(swatchColour(choices_, form1_.colourTable()));
 }
@@ -153,6 +159,7 @@ void Tprefer::Colorcombo1Change(int row) {
 
 // The selected line decides what shows; the boxes show the choices.
 void Tprefer::refreshChoice() {
+  if (!colorcombo_) return;
   {
     const QSignalBlocker blocker(colorcombo_);
     colorcombo_->setCurrentRow(choices_.line);
@@ -204,6 +211,7 @@ void Tprefer::applyBackground() {
 }
 
 void Tprefer::showEvent(QShowEvent* event) {
+  ensureBuilt();
   FormShow();
   QDialog::showEvent(event);
 }
@@ -301,7 +309,7 @@ void Tprefer::CheckNPMouseUp() {
 
 void Tprefer::setCentred(bool on) {
   choices_.centred = on;
-  checkcentree_->setChecked(on);
+  if (checkcentree_) checkcentree_->setChecked(on);
 }
 
 void Tprefer::resetPreferences() {
