@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "game/TForm1.h"
+#include "install/TInstallation.h"
 #include "messages/Tdlg.h"
 #include "scores/TFormscore.h"
 
@@ -47,11 +48,11 @@ void TForm1::buildMenu() {
   popupMenu1_->addSeparator();
   quitter_ = addEntry(popupMenu1_, QStringLiteral("Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                       &TForm1::QuitterClick);
-  installation_ = addEntry(popupMenu1_, QStringLiteral("Installation"), {}, &TForm1::comingLater);
+  installation_ = addEntry(popupMenu1_, QStringLiteral("Installation"), {}, &TForm1::InstallationClick);
   installation_->setVisible(false);
 }
 
-// The entries whose windows (preferences, installer, web link, Start-menu group) are not
+// The entries whose windows (preferences, web link, Start-menu group) are not
 // part of the game yet: present in the menu, without effect.
 void TForm1::comingLater() {}
 
@@ -61,6 +62,13 @@ void TForm1::AProposClick() {
   if (!about_) return;
   about_->show();
   about_->raise();
+}
+
+void TForm1::InstallationClick() {
+  if (!installer_) return;
+  installer_->show();
+  installer_->raise();
+  installer_->activateWindow();
 }
 
 void TForm1::LisezMoiClick() { openHelp("sommaire"); }
