@@ -13,6 +13,7 @@ PACKAGES=(
   fonts-liberation2
   stardict-xmlittre hunspell-fr-comprehensive libhunspell-dev zlib1g-dev
   nodejs
+  dpkg-dev file lintian appstream
 )
 
 as_root() {
