@@ -17,9 +17,8 @@ namespace {
 vorlane::TInstallation::Services installerServices(vorlane::TForm1& form1) {
   return {[&form1](std::string_view sound) { form1.playSound(sound); },
           [&form1](QWidget* parent, const std::filesystem::path& start) {
-            return vorlane::chooseFolder(parent, start, [&form1] {
-              form1.openHelp(vorlane::TInstallation::kHelpTopic);
-            });
+            return vorlane::chooseFolder(
+                parent, start, [&form1] { form1.openHelp(vorlane::TInstallation::kHelpTopic); });
           },
           &vorlane::TInstallation::startInstalledCopy};
 }

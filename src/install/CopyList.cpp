@@ -36,7 +36,7 @@ std::vector<fs::directory_entry> entriesOf(const fs::path& folder) {
 bool holdsProgram(const fs::path& folder) {
   for (const fs::directory_entry& entry : entriesOf(folder)) {
     std::error_code ec;
-    if (sameName(entry.path().filename().native(), kProgramFile) &&
+    if (sameName(entry.path().filename().native(), kProgramFileName) &&
         entry.symlink_status(ec).type() == fs::file_type::regular) {
       return true;
     }

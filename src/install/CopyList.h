@@ -9,9 +9,7 @@
 
 namespace vorlane {
 
-// The program file of the application folder ("Vorlane.exe" of the game's texts) and the
-// folder a fresh installation creates under the folder the player chooses.
-inline constexpr std::string_view kProgramFile = "Vorlane";
+// The folder a fresh installation creates under the folder the player chooses.
 inline constexpr std::string_view kInstallFolderName = "Vorlane";
 
 // The installer's hand-off words, the first argument of the installed copy.
@@ -29,8 +27,8 @@ struct CopyItem {
 using CopyList = std::vector<CopyItem>;
 
 // Whether `folder` holds an earlier copy: a real file (not a link, not a folder: a fresh
-// installation's folder is itself named "Vorlane") named like the program without regard
-// to case.
+// installation's folder is itself named "Vorlane") named like the program file
+// `kProgramFileName` ("Vorlane.exe" of the game's texts) without regard to case.
 bool holdsProgram(const std::filesystem::path& folder);
 
 // Whether a file name is one of the distribution's, compared without regard to case.

@@ -1,5 +1,6 @@
 #include "install/InstallationModel.h"
 
+#include "data/DataFolder.h"
 #include "data/TextCodec.h"
 #include "install/CopyList.h"
 #include "install/FolderSearch.h"
@@ -22,22 +23,24 @@ std::vector<MemoLine> lines(std::initializer_list<const char*> utf8) {
 }
 
 std::vector<MemoLine> welcomeTexts() {
-  return lines({"Vous venez de lancer Vorlane.exe version 1.3"
-                " à partir d'un disque protégé en écriture: il n'y aura pas de sauvegarde des "
-                "préférences ou scores, l'exécution sera ralentie.",
-                "",
-                "L'installation se contente de recopier le répertoire contenant l'application et "
-                "ses fichiers sur votre disque dur. Aucun fichier ne sera créé hors de ce "
-                "répertoire, il vous suffira donc de le supprimer si le logiciel ne vous agrée. ",
-                "", "(Cliquez sur Mettre à jour si vous possédez une version antérieure.)"});
+  return lines(
+      {"Vous venez de lancer Vorlane.exe version 1.3"
+       " à partir d'un disque protégé en écriture: il n'y aura pas de sauvegarde des "
+       "préférences ou scores, l'exécution sera ralentie.",
+       "",
+       "L'installation se contente de recopier le répertoire contenant l'application et "
+       "ses fichiers sur votre disque dur. Aucun fichier ne sera créé hors de ce "
+       "répertoire, il vous suffira donc de le supprimer si le logiciel ne vous agrée. ",
+       "", "(Cliquez sur Mettre à jour si vous possédez une version antérieure.)"});
 }
 
 std::vector<MemoLine> installTexts() {
-  return lines({"L'installation va créer dans le répertoire ci-dessus un dossier nommé Vorlane qui "
-                "contiendra l'application et ses fichiers.",
-                "",
-                "Pour sélectionner un autre répertoire d'installation, cliquez sur le bouton de "
-                "droite."});
+  return lines(
+      {"L'installation va créer dans le répertoire ci-dessus un dossier nommé Vorlane qui "
+       "contiendra l'application et ses fichiers.",
+       "",
+       "Pour sélectionner un autre répertoire d'installation, cliquez sur le bouton de "
+       "droite."});
 }
 
 std::vector<MemoLine> updateTexts(bool found) {
@@ -61,10 +64,18 @@ InstallationModel::InstallationModel(fs::path programFolder, fs::path homeFolder
 void InstallationModel::setPage(Page page) {
   page_ = page;
   switch (page) {
-    case Page::Welcome: view_.caption = "Bienvenue !"; break;
-    case Page::Installation: view_.caption = "Installation dans"; break;
-    case Page::Update: view_.caption = toWin1252("Mise à jour dans"); break;
-    case Page::Searching: view_.caption = toWin1252("Recherche d'une version antérieure..."); break;
+    case Page::Welcome:
+      view_.caption = "Bienvenue !";
+      break;
+    case Page::Installation:
+      view_.caption = "Installation dans";
+      break;
+    case Page::Update:
+      view_.caption = toWin1252("Mise à jour dans");
+      break;
+    case Page::Searching:
+      view_.caption = toWin1252("Recherche d'une version antérieure...");
+      break;
   }
 }
 
@@ -146,7 +157,8 @@ void InstallationModel::Button1Click() {
 
 void InstallationModel::copyAndHandOver() {
   busy_ = true;
-  const CopyList list = buildCopyList(programFolder_, view_.panelFolder, [this] { port_.letEventsRun(); });
+  const CopyList list =
+      buildCopyList(programFolder_, view_.panelFolder, [this] { port_.letEventsRun(); });
   const std::optional<fs::path> folder = installationFolder(list);
   if (!folder) {
     busy_ = false;
@@ -169,7 +181,7 @@ void InstallationModel::copyAndHandOver() {
     port_.reportFailure();
     return;
   }
-  port_.handOver(*folder / kProgramFile, handOffWord(freshInstallation, view_.shortcutChecked),
+  port_.handOver(*folder / kProgramFileName, handOffWord(freshInstallation, view_.shortcutChecked),
                  *folder);
 }
 

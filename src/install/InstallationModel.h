@@ -35,14 +35,14 @@ struct MemoLine {
 
 // Everything the installation window shows.
 struct InstallationView {
-  std::string caption;                 // Windows-1252: the page or the mode
+  std::string caption;                  // Windows-1252: the page or the mode
   std::filesystem::path captionFolder;  // the installation folder, once the copy has started
   std::filesystem::path panelFolder;    // `Panel1`: the target folder, or the folder searched
   std::vector<MemoLine> memo;
   int memoTop = 13;
   int memoHeight = 150;
   bool panelVisible = false;
-  bool browseVisible = false;  // `SpeedButton1`
+  bool browseVisible = false;    // `SpeedButton1`
   bool shortcutVisible = false;  // `raccourci`
   bool shortcutEnabled = true;
   bool shortcutChecked = true;

@@ -179,7 +179,8 @@ void TInstallation::playSound(std::string_view name) {
 }
 
 void TInstallation::reportFailure() {
-  QMessageBox::critical(this, QStringLiteral("Vorlane"), QStringLiteral("Echec de l'installation."));
+  QMessageBox::critical(this, QStringLiteral("Vorlane"),
+                        QStringLiteral("Echec de l'installation."));
 }
 
 void TInstallation::handOver(const fs::path& program, std::string_view handOffWord,
@@ -190,10 +191,10 @@ void TInstallation::handOver(const fs::path& program, std::string_view handOffWo
 
 void TInstallation::startInstalledCopy(const fs::path& program, std::string_view handOffWord,
                                        const fs::path& folder) {
-  QProcess::startDetached(QFile::decodeName(QByteArray::fromStdString(program.native())),
-                          {QString::fromLatin1(handOffWord.data(),
-                                               static_cast<qsizetype>(handOffWord.size()))},
-                          QFile::decodeName(QByteArray::fromStdString(folder.native())));
+  QProcess::startDetached(
+      QFile::decodeName(QByteArray::fromStdString(program.native())),
+      {QString::fromLatin1(handOffWord.data(), static_cast<qsizetype>(handOffWord.size()))},
+      QFile::decodeName(QByteArray::fromStdString(folder.native())));
   // Ends the event loop without the quit confirmation of the main window.
   QCoreApplication::exit(0);
 }

@@ -39,8 +39,7 @@ class TInstallation : public QDialog, private InstallationPort {
                 const std::filesystem::path& homeFolder, Services services);
 
   // The hand-off of the real program: `QProcess::startDetached`, then the event loop ends.
-  static void startInstalledCopy(const std::filesystem::path& program,
-                                 std::string_view handOffWord,
+  static void startInstalledCopy(const std::filesystem::path& program, std::string_view handOffWord,
                                  const std::filesystem::path& folder);
 
   const InstallationModel& model() const { return model_; }

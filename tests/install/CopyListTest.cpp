@@ -29,7 +29,8 @@ class CopyListTest : public ::testing::Test {
 
   std::vector<fs::path> destinations(const CopyList& list) const {
     std::vector<fs::path> paths;
-    for (const CopyItem& item : list) paths.push_back(item.destination.lexically_relative(target()));
+    for (const CopyItem& item : list)
+      paths.push_back(item.destination.lexically_relative(target()));
     std::sort(paths.begin(), paths.end());
     return paths;
   }
@@ -40,9 +41,10 @@ class CopyListTest : public ::testing::Test {
 
 TEST_F(CopyListTest, FreshInstallationCopiesOnlyTheDistributionIntoANewVorlaneFolder) {
   const CopyList list = buildCopyList(program(), target());
-  EXPECT_EQ(destinations(list),
-            (std::vector<fs::path>{"Vorlane/Lisezmoi.txt", "Vorlane/Vorlane", "Vorlane/Zari666/Ding.wav",
-                                   "Vorlane/Zari666/azl.666", "Vorlane/vorlane.hlp"}));
+  EXPECT_EQ(
+      destinations(list),
+      (std::vector<fs::path>{"Vorlane/Lisezmoi.txt", "Vorlane/Vorlane", "Vorlane/Zari666/Ding.wav",
+                             "Vorlane/Zari666/azl.666", "Vorlane/vorlane.hlp"}));
   // The program's own files come first, so the first destination names the installed copy.
   EXPECT_EQ(installationFolder(list), target() / "Vorlane");
 
@@ -93,7 +95,8 @@ TEST_F(CopyListTest, DestinationRuleByName) {
 }
 
 TEST_F(CopyListTest, ReadOnlyFilesArriveWritable) {
-  fs::permissions(program() / "Zari666" / "azl.666", fs::perms::owner_write, fs::perm_options::remove);
+  fs::permissions(program() / "Zari666" / "azl.666", fs::perms::owner_write,
+                  fs::perm_options::remove);
   ASSERT_TRUE(copyFiles(buildCopyList(program(), target())));
   const fs::perms perms = fs::status(target() / "Vorlane" / "Zari666" / "azl.666").permissions();
   EXPECT_NE(perms & fs::perms::owner_write, fs::perms::none);

@@ -31,9 +31,7 @@ class FolderSearchTest : public ::testing::Test {
     fs::permissions(home.path(), fs::perms::all, fs::perm_options::add);
     fs::permissions(home.path() / "fermé", fs::perms::none);
   }
-  ~FolderSearchTest() override {
-    fs::permissions(home.path() / "fermé", fs::perms::owner_all);
-  }
+  ~FolderSearchTest() override { fs::permissions(home.path() / "fermé", fs::perms::owner_all); }
 
   // Root lists every folder whatever its permissions: as root, the search runs in a child
   // process that has become an ordinary player, and reports through its exit status.

@@ -17,7 +17,8 @@ struct FakePort : InstallationPort {
   }
   void playSound(std::string_view name) override { sounds.emplace_back(name); }
   void reportFailure() override { ++failures; }
-  void handOver(const fs::path& program_, std::string_view word_, const fs::path& folder_) override {
+  void handOver(const fs::path& program_, std::string_view word_,
+                const fs::path& folder_) override {
     program = program_;
     word = word_;
     folder = folder_;
@@ -56,7 +57,8 @@ TEST_F(InstallationModelTest, InstallingFromTheFirstPageHandsOverWithIns) {
   model.Button1Click();
   EXPECT_EQ(caption(), "Installation dans");
   EXPECT_EQ(model.view().panelFolder, home.path());
-  EXPECT_TRUE(model.view().panelVisible && model.view().browseVisible && model.view().shortcutVisible);
+  EXPECT_TRUE(model.view().panelVisible && model.view().browseVisible &&
+              model.view().shortcutVisible);
   EXPECT_EQ(model.view().button2Caption, "Annuler");
   EXPECT_EQ(model.view().majCaption, "Retour");
   EXPECT_TRUE(memoLine(0).starts_with("L'installation va créer dans le répertoire ci-dessus"));
@@ -80,7 +82,8 @@ TEST_F(InstallationModelTest, UpdateSearchesTheHomeFolderAndHandsOverWithMajrac)
   model.majClick();
   EXPECT_EQ(caption(), "Mise à jour dans");
   EXPECT_EQ(model.view().panelFolder, home.path() / "jeux" / "Vorlane");
-  EXPECT_EQ(memoLine(1), "Le répertoire sélectionné contient une précédente version de l'application.");
+  EXPECT_EQ(memoLine(1),
+            "Le répertoire sélectionné contient une précédente version de l'application.");
   EXPECT_TRUE(model.view().button1Enabled);
   EXPECT_GT(port.repaints, 0);
 

@@ -1,6 +1,6 @@
 // The player of the package test, loaded into the packaged game with LD_PRELOAD: it
 // reports what the game shows, acknowledges its message boxes and clicks "Installer" on
-// both of the installer's pages. The installed copy inherits it and reports its hand-off
+// both of the installer's pages, the shortcut box unchecked. The installed copy inherits it and reports its hand-off
 // word, its welcome and its mode, then ends. Inactive
 // unless VORLANE_HARNESS_REPORT names the report file.
 #include <QAbstractButton>
@@ -36,21 +36,25 @@ QWidget* visibleWindow(const char* name) {
 
 void reportPage(QWidget* installer) {
   report(QStringLiteral("page: ") + installer->windowTitle());
-  if (auto* panel = installer->findChild<QLabel*>(QStringLiteral("Panel1")); panel && panel->isVisible()) {
+  if (auto* panel = installer->findChild<QLabel*>(QStringLiteral("Panel1"));
+      panel && panel->isVisible()) {
     report(QStringLiteral("folder: ") + panel->text());
   }
-  report(QStringLiteral("memo: ") +
-         installer->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->toPlainText().replace('\n', ' '));
+  report(QStringLiteral("memo: ") + installer->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))
+                                        ->toPlainText()
+                                        .replace('\n', ' '));
 }
 
 void reportStart() {
+  report(QStringLiteral("pid: %1").arg(QCoreApplication::applicationPid()));
   report(QStringLiteral("arguments: ") + QCoreApplication::arguments().mid(1).join(' '));
   report(QStringLiteral("working folder: ") + QDir::currentPath());
   QWidget* main = visibleWindow("Form1");
   if (!main) return;
   for (QAction* action : main->findChild<QMenu*>(QStringLiteral("PopupMenu1"))->actions()) {
     if (action->text() == QLatin1String("Installation")) {
-      report(action->isVisible() ? QStringLiteral("mode: read-only") : QStringLiteral("mode: normal"));
+      report(action->isVisible() ? QStringLiteral("mode: read-only")
+                                 : QStringLiteral("mode: normal"));
     }
   }
 }
@@ -74,6 +78,8 @@ void look() {
   auto* installButton = installer->findChild<QAbstractButton*>(QStringLiteral("Button1"));
   installButton->click();
   reportPage(installer);
+  // Without the desktop menu group the installed copy starts with "ins".
+  installer->findChild<QAbstractButton*>(QStringLiteral("raccourci"))->click();
   // The copy ends this program and starts the installed copy.
   installButton->click();
 }

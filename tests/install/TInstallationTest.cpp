@@ -20,7 +20,8 @@ namespace {
 class TInstallationTest : public ::testing::Test {
  protected:
   TInstallationTest() {
-    for (const char* file : {"Vorlane", "Lisezmoi.txt", "Zari666/azl.666"}) medium.writeFile(file, file);
+    for (const char* file : {"Vorlane", "Lisezmoi.txt", "Zari666/azl.666"})
+      medium.writeFile(file, file);
     mainWindow.show();
   }
 
@@ -86,7 +87,8 @@ TEST_F(TInstallationTest, InstallerCopiesAndHandsOverToTheNewCopy) {
   const std::string installed = (folder.path() / "Vorlane").native();
   EXPECT_EQ(handedOver, (std::vector<std::string>{installed + "/Vorlane", "ins", installed}));
   EXPECT_TRUE(folder.exists("Vorlane/Zari666/azl.666"));
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("Installation dans ") + QString::fromStdString(installed));
+  EXPECT_EQ(window.windowTitle(),
+            QStringLiteral("Installation dans ") + QString::fromStdString(installed));
   EXPECT_EQ(child<QProgressBar>("Gauge1")->maximum(), 2);
   EXPECT_FALSE(window.isVisible());
 }

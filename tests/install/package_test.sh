@@ -6,9 +6,17 @@
 # Usage: package_test.sh BUILD_DIR HARNESS_LIBRARY
 set -euo pipefail
 build=$1
-harness=$2
+harness=$(realpath "$2")
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# The installed copy runs detached: it is ended by its process id if it outlives the test.
+cleanup() {
+  local pid
+  for pid in $(sed -n 's/^pid: //p' "$work/report.txt" 2>/dev/null); do
+    kill "$pid" 2>/dev/null || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
 fail() { echo "ÉCHEC : $*" >&2; exit 1; }
 expect_line() { grep -qxF -- "$1" "$work/report.txt" || fail "ligne attendue « $1 »"; }
@@ -29,7 +37,7 @@ cat "$work/lintian.txt"
 dpkg-deb -x "$deb" "$work/root"
 app="$work/root/usr/lib/games/vorlane"
 for file in usr/games/vorlane usr/lib/games/vorlane/Vorlane usr/lib/games/vorlane/vorlane.hlp \
-    usr/lib/games/vorlane/Zari666/azl.666 usr/lib/games/vorlane/Zari666/Nsco.666 \
+    usr/lib/games/vorlane/Zari666/Azl.666 usr/lib/games/vorlane/Zari666/Nsco.666 \
     usr/share/applications/vorlane.desktop usr/share/icons/hicolor/scalable/apps/vorlane.svg \
     usr/share/metainfo/org.example.vorlane.metainfo.xml usr/share/man/man6/vorlane.6.gz \
     usr/share/doc/vorlane/copyright usr/share/doc/vorlane/changelog.gz; do
@@ -46,8 +54,8 @@ done
 
 mkdir "$work/home"
 env -i PATH="$PATH" HOME="$work/home" QT_QPA_PLATFORM=offscreen LD_PRELOAD="$harness" \
-  VORLANE_HARNESS_REPORT="$work/report.txt" timeout 90 "$work/root/usr/games/vorlane" ||
-  fail "le jeu du paquet s'est mal terminé"
+  VORLANE_HARNESS_REPORT="$work/report.txt" timeout 90 "$work/root/usr/games/vorlane" \
+  >"$work/game.log" 2>&1 || { cat "$work/game.log"; fail "le jeu du paquet s'est mal terminé"; }
 # The installed copy was started detached: wait for its report.
 for _ in $(seq 1 300); do
   grep -q '^mode: normal' "$work/report.txt" 2>/dev/null && break
@@ -65,6 +73,6 @@ expect_line "working folder: $work/home/Vorlane"
 expect_line "mode: normal"
 expect_line "message: L'installation est terminée. Bienvenue dans Vorlane version 1.3. Bon jeu !"
 [ -x "$work/home/Vorlane/Vorlane" ] || fail "la copie du joueur manque"
-cmp -s "$app/Zari666/azl.666" "$work/home/Vorlane/Zari666/azl.666" || fail "liste de mots copiée"
+cmp -s "$app/Zari666/Azl.666" "$work/home/Vorlane/Zari666/Azl.666" || fail "liste de mots copiée"
 [ ! -e "$app/Zari666/Prefint.666" ] || fail "le jeu a écrit dans le dossier du système"
 echo "Paquet : $(basename "$deb"), $(dpkg-deb -c "$deb" | wc -l) entrées"
