@@ -13,6 +13,7 @@ PACKAGES=(
   fonts-liberation2
   stardict-xmlittre hunspell-fr-comprehensive libhunspell-dev zlib1g-dev
   nodejs
+  desktop-file-utils python3-xdg
   dpkg-dev file lintian appstream
 )
 

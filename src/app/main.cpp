@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include "app/DesktopForms.h"
 #include "app/VorlaneApplication.h"
 #include "data/DataFolder.h"
 #include "game/TForm1.h"
@@ -31,9 +32,11 @@ vorlane::TInstallation::Services installerServices(vorlane::TForm1& form1) {
 int main(int argc, char** argv) {
   vorlane::VorlaneApplication app(argc, argv);
   const QStringList arguments = QCoreApplication::arguments();
-  const std::string handOffWord = arguments.size() > 1 ? arguments[1].toStdString() : "";
   const std::filesystem::path programFolder =
       QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+  if (const std::optional<int> exitCode = vorlane::runDesktopForm(arguments, programFolder))
+    return *exitCode;
+  const std::string handOffWord = arguments.size() > 1 ? arguments[1].toStdString() : "";
 
   vorlane::QtSoundOutput soundOutput;
   vorlane::TForm1 form1(

@@ -17,6 +17,7 @@
 #include "game/MainWindowLayout.h"
 #include "game/Startup.h"
 #include "game/TForm1Port.h"
+#include "platform/FreedesktopMenu.h"
 #include "platform/Sound.h"
 
 class QAction;
@@ -119,6 +120,8 @@ class TForm1 : public QWidget {
   void entrainClick();
   void JuniorClick();
   void openHelp(const std::string& topic);
+  // The "Vorlane" group of the applications menu, rebuilt through the desktop's link.
+  void createStartMenuGroup();
   void playSound(std::string_view name) { sounds_.playSound(name); }
 
  protected:
@@ -172,6 +175,11 @@ class TForm1 : public QWidget {
   void LisezMoiClick();
   void ScoresClick();
   void CoordonneesClick();
+  void RaccourciClick();
+  void CourrierClick();
+  void SiteWebClick();
+  // Minimises the game when the browser started, else says the connection failed.
+  void afterWebLink(bool started);
   void def1Click();
   void montredef1Click();
   void lettreClick();
@@ -252,6 +260,10 @@ class TForm1 : public QWidget {
   QAction* installation_ = nullptr;
   QAction* contact_ = nullptr;
   QAction* web_ = nullptr;
+
+  // The link to the desktop's program-group service (the menu group), closed until the
+  // first group creation.
+  FreedesktopMenu ddeClientConv1_;
 };
 
 }  // namespace vorlane

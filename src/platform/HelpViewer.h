@@ -9,6 +9,9 @@ class QTextBrowser;
 
 namespace vorlane {
 
+// The game's help file, beside the program.
+inline constexpr const char* kHelpFileName = "vorlane.hlp";
+
 // The help viewer: the help file "vorlane.hlp" (HTML) of the application folder shown at
 // a topic, an anchor of the file ("sommaire", "coord"). It reports a missing file itself.
 class HelpViewer : public QWidget {
