@@ -134,6 +134,9 @@ class TForm1 : public QWidget {
  private:
   // Inner margin of a definition box, in pixels.
   static constexpr int kDefinitionMargin = 2;
+  // Characters of the status text, in pixels: the usual size and the least it shrinks to.
+  static constexpr int kStatusTextPixels = 11;
+  static constexpr int kSmallestStatusTextPixels = 8;
 
   struct Row {
     Tkey_in* keybt = nullptr;
@@ -194,6 +197,7 @@ class TForm1 : public QWidget {
   void renderKeyboards(const MainViewModel& view);
   void renderButtons(const MainViewModel& view);
   void renderStatus(const MainViewModel& view);
+  void fitStatusText();
   void renderMenu(const MainViewModel& view);
   void renderEnlarged(const MainViewModel& view);
 

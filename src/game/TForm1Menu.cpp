@@ -26,7 +26,7 @@ QAction* TForm1::addEntry(QMenu* menu, const QString& caption, const QKeySequenc
 void TForm1::buildMenu() {
   popupMenu1_ = new QMenu(this);
   popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
-  addEntry(popupMenu1_, QStringLiteral("A propos..."), {}, &TForm1::AProposClick);
+  addEntry(popupMenu1_, QStringLiteral("À propos..."), {}, &TForm1::AProposClick);
   addEntry(popupMenu1_, QStringLiteral("Lisez-moi"), QKeySequence(Qt::Key_F1),
            &TForm1::LisezMoiClick);
   addEntry(popupMenu1_, QStringLiteral("Préférences"), {}, &TForm1::comingLater);

@@ -22,7 +22,7 @@ constexpr QSize kIconSize(32, 32);
 
 TFormMessage::TFormMessage(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowStaysOnTopHint),
+                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       mainWindow_(mainWindow) {
   setWindowTitle(QStringLiteral("?"));
   setFixedSize(342, 120);

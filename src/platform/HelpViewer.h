@@ -23,6 +23,9 @@ class HelpViewer : public QWidget {
 
   QTextBrowser* browser() const { return browser_; }
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   std::filesystem::path helpFile_;
   QTextBrowser* browser_;
