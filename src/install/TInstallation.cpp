@@ -38,7 +38,7 @@ QString memoText(const std::vector<MemoLine>& memo) {
 TInstallation::TInstallation(QWidget* mainWindow, const fs::path& programFolder,
                              const fs::path& homeFolder, Services services)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowStaysOnTopHint),
+                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       services_(std::move(services)),
       model_(programFolder, homeFolder, *this) {
   setObjectName(QStringLiteral("Installation"));
