@@ -86,14 +86,26 @@ RecordFile DataFolder::openPath(const fs::path& path, std::size_t recordSize,
     errno = 0;
     throw IoError(path, toWin1252("disque protégé en écriture"));
   }
+  std::error_code ec;
+  if (mode == RecordFile::Mode::Create && takesNoNewFile_ && !fs::exists(path, ec)) {
+    throw IoError(path, toWin1252("création impossible (") + systemReason(EACCES) + ")");
+  }
   return RecordFile(path, recordSize, mode);
 }
 
 bool DataFolder::copyFile(const fs::path& from, const fs::path& to) const {
-  if (writeProtected_) return false;
+  if (writeProtected_ || takesNoNewFile_) return false;
+  fs::path temporary = to;
+  temporary += ".copie";
   std::error_code ec;
-  fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-  return !ec;
+  fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, ec);
+  if (!ec) fs::rename(temporary, to, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return false;
+  }
+  return true;
 }
 
 bool DataFolder::removeFile(const fs::path& path) const {
@@ -121,6 +133,21 @@ bool DataFolder::createDataFolder() const {
   std::error_code ec;
   fs::create_directory(programFolder_ / fs::path(std::string(kDataFolderName)), ec);
   return !ec;
+}
+
+bool isSystemInstall(const fs::path& programFolder) {
+  std::error_code ec;
+  fs::path folder = fs::weakly_canonical(fs::absolute(programFolder, ec), ec);
+  if (!folder.has_filename()) folder = folder.parent_path();
+  const fs::path underUsr = folder.lexically_relative("/usr");
+  if (!underUsr.empty() && *underUsr.begin() != "..") return true;
+  // The package's own place, wherever its root lies (a package unpacked for a look).
+  const fs::path packageFolder = "usr/lib/games/vorlane";
+  auto component = folder.end();
+  for (auto it = packageFolder.end(); it != packageFolder.begin();) {
+    if (component == folder.begin() || *--component != *--it) return false;
+  }
+  return true;
 }
 
 }  // namespace vorlane

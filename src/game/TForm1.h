@@ -37,6 +37,7 @@ class PictureButton;
 class TForm2;
 class TFormMessage;
 class TFormscore;
+class TInstallation;
 class Tdlg;
 class Tprefer;
 class Tkey_in;
@@ -55,6 +56,8 @@ class TForm1 : public QWidget {
     // The data folder lies on a write-protected medium (tests run as root, which a
     // read-only file does not stop).
     bool writeProtected = false;
+    // The data folder's files may be written, but it takes no new file.
+    bool takesNoNewFile = false;
   };
 
   TForm1(const Surroundings& surroundings, SoundOutput& soundOutput);
@@ -68,6 +71,8 @@ class TForm1 : public QWidget {
   void attachPreferences(Tprefer* preferences);
   // The windows created after those, in the start-up order.
   void attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* about);
+  // The installation window, reached by the menu entry "Installation".
+  void attachInstaller(TInstallation* installation) { installer_ = installation; }
   // The welcome of an installation's first start, when the program was not handed over
   // by the installer: the window shows, the message window welcomes, the start is recorded
   // and the read-me topic opens when asked.
@@ -130,6 +135,7 @@ class TForm1 : public QWidget {
   void openHelp(const std::string& topic);
   // The "Vorlane" group of the applications menu, rebuilt through the desktop's link.
   void createStartMenuGroup();
+  void playSound(std::string_view name) { sounds_.playSound(name); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -196,7 +202,7 @@ class TForm1 : public QWidget {
   void def1Click();
   void montredef1Click();
   void lettreClick();
-  void comingLater();
+  void InstallationClick();
   bool triggerShortcut(const QKeyEvent& key);
 
   // TForm1Render.cpp
@@ -240,6 +246,7 @@ class TForm1 : public QWidget {
   TFormscore* scores_ = nullptr;
   TFormMessage* message_ = nullptr;
   Tdlg* about_ = nullptr;
+  TInstallation* installer_ = nullptr;
   HelpViewer* help_ = nullptr;
 
   PictureButton* imageMOT_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "controls/TGoToWeb.h"
 #include "game/TForm1.h"
+#include "install/TInstallation.h"
 #include "messages/TFormMessage.h"
 #include "messages/Tdlg.h"
 #include "prefs/Tprefer.h"
@@ -50,13 +51,9 @@ void TForm1::buildMenu() {
   popupMenu1_->addSeparator();
   quitter_ = addEntry(popupMenu1_, QStringLiteral("Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                       &TForm1::QuitterClick);
-  installation_ = addEntry(popupMenu1_, QStringLiteral("Installation"), {}, &TForm1::comingLater);
+  installation_ = addEntry(popupMenu1_, QStringLiteral("Installation"), {}, &TForm1::InstallationClick);
   installation_->setVisible(false);
 }
-
-// The entries whose windows (installer) are not part of the game yet: present in the menu,
-// without effect.
-void TForm1::comingLater() {}
 
 void TForm1::showPopup(const QPoint& globalPos) { popupMenu1_->popup(globalPos); }
 
@@ -68,6 +65,13 @@ void TForm1::AProposClick() {
 
 void TForm1::PreferencesClick() {
   if (prefer_) prefer_->show();
+}
+
+void TForm1::InstallationClick() {
+  if (!installer_) return;
+  installer_->show();
+  installer_->raise();
+  installer_->activateWindow();
 }
 
 void TForm1::LisezMoiClick() { openHelp("sommaire"); }

@@ -58,7 +58,8 @@ TForm1Test::~TForm1Test() {
 
 void TForm1Test::start(bool writeProtected, std::optional<ScreenFacts> screen) {
   form = std::make_unique<TForm1>(
-      TForm1::Surroundings{temp.path(), handOffWord, noNetwork, writeProtected}, sound);
+      TForm1::Surroundings{temp.path(), handOffWord, noNetwork, writeProtected, takesNoNewFile},
+      sound);
   ASSERT_TRUE(form->dataFilesOk());
   form2 = std::make_unique<TForm2>(Settings(form->folder()), form->colourTable(), form.get(),
                                         form->popupMenu());
