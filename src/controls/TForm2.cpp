@@ -6,8 +6,10 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/IoErrorReport.h"
 #include "controls/BackgroundRules.h"
 #include "controls/ColorRef.h"
+#include "data/IoError.h"
 
 namespace vorlane {
 
@@ -25,11 +27,16 @@ TForm2::TForm2(const Settings& settings, const ColourTable& colourTable, QWidget
   setAttribute(Qt::WA_QuitOnClose, false);
   setAutoFillBackground(true);
   setWindowColour(kSilver);
-  patternIndex_ = settings.readSetting(setting::kPattern);
   setGeometry(0, 0, kBackgroundWidth, kBackgroundHeight);
-  if (patternIndex_ == kPlainColour) setWindowColour(colourTable[1]);
   largeFonts_ = measureLargeFonts();
-  if (settings.readSetting(setting::kBackgroundShown) == 1) show();
+  // A damaged settings file is reported; the background then stays hidden.
+  try {
+    patternIndex_ = settings.readSetting(setting::kPattern);
+    if (patternIndex_ == kPlainColour) setWindowColour(colourTable[1]);
+    if (settings.readSetting(setting::kBackgroundShown) == 1) show();
+  } catch (const IoError& error) {
+    reportIoError(error);
+  }
 }
 
 // "Label1" in the window's font: 14 pixels high at 120 pixels per inch, scaled to the

@@ -82,8 +82,9 @@ void TForm1::FormCreate(const std::string& handOffWord, const std::filesystem::p
   run([this] {
     for (int i = 0; i < static_cast<int>(colourTable_.size()); ++i)
       colourTable_[static_cast<std::size_t>(i)] = settings_.readColour(i);
-    applyColours();
   });
+  // The colours read before a failure show.
+  applyColours();
   StartupSettings startup;
   run([&] { startup = readStartupSettings(settings_); });
   readModeAndClass(startup);

@@ -55,7 +55,10 @@ Tprefer::Tprefer(TForm1& form1, TForm2& form2, const ScreenFacts& screen)
   }
 }
 
+// Colours the player left as they were are not written again: a data folder that takes no
+// new file keeps its factory colours without an error.
 Tprefer::~Tprefer() {
+  if (!coloursChosen_) return;
   const ColourTable& colours = form1_.colourTable();
   try {
     settings_.saveColours(colours[kWindowLine], form2_.windowColour(), colours[kDefinitionLine]);
@@ -236,6 +239,7 @@ void Tprefer::PanelEditClick() {
   const std::optional<QColor> chosen = chooseColour(this, start, screen_.bits);
   if (!chosen) return;
   const Colour colour = colorToRef(*chosen);
+  coloursChosen_ = true;
   applySwatch(colour);
   switch (choices_.line) {
     case kWindowLine:
@@ -315,6 +319,7 @@ void Tprefer::setCentred(bool on) {
 void Tprefer::resetPreferences() {
   ColourTable colours = form1_.colourTable();
   vorlane::resetPreferences(choices_, colours);
+  if (colours != form1_.colourTable()) coloursChosen_ = true;
   form1_.setColour(kWindowLine, colours[kWindowLine]);
   form1_.setColour(kDefinitionLine, colours[kDefinitionLine]);
   form2_.hide();

@@ -96,6 +96,7 @@ class Tprefer : public QDialog {
   ScreenFacts screen_;
   PatternNames patternNames_;
   PreferenceChoices choices_;
+  bool coloursChosen_ = false;  // a colour was chosen or reset: saved at the end
 
   QListWidget* colorcombo_ = nullptr;
   QLabel* panelEdit_ = nullptr;

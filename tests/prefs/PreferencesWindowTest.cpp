@@ -246,7 +246,7 @@ TEST_F(PreferencesWindowTest, FirstStartResetsThePreferencesBeforeTheWelcome) {
     for (QCheckBox* box : message->findChildren<QCheckBox*>()) box->setChecked(false);
   });
   form->welcomeAtFirstStart(false);
-  EXPECT_TRUE(temp.exists("Zari666/Demarre.666"));
+  EXPECT_EQ(settings().readSetting(setting::kStarted), 1);
 }
 
 }  // namespace
