@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QStyleHints>
 
+#include "game/Pictures.h"
+
 namespace vorlane {
 namespace {
 
@@ -27,6 +29,21 @@ PictureButton::PictureButton(QWidget* parent) : QLabel(parent) { setMouseTrackin
 void PictureButton::place(const QRect& rect) {
   rest_ = rect;
   setGeometry(pressed_ ? rect.translated(kPressOffset) : rect);
+}
+
+void PictureButton::setPicture(const QString& name) {
+  if (picture_ == name && !pixmap().isNull()) return;
+  picture_ = name;
+  drawPicture();
+}
+
+void PictureButton::drawPicture() {
+  if (!picture_.isEmpty()) setPixmap(loadPicture(picture_, rest_.size(), devicePixelRatioF()));
+}
+
+bool PictureButton::event(QEvent* event) {
+  if (event->type() == QEvent::ScreenChangeInternal) drawPicture();
+  return QLabel::event(event);
 }
 
 void PictureButton::setPressed(bool pressed) {

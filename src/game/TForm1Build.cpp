@@ -13,7 +13,6 @@
 #include "controls/Tkeybt.h"
 #include "game/DefinitionMemo.h"
 #include "game/PictureButton.h"
-#include "game/Pictures.h"
 #include "game/TForm1.h"
 
 namespace vorlane {
@@ -37,8 +36,8 @@ QFont arial(int pixels, bool bold) {
 PictureButton* newPicture(QWidget* parent, const char* name, const QString& picture, QRect place) {
   auto* button = new PictureButton(parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setPixmap(loadPicture(picture, place.size()));
   button->place(place);
+  button->setPicture(picture);
   return button;
 }
 

@@ -13,7 +13,6 @@
 #include "controls/Tkey_in.h"
 #include "controls/Tkeybt.h"
 #include "game/PictureButton.h"
-#include "game/Pictures.h"
 #include "game/TForm1.h"
 #include "platform/QtText.h"
 
@@ -97,11 +96,7 @@ void TForm1::renderRow(int k, const RowView& view) {
     panelColours.setColor(QPalette::WindowText, panelColour);
     row.panel->setPalette(panelColours);
   }
-  const QString picture = bookPictureName(view.book);
-  if (row.image->property("picture").toString() != picture) {
-    row.image->setPixmap(loadPicture(picture, row.image->size()));
-    row.image->setProperty("picture", picture);
-  }
+  row.image->setPicture(bookPictureName(view.book));
   row.image->setEnabled(view.bookEnabled);
   row.image->setPressed(view.bookPressed);
   renderDefinition(row.memo, view.definition);

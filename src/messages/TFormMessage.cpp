@@ -77,11 +77,12 @@ void TFormMessage::buildButtons() {
 void TFormMessage::buildIcons() {
   image1_ = new QLabel(this);
   image1_->setGeometry(QRect(QPoint(5, 9), kIconSize));
-  image1_->setPixmap(loadPicture(QStringLiteral("message1"), kIconSize));
+  image1_->setObjectName(QStringLiteral("Image1"));
+  image1_->setPixmap(loadPicture(QStringLiteral("message1"), kIconSize, devicePixelRatioF()));
   image2_ = new QLabel(this);
   image2_->setObjectName(QStringLiteral("Image2"));
   image2_->setGeometry(QRect(QPoint(5, 9), kIconSize));
-  image2_->setPixmap(loadPicture(QStringLiteral("message2"), kIconSize));
+  image2_->setPixmap(loadPicture(QStringLiteral("message2"), kIconSize, devicePixelRatioF()));
   image2_->hide();
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
