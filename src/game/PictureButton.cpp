@@ -1,5 +1,6 @@
 #include "game/PictureButton.h"
 
+#include <QAccessibleWidget>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -14,6 +15,14 @@ constexpr QPoint kPressOffset(2, 2);
 
 int doubleClickInterval() { return QGuiApplication::styleHints()->mouseDoubleClickInterval(); }
 
+// A screen reader hears a button, by the name the window gives it ("MOT !", "Définition du
+// mot 3"), not a picture.
+QAccessibleInterface* pictureButtonFactory(const QString&, QObject* object) {
+  if (auto* button = dynamic_cast<PictureButton*>(object))
+    return new QAccessibleWidget(button, QAccessible::Button);
+  return nullptr;
+}
+
 }  // namespace
 
 qint64 PictureButton::lastReleaseAt_ = -1;
@@ -24,7 +33,14 @@ qint64 PictureButton::now() {
   return clock.elapsed();
 }
 
-PictureButton::PictureButton(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
+PictureButton::PictureButton(QWidget* parent) : QLabel(parent) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(pictureButtonFactory);
+    return true;
+  }();
+  (void)accessible;
+  setMouseTracking(true);
+}
 
 void PictureButton::place(const QRect& rect) {
   rest_ = rect;

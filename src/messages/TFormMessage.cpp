@@ -9,6 +9,7 @@
 #include "data/Contact.h"
 #include "game/Pictures.h"
 #include "messages/MessageTexts.h"
+#include "platform/Announce.h"
 #include "platform/QtText.h"
 
 namespace vorlane {
@@ -25,6 +26,7 @@ TFormMessage::TFormMessage(QWidget* mainWindow)
                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       mainWindow_(mainWindow) {
   setWindowTitle(QStringLiteral("?"));
+  setAccessibleName(QStringLiteral("Message de Vorlane"));
   setFixedSize(342, 120);
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(12);
@@ -94,7 +96,13 @@ void TFormMessage::buildIcons() {
 bool TFormMessage::showMessage(const MessageLines& message) {
   if (isVisible()) return false;
   annuler_->setVisible(message.cancelShown);
-  for (int i = 0; i < 3; ++i) panels_[i]->setText(toQString(message.lines[i]));
+  QStringList said;
+  for (int i = 0; i < 3; ++i) {
+    panels_[i]->setText(toQString(message.lines[i]));
+    if (!panels_[i]->text().isEmpty()) said << panels_[i]->text();
+  }
+  // A screen reader announces the message as it opens (a new level, the end of a game...).
+  setAccessibleDescription(said.join(QLatin1Char(' ')));
   checkMenu_->setVisible(message.checkBoxesShown);
   checkLisez_->setVisible(message.checkBoxesShown);
   ok_->setFocus();
@@ -129,6 +137,7 @@ void TFormMessage::showEvent(QShowEvent* event) {
   for (QWidget* window : hiddenOnShow_)
     if (window && window->isVisible()) window->hide();
   QDialog::showEvent(event);
+  announce(this, QAccessible::Alert);
 }
 
 void TFormMessage::OKClick() {

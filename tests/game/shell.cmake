@@ -8,7 +8,8 @@ vorlane_add_test(NAME window_tests WIDGETS SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/TForm1MenuTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TForm1DesktopTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TForm1UsabilityTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PictureSharpnessTest.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/PictureSharpnessTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AccessibilityTest.cpp)
 # The pictures again on a screen of twice the pixel ratio.
 add_test(NAME window_tests_scale2 COMMAND window_tests --gtest_filter=PictureSharpnessTest.*)
 set_tests_properties(window_tests_scale2 PROPERTIES
