@@ -186,7 +186,7 @@ TEST(LittreEntryTest, TheGeneralSenseComesBeforeTheSensesOfAFieldOrAPeriod) {
       "<span foreground=\"#0000CD\">On gagne toujours à bien faire</span>, "
       "<span foreground=\"#B22222\">MOL.</span>, <span foreground=\"#556B2F\">F.</span>.\n"
       "<b>3°</b> Anciennement. Labourer.";
-  LittreEntry entry = parseLittreEntry(article, EntryFilter{{"GAGNER"}, {}});
+  LittreEntry entry = parseLittreEntry(article, EntryFilter{{"GAGNER"}, {}, {}});
   EXPECT_EQ(entry.category, "v. a.");
   // "Ils gagnent" would give the word away in the hint; "Gagner gros" is masked there.
   EXPECT_EQ(entry.definition, "Tirer un profit en général. Gagner gros.");
@@ -200,7 +200,7 @@ TEST(LittreEntryTest, TheGeneralSenseComesBeforeTheSensesOfAFieldOrAPeriod) {
 }
 
 TEST(LittreEntryTest, ALabelAnExampleOrAnOffensiveSenseAloneIsNoDefinition) {
-  EntryFilter filter{{"ANEMIE", "MARRON"}, [](std::string_view text) {
+  EntryFilter filter{{"ANEMIE", "MARRON"}, {}, [](std::string_view text) {
                        return std::string(text).find("esclave") != std::string::npos;
                      }};
   EXPECT_EQ(parseLittreEntry("<i><small>(a) s. f.</small></i>\n    Terme de médecine.\n",

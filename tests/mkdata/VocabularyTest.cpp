@@ -257,7 +257,7 @@ TEST(WordSignalsTest, ALemmaWeighsItsFormsAndSpellingsKeepTheirAccents) {
   EXPECT_EQ(signals.subtitleRank("maison"), 0);  // its plural and itself outweigh "bateau"
   EXPECT_EQ(signals.subtitleRank("bateau"), 1);
   EXPECT_EQ(signals.subtitleRank(toWin1252("crâne")), -1);  // five letters
-  EXPECT_EQ(signals.subtitleRank(toWin1252("crânes")), 2);
+  EXPECT_EQ(signals.subtitleRank(toWin1252("crânes")), -1);  // a plural counts for its lemma
   EXPECT_EQ(signals.subtitleRank("cranes"), -1);
   // An encyclopedia's list counts at a fraction of its weight: it ranks what the subtitles
   // lack, after what they hold.
@@ -280,9 +280,10 @@ TEST(WordSignalsTest, AFormSharedByTwoLemmasCountsOnlyForTheOneItBeginsWith) {
   EXPECT_EQ(signals.subtitleRank("herber"), -1);  // the noun's lines are not the verb's
   EXPECT_EQ(signals.subtitleRank("meuble"), 0);   // its plural counts for the noun, not "meubler"
   EXPECT_EQ(signals.subtitleRank("meubler"), -1);
-  EXPECT_EQ(signals.subtitleRank("herbes"), 1);
-  EXPECT_EQ(signals.subtitleRank("parler"), 2);   // through one form only...
-  EXPECT_EQ(signals.subtitleRank("parles"), 2);   // ...so that form and it weigh the same
+  EXPECT_EQ(signals.subtitleRank("parler"), 1);   // through one of its forms
+  // A plural or a conjugated form counts for its lemmas, not for a headword of its spelling.
+  EXPECT_EQ(signals.subtitleRank("herbes"), -1);
+  EXPECT_EQ(signals.subtitleRank("parles"), -1);
 }
 
 TEST(LexiconTest, MissingDictionaryFilesAreNamed) {

@@ -62,6 +62,24 @@ std::string Lexicon::categoryOf(const std::string& lemma) const {
   return {};
 }
 
+bool Lexicon::isInflectionOnly(std::string_view word) const {
+  std::string utf8 = win1252ToUtf8(word);
+  char** list = nullptr;
+  int count = Hunspell_analyze(handle_, &list, utf8.c_str());
+  bool inflection = count > 0;
+  for (int i = 0; i < count; ++i) {
+    std::string reading = list[i];
+    auto has = [&reading](const char* field) { return reading.find(field) != std::string::npos; };
+    std::size_t stem = reading.find("st:" + utf8);
+    std::size_t after = stem + 3 + utf8.size();
+    bool lemma = stem != std::string::npos && (after == reading.size() || reading[after] == ' ');
+    bool own = lemma || has("po:ppas") || has("po:adj") || (has("po:nom") && !has("is:pl"));
+    inflection = inflection && !own;
+  }
+  Hunspell_free_list(handle_, &list, count);
+  return inflection;
+}
+
 Lexicon::~Lexicon() { Hunspell_destroy(handle_); }
 
 bool Lexicon::accepts(std::string_view word) const {

@@ -25,6 +25,10 @@ class Lexicon {
   bool accepts(std::string_view word) const;
   // The lemmas of which the word is a form ("parle" → "parler"), as hunspell finds them.
   std::vector<std::string> stems(std::string_view word) const;
+  // Whether the word is only a plural or a conjugated form of other words ("postes",
+  // "sonnez", "plaise"), by hunspell's analysis: no reading of it is a singular noun, an
+  // adjective, a participle or a lemma.
+  bool isInflectionOnly(std::string_view word) const;
 
   // The lemmas that the dictionary tags as proper nouns ("po:npr"), in file order.
   const std::vector<std::string>& properNouns() const { return properNouns_; }

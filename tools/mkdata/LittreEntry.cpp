@@ -420,19 +420,39 @@ std::string_view withoutSummary(std::string_view body) {
 
 // Labels of a field or a period that open a sense; the register labels that also start
 // with "Terme" ("Terme familier") do not make a sense less general.
-constexpr std::array<std::string_view, 14> kFieldLabels = {
+constexpr std::array<std::string_view, 20> kFieldLabels = {
     "Terme d",          "Termes d",       "Ancien terme",     "Anciennement",
     "Autrefois",        "Chez les anciens", "Vieux",          "Vieilli",
     "Dans l'ancien",    "Au moyen \xC3\xA2ge", "En termes d",   "En terme d",
-    "Dans l'antiquit\xC3\xA9", "Dans le langage d"};
+    "Dans l'antiquit\xC3\xA9", "Dans le langage d", "Dans la Bible", "Dans l'\xC3\x89criture",
+    "Dans la mythologie", "Chez les Grecs", "Chez les Romains", "Chez les H\xC3\xA9breux"};
 constexpr std::array<std::string_view, 5> kRegisterLabels = {
     "Terme familier", "Terme g\xC3\xA9n\xC3\xA9ral", "Terme d'amiti\xC3\xA9",
     "Terme de caresse", "Terme de tendresse"};
 
-bool opensWithLabel(const std::string& text) {
+// The sciences that name things by their everyday names: "Terme d'anatomie" opens the
+// sense of "vessie" a player knows, "Terme de chimie" that of "chlore".
+constexpr std::array<std::string_view, 16> kSciencesOfThings = {
+    "anatomie", "botanique", "zoologie", "m\xC3\xA9" "decine", "chimie", "physique",
+    "histoire naturelle", "physiologie", "pharmacie", "chirurgie", "min\xC3\xA9ralogie",
+    "astronomie", "g\xC3\xA9ologie", "banque", "cuisine", "ornithologie"};
+
+bool opensWithFieldLabel(const std::string& text) {
   auto opens = [&text](std::string_view label) { return text.rfind(label, 0) == 0; };
   if (std::any_of(kRegisterLabels.begin(), kRegisterLabels.end(), opens)) return false;
   return std::any_of(kFieldLabels.begin(), kFieldLabels.end(), opens);
+}
+
+// A label that makes a sense less general than one without.
+bool opensWithLabel(const std::string& text) {
+  if (!opensWithFieldLabel(text)) return false;
+  std::string label = text.substr(0, text.find_first_of(".,"));
+  return std::none_of(kSciencesOfThings.begin(), kSciencesOfThings.end(),
+                      [&label](std::string_view science) {
+                        return label.size() >= science.size() &&
+                               label.compare(label.size() - science.size(), science.size(),
+                                             science) == 0;
+                      });
 }
 
 // A category that opens a sense instead of the header ("V. n. Mouvoir le corps...",
@@ -468,12 +488,15 @@ std::string lowerFirst(std::string text) {
 
 // The sentences of a sense that do not name another form of the headwords.
 std::string withoutOtherForms(const std::string& text, const EntryFilter& filter) {
-  if (filter.headwords.empty()) return text;
+  if (filter.headwords.empty() && filter.otherSpellings.empty()) return text;
   std::string kept;
   for (const std::string& sentence : sentencesOf(text)) {
     bool names = false;
     for (const std::string& word : plainWordsOf(sentence)) {
       for (const std::string& headword : filter.headwords) names = names || isOtherForm(word, headword);
+      for (const std::string& other : filter.otherSpellings) {
+        names = names || word == other || word == other + "S" || word == other + "X";
+      }
     }
     if (!names) kept += kept.empty() ? sentence : " " + sentence;
   }
@@ -491,11 +514,16 @@ std::string withoutParentheses(const std::string& text) {
   return out;
 }
 
-// Whether every sentence of a sense uses a headword: examples of the word, not a definition
-// ("Lois abolies.").
+// Whether every sentence of a sense is an example of a headword ("Lois abolies.", "Cochon
+// marron."): short, and using the word itself. A clause after a semicolon counts as a
+// sentence of its own.
 bool onlyExamples(const std::string& text, const EntryFilter& filter) {
   if (filter.headwords.empty()) return false;
-  for (const std::string& sentence : sentencesOf(text)) {
+  constexpr std::size_t kLongestExample = 80;
+  std::string clauses = text;
+  for (std::size_t at; (at = clauses.find(" ; ")) != std::string::npos;) clauses.replace(at, 3, ". ");
+  for (const std::string& sentence : sentencesOf(clauses)) {
+    if (sentence.size() > kLongestExample) return false;
     bool uses = false;
     // A mention in parentheses ("parabole des talents") does not make a sentence an example.
     for (const std::string& word : plainWordsOf(withoutParentheses(sentence))) {
@@ -588,8 +616,8 @@ LittreEntry parseLittreEntry(std::string_view markup, const EntryFilter& filter)
     std::string text = withoutUseMarkers(withoutOtherForms(withoutReferences(raw), filter));
     if (text.empty() || !saysSomething(text) || onlyExamples(text, filter)) continue;
     if (filter.offensive && filter.offensive(text)) continue;
+    if (opensWithFieldLabel(text) && !saysMoreThanItsLabel(text)) continue;
     bool labelled = opensWithLabel(text);
-    if (labelled && !saysMoreThanItsLabel(text)) continue;
     readings.push_back({asSentence(text), labelled, k});
   }
   // The first general sense, and the next one when it is short; a labelled sense only
@@ -606,7 +634,7 @@ LittreEntry parseLittreEntry(std::string_view markup, const EntryFilter& filter)
   }
   entry.labelled = !readings.empty() && !general;
   entry.definition = asSentence(cutAtSentence(definition, kDefinitionLimit));
-  if (entry.labelled && !saysMoreThanItsLabel(entry.definition)) {
+  if (opensWithFieldLabel(entry.definition) && !saysMoreThanItsLabel(entry.definition)) {
     // The label's sense is one long sentence: the label, then that sentence cut short.
     std::vector<std::string> sentences = sentencesOf(definition);
     std::string rest = definition.substr(std::min(definition.size(), sentences[0].size() + 1));

@@ -25,6 +25,9 @@ struct EntryFilter {
   // Plain forms of the words the article defines: a sentence that holds another form of
   // one of them ("dansez" for "danser") would give the answer away in the short form.
   std::vector<std::string> headwords;
+  // Plain forms of the article's other spellings, however short ("MUET" of "muette"), that
+  // give the answer away as well, with their plurals.
+  std::vector<std::string> otherSpellings;
   // Whether a text (UTF-8) is not for a family game; empty keeps everything.
   std::function<bool(std::string_view)> offensive;
 };

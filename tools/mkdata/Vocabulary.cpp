@@ -101,6 +101,25 @@ std::vector<std::string> spellingsOf(const std::vector<std::string>& names) {
   return spellings;
 }
 
+// The plain forms of an article's masculines and feminines other than the headwords, of
+// three letters or more: "MUET" in the article of "muette".
+std::vector<std::string> otherSpellingsOf(const std::vector<std::string>& names,
+                                          const std::vector<std::string>& headwords) {
+  constexpr std::size_t kShortest = 3;
+  std::vector<std::string> others;
+  for (const std::string& name : names) {
+    auto headword = parseHeadword(name);
+    if (!headword) continue;
+    for (const std::string& spelling : {headword->masculine, headword->feminine}) {
+      std::string key = plainForm(spelling);
+      bool known = std::find(headwords.begin(), headwords.end(), key) != headwords.end() ||
+                   std::find(others.begin(), others.end(), key) != others.end();
+      if (key.size() >= kShortest && !known) others.push_back(key);
+    }
+  }
+  return others;
+}
+
 // Some index names point at another headword's article ("REBUTÉ" at the article of
 // "A GIORNO"). When an article's names give several headwords, a spelling is kept only
 // if the article's text uses it.
@@ -295,19 +314,26 @@ void Vocabulary::addCommonWords(const StarDict& littre, const Lexicon& lexicon) 
     if (spellings.empty()) continue;
     filter.headwords.clear();
     for (const std::string& spelling : spellings) filter.headwords.push_back(plainForm(spelling));
+    filter.otherSpellings = otherSpellingsOf(article.names, filter.headwords);
     LittreEntry entry =
         readArticle(littre, article.entry, byName, filter, spellings.front(), lexicon);
     if (entry.definition.empty() || entry.category.empty()) continue;
     // A participle of a kept-out verb is no more fit than the verb.
     if (keptOut_.isOffensive(entry.category)) continue;
     for (const std::string& spelling : spellings) {
-      addRecord({spelling, false, definitionFields(spelling, entry), entry.labelled});
+      addRecord({spelling, false, definitionFields(spelling, entry), entry.labelled,
+                 littre.article(article.entry).size()});
     }
   }
-  // A word's general sense comes before the senses of a field or a period.
+  // A word's general sense comes before the senses of a field or a period, and the
+  // everyday homograph, which the dictionary treats at length, before the rare ones
+  // ("rustre", a boor, before the lance).
   for (auto& [key, word] : keys_) {
-    std::stable_partition(word.records.begin(), word.records.end(),
-                          [](const VocabularyRecord& r) { return !r.labelled; });
+    std::stable_sort(word.records.begin(), word.records.end(),
+                     [](const VocabularyRecord& a, const VocabularyRecord& b) {
+                       if (a.labelled != b.labelled) return !a.labelled;
+                       return a.articleSize > b.articleSize;
+                     });
   }
 }
 
@@ -316,7 +342,7 @@ void Vocabulary::addProperNouns(const Lexicon& lexicon, const WordSignals& signa
     // Attested in the dictionary's quotations: places, people and peoples a player may know,
     // not the trade names that today's lexicon also tags as proper nouns.
     if (isCapitalised(name) && isPlayable(name) && signals.quotationCount(lowerCase(name)) > 0) {
-      addRecord({name, true, {}, false});
+      addRecord({name, true, {}, false, 0});
     }
   }
 }
@@ -337,7 +363,7 @@ void Vocabulary::addThesaurusWords(const Thesaurus& thesaurus, const Lexicon& le
     if (category.empty() || std::find(stems.begin(), stems.end(), spelling) == stems.end()) continue;
     std::string definition = synonymDefinition(key, groups, keptOut_);
     if (definition.empty()) continue;
-    addRecord({spelling, false, {spelling, category, definition}, false});
+    addRecord({spelling, false, {spelling, category, definition}, false, 0});
     auto& records = keys_[key].records;
     std::rotate(records.begin(), records.end() - 1, records.end());  // the general sense first
   }
@@ -364,13 +390,9 @@ LevelBands Vocabulary::assignLevels(const WordSignals& signals, const Thesaurus&
     std::stable_partition(word.records.begin(), word.records.end(),
                           [](const VocabularyRecord& r) { return !r.properNoun; });
     word.standing.common = !word.records.front().properNoun;
-    // A spelling whose dictionary senses are all of a field or a period ("bosser", Terme de
-    // marine) is not what today's speakers mean by it: its subtitle rank is not its own.
-    bool generalSense = std::any_of(word.records.begin(), word.records.end(),
-                                    [](const VocabularyRecord& r) { return !r.properNoun && !r.labelled; });
     for (const VocabularyRecord& record : word.records) {
       if (record.properNoun) continue;
-      int rank = word.namedMostly || !generalSense ? -1 : signals.subtitleRank(record.spelling);
+      int rank = word.namedMostly ? -1 : signals.subtitleRank(record.spelling);
       if (rank >= 0 && (word.standing.subtitleRank < 0 || rank < word.standing.subtitleRank)) {
         word.standing.subtitleRank = rank;
       }

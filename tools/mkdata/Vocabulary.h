@@ -21,6 +21,7 @@ struct VocabularyRecord {
   bool properNoun = false;          // capitalised, no text (kind 0, address 0)
   std::vector<std::string> fields;  // common word: headword, category, definition (Windows-1252)
   bool labelled = false;            // the definition is of a field or a period only
+  std::size_t articleSize = 0;      // the main homograph has the longest article
 };
 
 // The records of one plain form; the first one carries the level and the anagram class.

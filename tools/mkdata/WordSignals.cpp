@@ -40,11 +40,17 @@ void WordSignals::addSubtitleWords(const std::vector<std::string>& utf8Words,
   for (std::size_t listed = 0; listed < utf8Words.size(); ++listed) {
     std::string spelling = lowerCase(toWin1252(utf8Words[listed]));
     double weight = scale / (static_cast<double>(listed) + kRankOffset);
-    if (spelling.size() == kWordLength) weights_[spelling] += weight;
+    std::vector<std::string> stems;
+    if (lexicon != nullptr) stems = lexicon->stems(spelling);
+    // A plural or a conjugated form ("postes", "plaise") counts for its lemmas only, not for
+    // a headword that shares its spelling ("plaise", a fish).
+    if (spelling.size() == kWordLength &&
+        (lexicon == nullptr || !lexicon->isInflectionOnly(spelling))) {
+      weights_[spelling] += weight;
+    }
     if (lexicon != nullptr) {
       // A form of several lemmas counts only for those it begins with: "herbes" is the
       // noun's plural and says nothing of the rare verb that shares it ("herber").
-      std::vector<std::string> stems = lexicon->stems(spelling);
       std::set<std::string> lemmas(stems.begin(), stems.end());
       for (const std::string& lemma : lemmas) {
         bool counted = lemmas.size() == 1 || spelling.rfind(lemma, 0) == 0;

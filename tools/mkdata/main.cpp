@@ -94,11 +94,12 @@ void report(const Vocabulary& vocabulary, const LevelBands& bands) {
   std::map<std::string, int> signals;
   for (const auto& [key, word] : vocabulary.keys()) {
     for (const auto& record : word.records) (record.properNoun ? proper : common) += 1;
-    if (word.level == 0) continue;
     const WordStanding& s = word.standing;
-    ++signals[s.subtitleRank >= 0       ? "subtitles"
-              : s.thesaurusMentions > 0 ? "thesaurus"
-                                        : "quotations only"];
+    if (word.level > 0) {
+      ++signals[s.subtitleRank >= 0       ? "subtitles"
+                : s.thesaurusMentions > 0 ? "thesaurus"
+                                          : "quotations only"];
+    }
     ++perLevel[word.level];
     if (word.standing.anagramClass >= 0) ++classOf[word.standing.anagramClass];
   }
