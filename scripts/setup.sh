@@ -13,6 +13,7 @@ PACKAGES=(
   fonts-liberation2
   stardict-xmlittre hunspell-fr-comprehensive mythes-fr libhunspell-dev zlib1g-dev
   nodejs
+  desktop-file-utils python3-xdg
 )
 
 as_root() {

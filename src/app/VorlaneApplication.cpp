@@ -27,6 +27,10 @@ QPalette classicPalette() {
   palette.setColor(QPalette::ButtonText, Qt::black);
   palette.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0x80));
   palette.setColor(QPalette::HighlightedText, Qt::white);
+  // A disabled menu entry or button shows its text greyed, never like an enabled one.
+  const QColor greyed(0x80, 0x80, 0x80);
+  for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+    palette.setColor(QPalette::Disabled, role, greyed);
   return palette;
 }
 

@@ -1,5 +1,6 @@
 #include <QStringList>
 
+#include "app/DesktopForms.h"
 #include "app/VorlaneApplication.h"
 #include "game/TForm1.h"
 #include "messages/TFormMessage.h"
@@ -13,11 +14,13 @@
 int main(int argc, char** argv) {
   vorlane::VorlaneApplication app(argc, argv);
   const QStringList arguments = QCoreApplication::arguments();
+  const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+  if (const std::optional<int> exitCode = vorlane::runDesktopForm(arguments, programFolder))
+    return *exitCode;
   const std::string handOffWord = arguments.size() > 1 ? arguments[1].toStdString() : "";
 
   vorlane::QtSoundOutput soundOutput;
-  vorlane::TForm1 form1({QCoreApplication::applicationDirPath().toStdString(), handOffWord},
-                        soundOutput);
+  vorlane::TForm1 form1({programFolder, handOffWord}, soundOutput);
   if (!form1.dataFilesOk()) return 1;
   vorlane::TFormscore formscore(form1.folder(), &form1, form1.engine().state().juniorClass);
   vorlane::TFormMessage formMessage(&form1);

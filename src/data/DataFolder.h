@@ -10,6 +10,8 @@ namespace vorlane {
 
 // Name of the data folder inside the program's folder.
 inline constexpr std::string_view kDataFolderName = "Zari666";
+// The game's executable, beside its data folder.
+inline constexpr std::string_view kProgramFileName = "Vorlane";
 
 // The program's folder and its data folder "Zari666": where every data file, sound and
 // pattern is looked for, and whether the game may write there. Relative names are

@@ -180,12 +180,16 @@ void GameEngine::presentDraw() {
   view_.keyb1.visible = true;
   view_.keyb2.visible = true;
   view_.keyb1.row.setText(state_.drawWord);
+  view_.keyb1.row.setTileIndex(0);
   view_.keyb2.row.setText("");
   view_.focus = Focus::upperKeyboard;
   view_.windowHeight = mainWindowHeight(state_.rowHeight, state_.rowCount);
   port_.repositionMainWindow();
   if (isAnagramDraw()) showStartingWord();
+  // A message or help text of the finished draw does not stay into the new one.
   state_.statusLocked = false;
+  helpShown_ = "Form1";
+  view_.statusText = formHelpText();
   view_.hintColumn = 1;
   view_.hintVisible = true;
   view_.definitionEntry.enabled = true;
@@ -237,6 +241,7 @@ void GameEngine::wordFound() {
   view_.finVisible = true;
   view_.finEyeVisible = true;
   state_.enterAction = kEndDrawAction;
+  refreshFormHelp();
   giveLettersBack();
 }
 
@@ -271,6 +276,10 @@ void GameEngine::endDraw() {
   view_.definitionEntry.enabled = false;
   view_.letterEntry.enabled = false;
   view_.focus = view_.keyb1.visible ? Focus::upperKeyboard : Focus::firstInputBox;
+  // Every definition is on show: the enlarging shortcut starts from the first row when no
+  // definition was shown during the draw (a single-word draw has no starting word).
+  if (state_.lastShownRow < 1) state_.lastShownRow = 1;
+  refreshFormHelp();
 }
 
 void GameEngine::endGame(bool quiet) {

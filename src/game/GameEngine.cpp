@@ -100,6 +100,7 @@ void GameEngine::Button1Click() {
       view_.finVisible = true;
       view_.finEyeVisible = true;
       state_.enterAction = kEndDrawAction;
+      refreshFormHelp();
     }
   } else if (state_.enterAction == kEndDrawAction) {
     ImageFINClick();
@@ -112,6 +113,7 @@ void GameEngine::Memo1MouseDown() {
 
 void GameEngine::showStatus(const std::string& text) {
   state_.statusLocked = !text.empty();
+  helpShown_.clear();
   if (view_.statusText == text) return;
   view_.statusText = text;
   port_.repaint();
@@ -153,9 +155,15 @@ void GameEngine::showHelpText(std::string_view name) {
   } else {
     return;
   }
+  helpShown_ = name;
   if (view_.statusText == text) return;
   view_.statusText = text;
   port_.repaint();
+}
+
+void GameEngine::refreshFormHelp() {
+  if (state_.statusLocked || helpShown_ != "Form1") return;
+  view_.statusText = formHelpText();
 }
 
 }  // namespace vorlane

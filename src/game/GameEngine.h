@@ -129,6 +129,9 @@ class GameEngine {
   void setCursor(CursorShape cursor);
   void updateTitle();
   std::string formHelpText() const;
+  // The window's own help text follows the draw: a new draw, FIN ! offered, a found word
+  // and the end of a draw change what it says.
+  void refreshFormHelp();
 
   // DrawFlow.cpp
   enum class Candidate { accepted, rejected, none };
@@ -157,8 +160,10 @@ class GameEngine {
   void showReserve();
   void showScore();
   void reserveRanOut();
+  void gameRanOut();
 
   // Hints.cpp
+  int askLetterCost(int price);
   void payLetter(int price, int fullPrice);
   void fetchDefinition(int row, bool longForm);
   int measuredLines(int row, const DefinitionBox& definitionBox);
@@ -181,6 +186,14 @@ class GameEngine {
   AnagramSet anagramSet_{};
   std::array<int, kRowCount> boxTops_{};  // definition-box tops, window pixels
   int drawSerial_ = 0;                    // counts draws, to spot a draw ended meanwhile
+  // The letter price is being asked: ticks keep coming while the message is open.
+  bool letterCostOpen_ = false;
+  // The reserve ran out with nothing won while the price was asked: the game ends once the
+  // message is closed, so that its own message is not lost.
+  bool gameEndDue_ = false;
+  // The name whose help text the status bar shows ("Form1", "keyb1", ...); empty while it
+  // shows a message or nothing.
+  std::string helpShown_;
 };
 
 }  // namespace vorlane

@@ -53,7 +53,12 @@ void GameEngine::askLetter() {
   const int serial = drawSerial_;
   int answer = kMessageCancel;
   if (!state_.trainingMode && price > 0) {
-    answer = port_.showLetterCost(std::to_string(price), state_.level);
+    answer = askLetterCost(price);
+    if (gameEndDue_) {
+      gameEndDue_ = false;
+      gameRanOut();
+      return;
+    }
   }
   if (state_.trainingMode) revealLetter();
   playSound("btn.wav");
@@ -70,6 +75,13 @@ void GameEngine::askLetter() {
   if (answer != kMessageOk || serial != drawSerial_ || !state_.drawActive || !view_.hintVisible)
     return;
   payLetter(price, fullPrice);
+}
+
+int GameEngine::askLetterCost(int price) {
+  letterCostOpen_ = true;
+  const int answer = port_.showLetterCost(std::to_string(price), state_.level);
+  letterCostOpen_ = false;
+  return answer;
 }
 
 // The reserve kept draining while the price was asked, so what is paid is never more than

@@ -1,13 +1,26 @@
 #include "game/PictureButton.h"
 
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 
 namespace vorlane {
 namespace {
 
 constexpr QPoint kPressOffset(2, 2);
 
+int doubleClickInterval() { return QGuiApplication::styleHints()->mouseDoubleClickInterval(); }
+
 }  // namespace
+
+qint64 PictureButton::lastReleaseAt_ = -1;
+
+qint64 PictureButton::now() {
+  static QElapsedTimer clock;
+  if (!clock.isValid()) clock.start();
+  return clock.elapsed();
+}
 
 PictureButton::PictureButton(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
 
@@ -23,15 +36,31 @@ void PictureButton::setPressed(bool pressed) {
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {
-  if (onPress_ && isEnabled()) onPress_(event);
+  pressTaken_ = isEnabled() && !justShown();
+  if (onPress_ && pressTaken_) onPress_(event);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (onRelease_ && isEnabled()) onRelease_(event);
+  const bool taken = pressTaken_ && isEnabled();
+  pressTaken_ = false;
+  if (!taken) return;
+  lastReleaseAt_ = now();
+  if (onRelease_) onRelease_(event);
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event) {
   if (onMove_) onMove_(event);
+}
+
+void PictureButton::showEvent(QShowEvent* event) {
+  const qint64 at = now();
+  const bool afterRelease = lastReleaseAt_ >= 0 && at - lastReleaseAt_ < doubleClickInterval();
+  appearedAt_ = afterRelease ? at : -1;
+  QLabel::showEvent(event);
+}
+
+bool PictureButton::justShown() const {
+  return appearedAt_ >= 0 && now() - appearedAt_ < doubleClickInterval();
 }
 
 }  // namespace vorlane

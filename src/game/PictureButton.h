@@ -8,7 +8,10 @@ namespace vorlane {
 
 // A picture that acts as a button (MOT !, FIN !, their eyes, the hint and book buttons):
 // it reports presses, releases and pointer moves, and shows the pressed look by moving
-// 2 pixels right and down from its resting place.
+// 2 pixels right and down from its resting place. A picture that appears because another
+// one was released takes no click for a double-click interval: FIN ! replaces MOT ! at the
+// same place, and the second click of a double click on MOT ! is not meant for it. A
+// release reaches the owner only after a press that did.
 class PictureButton : public QLabel {
  public:
   using MouseHandler = std::function<void(QMouseEvent*)>;
@@ -28,10 +31,17 @@ class PictureButton : public QLabel {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  bool justShown() const;
+  static qint64 now();
+
   QRect rest_;
   bool pressed_ = false;
+  bool pressTaken_ = false;
+  qint64 appearedAt_ = -1;  // ms on now()'s clock; -1 unless it appeared after a release
+  static qint64 lastReleaseAt_;
   MouseHandler onPress_;
   MouseHandler onRelease_;
   MouseHandler onMove_;

@@ -49,8 +49,6 @@ void GameEngine::Timer1Timer() {
   if (state_.reserve == 0) reserveRanOut();
 }
 
-// Nothing won: the game ends, unless the score window is open; the draw then stays open
-// with the timer stopped, and words or FIN ! still finish it.
 void GameEngine::reserveRanOut() {
   if (state_.drawGain != 0) {
     ImageFINClick();
@@ -59,7 +57,24 @@ void GameEngine::reserveRanOut() {
   playSound("dong.wav");
   port_.repaint();
   port_.waitMilliseconds(1000);
-  if (!port_.scoreWindowVisible()) endGame(false);
+  if (letterCostOpen_) {
+    gameEndDue_ = true;
+    return;
+  }
+  gameRanOut();
+}
+
+// Nothing won: the game ends, unless the score window is open; the draw then stays open
+// with the timer stopped, and words or FIN !, offered at once, still finish it.
+void GameEngine::gameRanOut() {
+  if (!port_.scoreWindowVisible()) {
+    endGame(false);
+    return;
+  }
+  view_.finVisible = true;
+  view_.finEyeVisible = true;
+  state_.enterAction = kEndDrawAction;
+  refreshFormHelp();
 }
 
 void GameEngine::bankGain() {

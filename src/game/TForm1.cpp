@@ -14,6 +14,7 @@
 #include "data/DataFiles.h"
 #include "data/IoError.h"
 #include "game/Startup.h"
+#include "messages/StartMenuGroup.h"
 #include "messages/TFormMessage.h"
 #include "messages/Tdlg.h"
 #include "platform/HelpViewer.h"
@@ -24,7 +25,6 @@
 namespace vorlane {
 namespace {
 
-constexpr const char* kHelpFile = "vorlane.hlp";
 // Above this many dots per inch the system uses large fonts.
 constexpr int kNormalDpi = 96;
 
@@ -40,13 +40,14 @@ TForm1::TForm1(const Surroundings& surroundings, SoundOutput& soundOutput)
     : folder_(surroundings.programFolder),
       settings_(folder_),
       sounds_(folder_, soundOutput),
-      port_(*this, sounds_) {
+      port_(*this, sounds_),
+      ddeClientConv1_(folder_.programFolder() / kProgramFileName) {
   words_ = std::make_unique<WordLists>(folder_, [this](const std::string& text) {
     QMessageBox::warning(this, QStringLiteral("Vorlane"), toQString(text));
   });
   engine_ = std::make_unique<GameEngine>(folder_, *words_, recentDraws_, random_, port_);
   // A window of its own, owned by the main window so that it never keeps the game running.
-  help_ = new HelpViewer(folder_.inProgramFolder(kHelpFile), this);
+  help_ = new HelpViewer(folder_.inProgramFolder(kHelpFileName), this);
   setObjectName(QStringLiteral("Form1"));
   buildComponents();
   folder_.setWriteProtected(surroundings.writeProtected);
@@ -92,7 +93,7 @@ void TForm1::FormCreate(const std::string& handOffWord, const std::filesystem::p
 void TForm1::showHandOff(const std::string& handOffWord) {
   const std::optional<HandOff> handOff = handOffFor(handOffWord);
   if (!handOff) return;
-  // The Start-menu group of "insrac" and "majrac" is created by the desktop-menu service.
+  if (handOff->createStartMenuGroup) createStartMenuGroup();
   sounds_.playSound("gagne.wav");
   QMessageBox::information(nullptr, QStringLiteral("Vorlane"), toQString(handOff->welcome));
 }
@@ -126,7 +127,7 @@ void TForm1::welcomeAtFirstStart(bool handedOver) {
   run([this] {
     const TFormMessage::WelcomeChoice choice = message_->showWelcome();
     recordFirstStart(folder_);
-    // The Start-menu group of the first check box comes with the desktop-menu service.
+    if (choice.startMenuGroup) createStartMenuGroup();
     if (choice.readMe) openHelp("sommaire");
   });
 }
@@ -228,6 +229,10 @@ void TForm1::reportDataError(const std::string& text) {
 }
 
 void TForm1::openHelp(const std::string& topic) { help_->showTopic(topic); }
+
+void TForm1::createStartMenuGroup() {
+  vorlane::createStartMenuGroup(ddeClientConv1_, folder_.programFolder() / kProgramFileName);
+}
 
 void TForm1::run(const std::function<void()>& call) {
   try {

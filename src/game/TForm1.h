@@ -17,6 +17,7 @@
 #include "game/MainWindowLayout.h"
 #include "game/Startup.h"
 #include "game/TForm1Port.h"
+#include "platform/FreedesktopMenu.h"
 #include "platform/Sound.h"
 
 class QAction;
@@ -116,6 +117,8 @@ class TForm1 : public QWidget {
   void entrainClick();
   void JuniorClick();
   void openHelp(const std::string& topic);
+  // The "Vorlane" group of the applications menu, rebuilt through the desktop's link.
+  void createStartMenuGroup();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -127,6 +130,9 @@ class TForm1 : public QWidget {
  private:
   // Inner margin of a definition box, in pixels.
   static constexpr int kDefinitionMargin = 2;
+  // Characters of the status text, in pixels: the usual size and the least it shrinks to.
+  static constexpr int kStatusTextPixels = 11;
+  static constexpr int kSmallestStatusTextPixels = 8;
 
   struct Row {
     Tkey_in* keybt = nullptr;
@@ -168,6 +174,11 @@ class TForm1 : public QWidget {
   void LisezMoiClick();
   void ScoresClick();
   void CoordonneesClick();
+  void RaccourciClick();
+  void CourrierClick();
+  void SiteWebClick();
+  // Minimises the game when the browser started, else says the connection failed.
+  void afterWebLink(bool started);
   void def1Click();
   void montredef1Click();
   void lettreClick();
@@ -181,6 +192,7 @@ class TForm1 : public QWidget {
   void renderKeyboards(const MainViewModel& view);
   void renderButtons(const MainViewModel& view);
   void renderStatus(const MainViewModel& view);
+  void fitStatusText();
   void renderMenu(const MainViewModel& view);
   void renderEnlarged(const MainViewModel& view);
 
@@ -246,6 +258,10 @@ class TForm1 : public QWidget {
   QAction* installation_ = nullptr;
   QAction* contact_ = nullptr;
   QAction* web_ = nullptr;
+
+  // The link to the desktop's program-group service (the menu group), closed until the
+  // first group creation.
+  FreedesktopMenu ddeClientConv1_;
 };
 
 }  // namespace vorlane

@@ -1,3 +1,4 @@
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -23,7 +24,6 @@ constexpr QSize kSmallPictureSize(17, 17);
 constexpr int kKeyboardTileSize = 40;
 constexpr int kTimerPeriodMs = 1000;
 constexpr int kPanelTextPixels = 12;
-constexpr int kStatusTextPixels = 11;
 // Off the window: the default button only receives Enter.
 constexpr int kOffScreenLeft = 1500;
 
@@ -45,9 +45,10 @@ PictureButton* newPicture(QWidget* parent, const char* name, const QString& pict
 }  // namespace
 
 void TForm1::buildComponents() {
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
+  // A fixed border: a minimise button and the close box, never a maximise button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFont(arial(kStatusTextPixels + 1, true));
   setAutoFillBackground(true);
   setMouseTracking(true);
@@ -97,6 +98,13 @@ void TForm1::buildModeBox() {
   senior_ = new QRadioButton(QStringLiteral("Senior"), niveauBox_);
   senior_->setObjectName(QStringLiteral("Senior"));
   senior_->setGeometry(10, 34, 100, 20);
+  // The class buttons lie inside the mode box: without groups of their own, a click on the
+  // checked mode would find the checked class and uncheck itself.
+  for (auto [first, second] : {std::pair{entrain_, compet_}, std::pair{junior_, senior_}}) {
+    auto* group = new QButtonGroup(modeBox_);
+    group->addButton(first);
+    group->addButton(second);
+  }
   entrain_->setChecked(true);
   junior_->setChecked(true);
   for (QRadioButton* button : {entrain_, compet_, junior_, senior_}) button->setMouseTracking(true);
@@ -233,6 +241,7 @@ void TForm1::applyLayout() {
   total_->setGeometry(panels.total.left, panels.total.top, panels.total.width, panels.total.height);
   bigTotal_->setGeometry(panels.bigTotal.left, panels.bigTotal.top, panels.bigTotal.width,
                          panels.bigTotal.height);
+  fitStatusText();
 }
 
 }  // namespace vorlane

@@ -2,7 +2,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "controls/TGoToWeb.h"
 #include "game/TForm1.h"
+#include "messages/TFormMessage.h"
 #include "messages/Tdlg.h"
 #include "scores/TFormscore.h"
 
@@ -23,7 +25,7 @@ QAction* TForm1::addEntry(QMenu* menu, const QString& caption, const QKeySequenc
 void TForm1::buildMenu() {
   popupMenu1_ = new QMenu(this);
   popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
-  addEntry(popupMenu1_, QStringLiteral("A propos..."), {}, &TForm1::AProposClick);
+  addEntry(popupMenu1_, QStringLiteral("À propos..."), {}, &TForm1::AProposClick);
   addEntry(popupMenu1_, QStringLiteral("Lisez-moi"), QKeySequence(Qt::Key_F1),
            &TForm1::LisezMoiClick);
   addEntry(popupMenu1_, QStringLiteral("Préférences"), {}, &TForm1::comingLater);
@@ -39,11 +41,11 @@ void TForm1::buildMenu() {
   QMenu* contact = divers->addMenu(QStringLiteral("Contacter l'auteur"));
   contact_ = contact->menuAction();
   addEntry(contact, QStringLiteral("Coordonnées"), {}, &TForm1::CoordonneesClick);
-  addEntry(contact, QStringLiteral("Courrier électronique"), {}, &TForm1::comingLater);
+  addEntry(contact, QStringLiteral("Courrier électronique"), {}, &TForm1::CourrierClick);
   web_ = addEntry(divers, QStringLiteral("Aller sur le site web pour mise à jour"), {},
-                  &TForm1::comingLater);
+                  &TForm1::SiteWebClick);
   addEntry(divers, QStringLiteral("Réinstaller un raccourci dans le menu Démarrer"), {},
-           &TForm1::comingLater);
+           &TForm1::RaccourciClick);
   popupMenu1_->addSeparator();
   quitter_ = addEntry(popupMenu1_, QStringLiteral("Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                       &TForm1::QuitterClick);
@@ -51,8 +53,8 @@ void TForm1::buildMenu() {
   installation_->setVisible(false);
 }
 
-// The entries whose windows (preferences, installer, web link, Start-menu group) are not
-// part of the game yet: present in the menu, without effect.
+// The entries whose windows (preferences, installer) are not part of the game yet: present
+// in the menu, without effect.
 void TForm1::comingLater() {}
 
 void TForm1::showPopup(const QPoint& globalPos) { popupMenu1_->popup(globalPos); }
@@ -66,6 +68,28 @@ void TForm1::AProposClick() {
 void TForm1::LisezMoiClick() { openHelp("sommaire"); }
 
 void TForm1::CoordonneesClick() { openHelp("coord"); }
+
+void TForm1::CourrierClick() {
+  if (message_) afterWebLink(message_->GoToWeb1()->SendEMail());
+}
+
+void TForm1::SiteWebClick() {
+  if (message_) afterWebLink(message_->GoToWeb1()->OpenUrl());
+}
+
+void TForm1::afterWebLink(bool started) {
+  if (started) {
+    showMinimized();
+    return;
+  }
+  showConnectionFailure(this);
+}
+
+void TForm1::RaccourciClick() {
+  showMinimized();
+  createStartMenuGroup();
+  showNormal();
+}
 
 void TForm1::ScoresClick() {
   if (scores_) scores_->showScores();

@@ -1,10 +1,13 @@
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "controls/ColorRef.h"
 #include "controls/Tkey_in.h"
@@ -163,6 +166,26 @@ void TForm1::renderStatus(const MainViewModel& view) {
   setShown(clock_, view.clockVisible);
   total_->setText(toQString(view.reserveCaption));
   bigTotal_->setText(toQString(view.scoreCaption));
+  fitStatusText();
+}
+
+// The status text ends where the first panel shown begins, never under it; a text too long
+// for the narrow window is drawn smaller rather than cut.
+void TForm1::fitStatusText() {
+  int textRight = total_->x();
+  if (clock_->isVisibleTo(statusbar_)) textRight = clock_->x();
+  // The text stops two pixels short of the panel's edge.
+  const int margin = statusbar_->width() - textRight - statusbar_->frameWidth() + 2;
+  statusbar_->setContentsMargins(0, 0, std::max(margin, 0), 0);
+  const int room = statusbar_->contentsRect().width();
+  QFont font = statusbar_->font();
+  int pixels = kStatusTextPixels;
+  font.setPixelSize(pixels);
+  while (pixels > kSmallestStatusTextPixels &&
+         QFontMetrics(font).horizontalAdvance(statusbar_->text()) > room) {
+    font.setPixelSize(--pixels);
+  }
+  if (statusbar_->font() != font) statusbar_->setFont(font);
 }
 
 void TForm1::renderMenu(const MainViewModel& view) {

@@ -55,6 +55,9 @@ void GameEngine::moveLetter(TileRow& from, TileRow& to, int position, bool reord
   std::string rest = source;
   rest.erase(static_cast<std::size_t>(position - 1), 1);
   to.setText(target);
+  // The upper keyboard shows its first tile as current once it holds letters again, and
+  // Space moves on from the tile shown.
+  if (reorder && to.tileIndex() < 0) to.setTileIndex(0);
   from.setText(rest);
   port_.repaint();
 }
@@ -128,6 +131,9 @@ void GameEngine::keyb2MouseUp(int x, int y, int keyboardHeight) {
   if (!state_.drawActive) return;
   state_.statusLocked = false;
   if (lower.tileIndex() >= 0) moveLetter(lower, view_.keyb1.row, lower.tileIndex() + 1, true);
+  // The letters are typed on the upper keyboard, as after a Backspace: the click that gave
+  // a letter back does not keep the keys on the lower one.
+  view_.focus = Focus::upperKeyboard;
 }
 
 void GameEngine::keyb1KeyPress(char key) {
@@ -193,6 +199,7 @@ void GameEngine::markFound(int k) {
   r.panelBold = true;
   ++state_.foundCount;
   state_.drawGain += rowValue(k);
+  refreshFormHelp();
   playSound("Inter.wav");
   port_.repaint();
   showRowFromStore(k, true);

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "controls/TGoToWeb.h"
+#include "data/Contact.h"
 #include "game/Pictures.h"
 #include "messages/MessageTexts.h"
 #include "platform/QtText.h"
@@ -20,7 +22,7 @@ constexpr QSize kIconSize(32, 32);
 
 TFormMessage::TFormMessage(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowStaysOnTopHint),
+                              Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       mainWindow_(mainWindow) {
   setWindowTitle(QStringLiteral("?"));
   setFixedSize(342, 120);
@@ -30,6 +32,11 @@ TFormMessage::TFormMessage(QWidget* mainWindow)
   buildLines();
   buildButtons();
   buildIcons();
+  goToWeb1_ = new TGoToWeb(this);
+  goToWeb1_->setUrl(std::string(kWebAddress));
+  goToWeb1_->setEMail(std::string(kSupportEmail));
+  goToWeb1_->setEMailSubject("Vorlane");
+  goToWeb1_->setBrowserState(gwMaximized);
 }
 
 void TFormMessage::buildLines() {

@@ -14,6 +14,7 @@ class QTimer;
 namespace vorlane {
 
 struct MessageLines;
+class TGoToWeb;
 
 // The game's own message window: three centred lines, OK (the default button), "Annuler"
 // for the questions, a blinking icon, and the two check boxes of the welcome. Every
@@ -43,6 +44,9 @@ class TFormMessage : public QDialog {
 
   int messageResult() const { return messageResult_; }
 
+  // The web-link component that the main window's web and e-mail entries use.
+  TGoToWeb* GoToWeb1() const { return goToWeb1_; }
+
   // Escape and the window's close answer "Annuler" when it shows, OK otherwise.
   void reject() override;
 
@@ -68,6 +72,7 @@ class TFormMessage : public QDialog {
   QTimer* timer1_ = nullptr;
   QCheckBox* checkMenu_ = nullptr;
   QCheckBox* checkLisez_ = nullptr;
+  TGoToWeb* goToWeb1_ = nullptr;
   int messageResult_ = None;
 };
 

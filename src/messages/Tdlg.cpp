@@ -14,9 +14,10 @@ constexpr int kPlacementOffset = 15;
 }  // namespace
 
 Tdlg::Tdlg(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow) {
-  setWindowTitle(QStringLiteral("A propos d'Vorlane"));
+  setWindowTitle(QStringLiteral("À propos de Vorlane"));
   setFixedSize(298, 160);
   auto* picture = new QLabel(this);
   picture->setGeometry(16, 16, 64, 64);

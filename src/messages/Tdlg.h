@@ -4,7 +4,7 @@
 
 namespace vorlane {
 
-// The about box "A propos d'Vorlane": shown without blocking, placed beside the main
+// The about box "À propos de Vorlane": shown without blocking, placed beside the main
 // window at every show, closed by OK or as soon as it loses activation.
 class Tdlg : public QDialog {
  public:

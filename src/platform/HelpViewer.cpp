@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -18,6 +19,15 @@ HelpViewer::HelpViewer(std::filesystem::path helpFile, QWidget* parent)
   layout->addWidget(browser_);
   browser_->setOpenExternalLinks(true);
   resize(560, 480);
+}
+
+// Without a window manager there is no close box: Escape closes the help.
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 bool HelpViewer::showTopic(const std::string& topic) {

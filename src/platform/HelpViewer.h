@@ -9,6 +9,9 @@ class QTextBrowser;
 
 namespace vorlane {
 
+// The game's help file, beside the program.
+inline constexpr const char* kHelpFileName = "vorlane.hlp";
+
 // The help viewer: the help file "vorlane.hlp" (HTML) of the application folder shown at
 // a topic, an anchor of the file ("sommaire", "coord"). It reports a missing file itself.
 class HelpViewer : public QWidget {
@@ -19,6 +22,9 @@ class HelpViewer : public QWidget {
   bool showTopic(const std::string& topic);
 
   QTextBrowser* browser() const { return browser_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   std::filesystem::path helpFile_;

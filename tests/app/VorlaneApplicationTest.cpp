@@ -1,10 +1,14 @@
 #include "app/VorlaneApplication.h"
 
+#include <QAction>
 #include <QEventLoop>
+#include <QImage>
+#include <QMenu>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,6 +65,26 @@ TEST_F(VorlaneApplicationTest, FileFailureInATimerSlotLeavesTheEventLoopRunning)
   loop.exec();
   EXPECT_EQ(reported, std::vector<std::string>{"stx.666"});
   EXPECT_EQ(ticksAfterFailure, 1);
+}
+
+// Between draws "Définition" and the letter entry are disabled: they must look it.
+TEST_F(VorlaneApplicationTest, DisabledEntriesAreGreyed) {
+  QMenu menu;
+  QAction* enabled = menu.addAction(QStringLiteral("Agrandir définition"));
+  QAction* disabled = menu.addAction(QStringLiteral("Définition"));
+  disabled->setEnabled(false);
+  menu.resize(menu.sizeHint());
+  const QImage shot = menu.grab().toImage();
+  auto darkestIn = [&](QAction* action) {
+    int darkest = 255;
+    const QRect place = menu.actionGeometry(action);
+    for (int y = place.top(); y <= place.bottom(); ++y)
+      for (int x = place.left(); x <= place.right(); ++x)
+        darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+    return darkest;
+  };
+  EXPECT_LT(darkestIn(enabled), 0x40);
+  EXPECT_GE(darkestIn(disabled), 0x70);
 }
 
 }  // namespace

@@ -189,7 +189,7 @@ TEST_F(HintsTest, AGameThatEndsDuringThePriceQuestionGivesNoLetter) {
   startAliens();
   port_.whileMessageOpen = [this] { ticks(100); };
   engine().ImageTETEClick();
-  EXPECT_EQ(port_.messages, Words{"cost 6 1"});  // the end-of-game message is lost
+  EXPECT_EQ(port_.messages, (Words{"cost 6 1", "end  0"}));  // the end comes after the price
   EXPECT_FALSE(state().drawActive);
   EXPECT_EQ(state().reserve, 66);
   EXPECT_EQ(view().reserveCaption, "66");
@@ -222,6 +222,32 @@ TEST_F(HintsTest, ADisabledBookButtonTakesNoPress) {
   engine().montredef1Click();
   EXPECT_FALSE(view().memo15.visible);
   EXPECT_FALSE(row(4).bookPressed);
+}
+
+// After a single-word draw every definition is on show and "Agrandir définition" is
+// enabled: Ctrl+W enlarges, from the first row, without a book click first.
+TEST_F(HintsTest, CtrlWEnlargesAfterASingleWordDrawWithoutABookClick) {
+  std::vector<GameWord> words = aliensSet();
+  for (GameWord& w : words) {
+    if (w.anagramClass < 0 && w.level > 0) {
+      w.definition = "Un mot seul, dont la définition tient sur plusieurs lignes du livre.";
+    }
+  }
+  load(words);
+  seed = kAliensSeed;
+  engine().setTrainingMode(true);
+  engine().Button1Click();
+  engine().Button1Click();  // FIN !
+  engine().Button1Click();  // a single-word draw
+  ASSERT_EQ(state().drawKind, kSingleWordDraw);
+  engine().Button1Click();  // FIN !
+  ASSERT_TRUE(view().enlargeEntry.enabled);
+  ASSERT_TRUE(row(1).bookEnabled);
+  engine().montredef1Click();
+  EXPECT_TRUE(view().memo15.visible);
+  EXPECT_EQ(state().enlargedRow, 1);
+  engine().montredef1Click();
+  EXPECT_FALSE(view().memo15.visible);
 }
 
 }  // namespace

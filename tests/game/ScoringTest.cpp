@@ -102,5 +102,58 @@ TEST_F(TimerTest, ARunOutWithAGainEndsTheDrawAsFinDoes) {
   EXPECT_TRUE(port_.messages.empty());
 }
 
+// The price asked at 66 s is left open while the reserve runs out behind it: the game's
+// own end comes once the price is answered, never lost behind it, and the name entry of a
+// ranked score never opens over it.
+TEST_F(TimerTest, TheReserveRunningOutBehindTheLetterPriceEndsTheGameOnceThePriceIsAnswered) {
+  port_.rank = 2;
+  engine().Button1Click();
+  int scoresShownWhileAsked = -1;
+  port_.whileMessageOpen = [&] {
+    port_.whileMessageOpen = nullptr;
+    ticks(70);
+    scoresShownWhileAsked = port_.scoresShown;
+  };
+  engine().ImageTETEClick();
+  EXPECT_EQ(scoresShownWhileAsked, 0);
+  EXPECT_EQ(port_.messages, (Words{"cost 6 1", "end dans les six 0"}));
+  EXPECT_EQ(port_.scoresShown, 1);
+  EXPECT_FALSE(state().drawActive);
+  EXPECT_EQ(state().reserve, 66);
+  EXPECT_EQ(state().enterAction, kStartDrawAction);
+  EXPECT_EQ(row(1).input.text(), "SALIEN");  // the free letter, then every word shown
+
+  port_.rank = 0;
+  engine().Button1Click();  // the next game plays on
+  EXPECT_TRUE(state().drawActive);
+  EXPECT_TRUE(view().timerRunning);
+}
+
+// While the score window is open the game does not end; the draw must still be left:
+// FIN ! is offered, and the next draw, with the reserve empty and nothing won, ends the
+// game at its first tick.
+TEST_F(TimerTest, WhenTheReserveRunsOutBehindTheScoreWindowFinIsOfferedToLeaveTheDraw) {
+  engine().Button1Click();
+  port_.scoresVisible = true;
+  ticks(66);
+  EXPECT_TRUE(state().drawActive);
+  EXPECT_FALSE(view().timerRunning);
+  EXPECT_TRUE(port_.messages.empty());
+  EXPECT_TRUE(view().finVisible);
+  EXPECT_TRUE(view().finEyeVisible);
+  EXPECT_EQ(state().enterAction, kEndDrawAction);
+
+  port_.scoresVisible = false;
+  engine().Button1Click();  // Enter: FIN !
+  EXPECT_FALSE(state().drawActive);
+  EXPECT_TRUE(view().motVisible);
+  EXPECT_EQ(port_.count("fin.wav"), 1);
+  engine().Button1Click();  // MOT !
+  EXPECT_TRUE(view().timerRunning);
+  ticks(1);
+  EXPECT_EQ(port_.messages, Words{"end  0"});
+  EXPECT_EQ(state().reserve, 66);
+}
+
 }  // namespace
 }  // namespace vorlane::test

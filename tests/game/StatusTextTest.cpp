@@ -56,5 +56,34 @@ TEST_F(StatusTextTest, TheTitleNamesTheModeAndTheClass) {
   EXPECT_EQ(view().title, "Vorlane - Junior - Version 1.3");
 }
 
+// The window's help text and the messages of a draw follow the game: nothing of a finished
+// draw stays into the next one, and the gain shown is the gain of the moment.
+TEST_F(StatusTextTest, StatusTextsOfAFinishedDrawDoNotStayIntoTheNextOne) {
+  engine().setTrainingMode(true);
+  engine().Button1Click();
+  EXPECT_EQ(view().statusText,
+            toWin1252(" FIN ! ou Entrée pour un autre mot. Gain mot courant : 0 points."));
+  type("SALIEN");
+  EXPECT_EQ(view().statusText,
+            toWin1252(" FIN ! ou Entrée pour un autre mot. Gain mot courant : 66 points."));
+  type("SALIEN");
+  EXPECT_EQ(view().statusText, toWin1252(" SALIEN est déjà trouvé."));
+  engine().Button1Click();  // FIN !
+  EXPECT_EQ(view().statusText, toWin1252(" SALIEN est déjà trouvé."));  // held till the next draw
+
+  engine().Button1Click();  // MOT !: a single-word draw
+  EXPECT_FALSE(state().statusLocked);
+  EXPECT_EQ(view().statusText,
+            toWin1252(" FIN ! ou Entrée pour un autre mot. Gain mot courant : 0 points."));
+  findAll();  // the draw ends with its only word
+  EXPECT_FALSE(view().finVisible);
+  EXPECT_EQ(view().statusText,
+            toWin1252(" MOT ! ou Entrée pour continuer. Gain mot courant : 66 points."));
+
+  engine().setTrainingMode(false);
+  engine().Button1Click();  // Normal mode: FIN ! waits for a first word
+  EXPECT_EQ(view().statusText, toWin1252(" Bouton droit de la souris pour accéder au menu."));
+}
+
 }  // namespace
 }  // namespace vorlane::test

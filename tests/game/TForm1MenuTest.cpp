@@ -38,7 +38,7 @@ TEST_F(TForm1MenuTest, PopupMenuEntriesInTheirOrderWithShortcuts) {
   start();
   const QMenu* menu = form->popupMenu();
   EXPECT_EQ(entries(menu),
-            (QStringList{"A propos...", "Lisez-moi [F1]", QStringLiteral("Préférences"), "Scores",
+            (QStringList{QStringLiteral("À propos..."), "Lisez-moi [F1]", QStringLiteral("Préférences"), "Scores",
                          "Raccourcis", "Divers...", "-", "Quitter [Ctrl+Q]", "Installation"}));
   const QMenu* shortcuts = submenu(menu, "Raccourcis");
   ASSERT_NE(shortcuts, nullptr);

@@ -13,6 +13,7 @@
 #include "platform/Sound.h"
 #include "scores/TFormscore.h"
 #include "support/TempFolder.h"
+#include "support/XdgSandbox.h"
 
 namespace vorlane::test {
 
@@ -28,7 +29,8 @@ class RecordingSoundOutput : public SoundOutput {
 
 // A program folder holding a small data set (the ALIENS anagram class of five words, with
 // definitions, and three single words), and the game's windows on it, created in the
-// start-up order and shown. Each draw reseeds the generator with the next number.
+// start-up order and shown, in a sandbox of the desktop's folders. Each draw reseeds the
+// generator with the next number.
 class TForm1Test : public ::testing::Test {
  protected:
   TForm1Test();
@@ -49,7 +51,11 @@ class TForm1Test : public ::testing::Test {
   std::string statusText() const;
 
   TempFolder temp;
+  // The desktop's menus and browser settings, kept away from the machine's.
+  XdgSandbox xdg;
   std::filesystem::path noNetwork;
+  // The first command-line parameter the program is started with.
+  std::string handOffWord;
   RecordingSoundOutput sound;
   std::unique_ptr<TForm1> form;
   std::unique_ptr<TFormscore> scores;

@@ -146,5 +146,34 @@ TEST_F(WordEntryTest, TheLastWordEndsTheDrawAndTheGainWaitsForTheNextMot) {
   EXPECT_EQ(port_.relayouts, 1);  // no relayout while a gain is banked
 }
 
+// The highlight starts on the first letter of every draw and of letters given back, as the
+// keyboard shows it: each Space moves it one tile on.
+TEST_F(WordEntryTest, TheFirstSpaceOfADrawMovesTheHighlightFromTheFirstLetter) {
+  EXPECT_EQ(view().keyb1.row.tileIndex(), 0);
+  engine().keyb1KeyPress(' ');
+  EXPECT_EQ(view().keyb1.row.tileIndex(), 1);
+
+  type("SALIEN");  // found: the six letters come back
+  ASSERT_EQ(upper(), "ALIENS");
+  EXPECT_EQ(view().keyb1.row.tileIndex(), 0);
+  engine().keyb1KeyPress(' ');
+  EXPECT_EQ(view().keyb1.row.tileIndex(), 1);
+
+  for (int i = 0; i < 6; ++i) engine().keyb1MouseUp(tileX(1), 10, 40);  // ALIENS, not a row
+  ASSERT_EQ(upper(), "");
+  engine().keyb2MouseUp(tileX(3), 10, 40);  // I back onto an empty keyboard
+  EXPECT_EQ(upper(), "I");
+  EXPECT_EQ(view().keyb1.row.tileIndex(), 0);
+}
+
+// A letter given back with a click leaves the typing on the upper keyboard.
+TEST_F(WordEntryTest, AClickOnTheLowerKeyboardGivesTheKeysBackToTheUpperOne) {
+  engine().keyb1MouseUp(tileX(5), 10, 40);  // N
+  engine().keyb1MouseUp(tileX(1), 10, 40);  // A
+  engine().keyb2MouseUp(tileX(2), 10, 40);  // A back
+  EXPECT_EQ(lower(), "N");
+  EXPECT_EQ(view().focus, Focus::upperKeyboard);
+}
+
 }  // namespace
 }  // namespace vorlane::test

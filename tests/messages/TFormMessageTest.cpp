@@ -132,7 +132,7 @@ TEST(TdlgTest, ShowsTheVersionBesideTheMainWindowAndClosesOnOk) {
   mainWindow.setGeometry(200, 100, 517, 186);
   mainWindow.show();
   Tdlg about(&mainWindow);
-  EXPECT_EQ(about.windowTitle(), QStringLiteral("A propos d'Vorlane"));
+  EXPECT_EQ(about.windowTitle(), QStringLiteral("À propos de Vorlane"));
   EXPECT_EQ(about.findChild<QLabel*>("Panel4")->text(), QStringLiteral("Version 1.3"));
   about.show();
   EXPECT_EQ(about.pos(), mainWindow.pos() + QPoint(15, 15));
