@@ -14,6 +14,7 @@ PACKAGES=(
   stardict-xmlittre hunspell-fr-comprehensive mythes-fr libhunspell-dev zlib1g-dev
   nodejs
   desktop-file-utils python3-xdg
+  dpkg-dev file lintian appstream
 )
 
 as_root() {

@@ -1,12 +1,30 @@
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 
 #include "app/DesktopForms.h"
 #include "app/VorlaneApplication.h"
+#include "data/DataFolder.h"
 #include "game/TForm1.h"
+#include "install/TInstallation.h"
 #include "messages/TFormMessage.h"
 #include "messages/Tdlg.h"
+#include "platform/FolderDialog.h"
 #include "platform/QtSoundOutput.h"
 #include "scores/TFormscore.h"
+
+namespace {
+
+vorlane::TInstallation::Services installerServices(vorlane::TForm1& form1) {
+  return {[&form1](std::string_view sound) { form1.playSound(sound); },
+          [&form1](QWidget* parent, const std::filesystem::path& start) {
+            return vorlane::chooseFolder(
+                parent, start, [&form1] { form1.openHelp(vorlane::TInstallation::kHelpTopic); });
+          },
+          &vorlane::TInstallation::startInstalledCopy};
+}
+
+}  // namespace
 
 // Start-up: the application title, then the windows in their order. The main window's
 // creation runs the data-folder check and the game's own start-up before any other window
@@ -14,20 +32,28 @@
 int main(int argc, char** argv) {
   vorlane::VorlaneApplication app(argc, argv);
   const QStringList arguments = QCoreApplication::arguments();
-  const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+  const std::filesystem::path programFolder =
+      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
   if (const std::optional<int> exitCode = vorlane::runDesktopForm(arguments, programFolder))
     return *exitCode;
   const std::string handOffWord = arguments.size() > 1 ? arguments[1].toStdString() : "";
 
   vorlane::QtSoundOutput soundOutput;
-  vorlane::TForm1 form1({programFolder, handOffWord}, soundOutput);
+  vorlane::TForm1 form1(
+      {programFolder, handOffWord, "/sys/class/net", vorlane::isSystemInstall(programFolder)},
+      soundOutput);
   if (!form1.dataFilesOk()) return 1;
   vorlane::TFormscore formscore(form1.folder(), &form1, form1.engine().state().juniorClass);
   vorlane::TFormMessage formMessage(&form1);
+  vorlane::TInstallation installation(&form1, programFolder,
+                                      QFile::encodeName(QDir::homePath()).toStdString(),
+                                      installerServices(form1));
   vorlane::Tdlg dlg(&form1);
   form1.attachWindows(&formscore, &formMessage, &dlg);
+  form1.attachInstaller(&installation);
   form1.welcomeAtFirstStart(!handOffWord.empty());
 
   form1.show();
+  if (!form1.folder().writable()) installation.show();
   return app.exec();
 }

@@ -123,4 +123,19 @@ bool DataFolder::createDataFolder() const {
   return !ec;
 }
 
+bool isSystemInstall(const fs::path& programFolder) {
+  std::error_code ec;
+  fs::path folder = fs::weakly_canonical(fs::absolute(programFolder, ec), ec);
+  if (!folder.has_filename()) folder = folder.parent_path();
+  const fs::path underUsr = folder.lexically_relative("/usr");
+  if (!underUsr.empty() && *underUsr.begin() != "..") return true;
+  // The package's own place, wherever its root lies (a package unpacked for a look).
+  const fs::path packageFolder = "usr/lib/games/vorlane";
+  auto component = folder.end();
+  for (auto it = packageFolder.end(); it != packageFolder.begin();) {
+    if (component == folder.begin() || *--component != *--it) return false;
+  }
+  return true;
+}
+
 }  // namespace vorlane

@@ -74,4 +74,11 @@ class DataFolder {
   bool writeProtected_ = false;
 };
 
+// A program folder under /usr belongs to the system's package manager: the game treats it
+// as a write-protected medium for every player, root included (root ignores the folder's
+// permissions, but a game must not write into a package's files). So is a folder that
+// ends like the package's own place, "usr/lib/games/vorlane", wherever the package was
+// unpacked.
+bool isSystemInstall(const std::filesystem::path& programFolder);
+
 }  // namespace vorlane

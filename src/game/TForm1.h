@@ -36,6 +36,7 @@ class HelpViewer;
 class PictureButton;
 class TFormMessage;
 class TFormscore;
+class TInstallation;
 class Tdlg;
 class Tkey_in;
 class Tkeybt;
@@ -63,6 +64,8 @@ class TForm1 : public QWidget {
 
   // The windows created after this one, in the start-up order.
   void attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* about);
+  // The installation window, reached by the menu entry "Installation".
+  void attachInstaller(TInstallation* installation) { installer_ = installation; }
   // The welcome of an installation's first start, when the program was not handed over
   // by the installer: the window shows, the message window welcomes, the start is recorded
   // and the read-me topic opens when asked.
@@ -119,6 +122,7 @@ class TForm1 : public QWidget {
   void openHelp(const std::string& topic);
   // The "Vorlane" group of the applications menu, rebuilt through the desktop's link.
   void createStartMenuGroup();
+  void playSound(std::string_view name) { sounds_.playSound(name); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -182,6 +186,7 @@ class TForm1 : public QWidget {
   void def1Click();
   void montredef1Click();
   void lettreClick();
+  void InstallationClick();
   void comingLater();
   bool triggerShortcut(const QKeyEvent& key);
 
@@ -224,6 +229,7 @@ class TForm1 : public QWidget {
   TFormscore* scores_ = nullptr;
   TFormMessage* message_ = nullptr;
   Tdlg* about_ = nullptr;
+  TInstallation* installer_ = nullptr;
   HelpViewer* help_ = nullptr;
 
   PictureButton* imageMOT_ = nullptr;

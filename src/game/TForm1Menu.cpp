@@ -4,6 +4,7 @@
 
 #include "controls/TGoToWeb.h"
 #include "game/TForm1.h"
+#include "install/TInstallation.h"
 #include "messages/TFormMessage.h"
 #include "messages/Tdlg.h"
 #include "scores/TFormscore.h"
@@ -49,12 +50,12 @@ void TForm1::buildMenu() {
   popupMenu1_->addSeparator();
   quitter_ = addEntry(popupMenu1_, QStringLiteral("Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                       &TForm1::QuitterClick);
-  installation_ = addEntry(popupMenu1_, QStringLiteral("Installation"), {}, &TForm1::comingLater);
+  installation_ = addEntry(popupMenu1_, QStringLiteral("Installation"), {}, &TForm1::InstallationClick);
   installation_->setVisible(false);
 }
 
-// The entries whose windows (preferences, installer) are not part of the game yet: present
-// in the menu, without effect.
+// The entries whose windows (preferences) are not part of the game yet: present in the
+// menu, without effect.
 void TForm1::comingLater() {}
 
 void TForm1::showPopup(const QPoint& globalPos) { popupMenu1_->popup(globalPos); }
@@ -63,6 +64,13 @@ void TForm1::AProposClick() {
   if (!about_) return;
   about_->show();
   about_->raise();
+}
+
+void TForm1::InstallationClick() {
+  if (!installer_) return;
+  installer_->show();
+  installer_->raise();
+  installer_->activateWindow();
 }
 
 void TForm1::LisezMoiClick() { openHelp("sommaire"); }

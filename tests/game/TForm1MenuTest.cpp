@@ -10,6 +10,7 @@
 #include "controls/Tkey_in.h"
 #include "game/PictureButton.h"
 #include "game/TForm1TestFixture.h"
+#include "install/TInstallation.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtText.h"
 
@@ -121,6 +122,18 @@ TEST_F(TForm1MenuTest, PointerOverAControlShowsItsHelp) {
             "finition.");
   QTest::mouseMove(form->imageTETE(), QPoint(5, 5));
   EXPECT_EQ(statusText(), " Clic ou  Ctrl+L = obtenir une lettre.");
+}
+
+TEST_F(TForm1MenuTest, ReadOnlyModeShowsTheInstallationEntryWhichOpensTheInstaller) {
+  start(true);
+  EXPECT_FALSE(form->folder().writable());
+  EXPECT_FALSE(temp.exists("Zari666/Prefint.666")) << "nothing written on a protected medium";
+  TInstallation installer(form.get(), temp.path(), temp.path(), {});
+  form->attachInstaller(&installer);
+  ASSERT_TRUE(form->installationEntry()->isVisible());
+  form->installationEntry()->trigger();
+  EXPECT_TRUE(installer.isVisible());
+  EXPECT_EQ(installer.windowTitle(), "Bienvenue !");
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST(DesktopEntryTest, NamesTheGameItsIconAndItsCategories) {
   ASSERT_FALSE(lines.isEmpty());
   EXPECT_EQ(lines.first(), QStringLiteral("[Desktop Entry]"));
   for (const char* line : {"Type=Application", "Name=Vorlane", "Icon=vorlane",
-                           "Categories=Game;PuzzleGame;", "Exec=vorlane"}) {
+                           "Categories=Game;LogicGame;", "Exec=vorlane"}) {
     EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
   }
   const auto comment = std::find_if(lines.begin(), lines.end(), [](const QString& l) {

@@ -1,0 +1,122 @@
+#include "install/CopyList.h"
+
+#include <system_error>
+
+#include "data/DataFiles.h"
+#include "data/DataFolder.h"
+#include "data/TextCodec.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlane {
+namespace {
+
+bool sameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && plainForm(a) == plainForm(b);
+}
+
+// A folder entry that the walk and the search go into: a folder that is not a link.
+bool isRealFolder(const fs::directory_entry& entry) {
+  std::error_code ec;
+  return entry.is_directory(ec) && !entry.is_symlink(ec);
+}
+
+// The entries of a folder in listing order; empty when it cannot be listed.
+std::vector<fs::directory_entry> entriesOf(const fs::path& folder) {
+  std::vector<fs::directory_entry> entries;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    entries.push_back(*it);
+  }
+  return entries;
+}
+
+}  // namespace
+
+bool holdsProgram(const fs::path& folder) {
+  for (const fs::directory_entry& entry : entriesOf(folder)) {
+    std::error_code ec;
+    if (sameName(entry.path().filename().native(), kProgramFileName) &&
+        entry.symlink_status(ec).type() == fs::file_type::regular) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool isDistributionFile(std::string_view name) {
+  if (name.empty()) return false;
+  for (const std::string& slot : distributionFiles()) {
+    if (!slot.empty() && sameName(slot, name)) return true;
+  }
+  return false;
+}
+
+std::optional<fs::path> copyDestination(const fs::path& programFolder, const fs::path& file,
+                                        const fs::path& target) {
+  if (!isDistributionFile(file.filename().native())) return std::nullopt;
+  const fs::path relative = file.parent_path().lexically_relative(programFolder);
+  const bool besideProgram = relative == ".";
+  const bool inDataFolder = sameName(relative.native(), kDataFolderName);
+  if (!besideProgram && !inDataFolder) return std::nullopt;
+  fs::path destination = holdsProgram(target) ? target : target / kInstallFolderName;
+  if (inDataFolder) destination /= relative;
+  return destination / file.filename();
+}
+
+bool walkFiles(const fs::path& folder, const FileVisitor& visitor) {
+  const std::vector<fs::directory_entry> entries = entriesOf(folder);
+  for (const fs::directory_entry& entry : entries) {
+    std::error_code ec;
+    if (!entry.is_directory(ec) && !visitor(entry.path())) return false;
+  }
+  for (const fs::directory_entry& entry : entries) {
+    if (isRealFolder(entry) && !walkFiles(entry.path(), visitor)) return false;
+  }
+  return true;
+}
+
+CopyList buildCopyList(const fs::path& programFolder, const fs::path& target,
+                       const std::function<void()>& eachFile) {
+  CopyList list;
+  walkFiles(programFolder, [&](const fs::path& file) {
+    if (eachFile) eachFile();
+    if (auto destination = copyDestination(programFolder, file, target)) {
+      list.push_back({file, *destination});
+    }
+    return true;
+  });
+  return list;
+}
+
+std::optional<fs::path> installationFolder(const CopyList& list) {
+  if (list.empty()) return std::nullopt;
+  return list.front().destination.parent_path();
+}
+
+bool copyFiles(const CopyList& list, const std::function<void(std::size_t index)>& progress) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (progress) progress(i);
+    const CopyItem& item = list[i];
+    std::error_code ec;
+    fs::create_directories(item.destination.parent_path(), ec);
+    fs::copy_file(item.source, item.destination, fs::copy_options::overwrite_existing, ec);
+    if (!fs::is_regular_file(item.destination, ec)) return false;
+    // A file that was read-only on the medium arrives writable.
+    fs::permissions(item.destination, fs::perms::owner_write, fs::perm_options::add, ec);
+  }
+  return true;
+}
+
+std::string_view handOffWord(bool freshInstallation, bool createGroup) {
+  if (freshInstallation) return createGroup ? kHandOffInstallWithGroup : kHandOffInstall;
+  return createGroup ? kHandOffUpdateWithGroup : kHandOffUpdate;
+}
+
+std::string folderText(const fs::path& folder) {
+  std::string text = folder.native();
+  if (text.empty() || text.back() != '/') text += '/';
+  return text;
+}
+
+}  // namespace vorlane

@@ -1,0 +1,155 @@
+#include "install/InstallationModel.h"
+
+#include <gtest/gtest.h>
+
+#include "data/TextCodec.h"
+#include "support/TempFolder.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlane {
+namespace {
+
+struct FakePort : InstallationPort {
+  void repaint() override { ++repaints; }
+  void letEventsRun() override {
+    if (duringEvents) duringEvents();
+  }
+  void playSound(std::string_view name) override { sounds.emplace_back(name); }
+  void reportFailure() override { ++failures; }
+  void handOver(const fs::path& program_, std::string_view word_,
+                const fs::path& folder_) override {
+    program = program_;
+    word = word_;
+    folder = folder_;
+  }
+  std::function<void()> duringEvents;
+  int repaints = 0;
+  int failures = 0;
+  std::vector<std::string> sounds;
+  fs::path program;
+  std::string word;
+  fs::path folder;
+};
+
+class InstallationModelTest : public ::testing::Test {
+ protected:
+  InstallationModelTest() {
+    for (const char* file : {"Vorlane", "vorlane.hlp", "Zari666/azl.666", "Zari666/Nsco.666"}) {
+      medium.writeFile(file, file);
+    }
+  }
+  std::string caption() const { return win1252ToUtf8(model.view().caption); }
+  std::string memoLine(std::size_t i) const { return win1252ToUtf8(model.view().memo.at(i).text); }
+
+  test::TempFolder medium;
+  test::TempFolder home;
+  FakePort port;
+  InstallationModel model{medium.path(), home.path(), port};
+};
+
+TEST_F(InstallationModelTest, InstallingFromTheFirstPageHandsOverWithIns) {
+  EXPECT_EQ(caption(), "Bienvenue !");
+  EXPECT_FALSE(model.view().panelVisible);
+  EXPECT_EQ(model.view().memo.size(), 5u);
+  EXPECT_EQ(win1252ToUtf8(model.view().majCaption), "Mettre à jour");
+
+  model.Button1Click();
+  EXPECT_EQ(caption(), "Installation dans");
+  EXPECT_EQ(model.view().panelFolder, home.path());
+  EXPECT_TRUE(model.view().panelVisible && model.view().browseVisible &&
+              model.view().shortcutVisible);
+  EXPECT_EQ(model.view().button2Caption, "Annuler");
+  EXPECT_EQ(model.view().majCaption, "Retour");
+  EXPECT_TRUE(memoLine(0).starts_with("L'installation va créer dans le répertoire ci-dessus"));
+
+  model.setShortcutChecked(false);
+  model.Button1Click();
+  EXPECT_EQ(port.word, "ins");
+  EXPECT_EQ(port.folder, home.path() / "Vorlane");
+  EXPECT_EQ(port.program, home.path() / "Vorlane" / "Vorlane");
+  EXPECT_TRUE(home.exists("Vorlane/Zari666/Nsco.666"));
+  EXPECT_TRUE(model.view().gaugeVisible);
+  EXPECT_EQ(model.view().gaugeMaximum, 3);
+  EXPECT_EQ(model.view().gaugePosition, 3);
+  EXPECT_FALSE(model.view().shortcutEnabled);
+  EXPECT_EQ(model.view().captionFolder, home.path() / "Vorlane");
+}
+
+TEST_F(InstallationModelTest, UpdateSearchesTheHomeFolderAndHandsOverWithMajrac) {
+  home.writeFile("jeux/Vorlane/Vorlane", "ancien");
+  home.writeFile("jeux/Vorlane/Zari666/Prefint.666", "réglages");
+  model.majClick();
+  EXPECT_EQ(caption(), "Mise à jour dans");
+  EXPECT_EQ(model.view().panelFolder, home.path() / "jeux" / "Vorlane");
+  EXPECT_EQ(memoLine(1),
+            "Le répertoire sélectionné contient une précédente version de l'application.");
+  EXPECT_TRUE(model.view().button1Enabled);
+  EXPECT_GT(port.repaints, 0);
+
+  model.Button1Click();
+  EXPECT_EQ(port.word, "majrac");
+  EXPECT_EQ(port.folder, home.path() / "jeux" / "Vorlane");
+  EXPECT_EQ(home.readFile("jeux/Vorlane/Vorlane"), "Vorlane");
+  EXPECT_EQ(home.readFile("jeux/Vorlane/Zari666/Prefint.666"), "réglages");
+}
+
+TEST_F(InstallationModelTest, ASearchThatFindsNothingDisablesTheButtonUntilActivation) {
+  home.writeFile("documents/lettre.txt", "");
+  model.majClick();
+  EXPECT_EQ(memoLine(0), "Recherche automatique infructueuse.");
+  EXPECT_EQ(model.view().panelFolder, home.path());
+  EXPECT_FALSE(model.view().button1Enabled);
+  model.Button1Click();
+  EXPECT_TRUE(port.word.empty());
+  EXPECT_FALSE(model.FormActivate());
+  EXPECT_TRUE(model.view().button1Enabled);
+  EXPECT_TRUE(model.FormActivate());
+}
+
+TEST_F(InstallationModelTest, CancelDuringTheSearchRingsAndNothingElseRunsMeanwhile) {
+  home.writeFile("a/b/c/lettre.txt", "");
+  home.writeFile("z/y/Vorlane", "");
+  int rounds = 0;
+  port.duringEvents = [&] {
+    // The player clicks everything while the search runs; only "Annuler" counts.
+    model.Button1Click();
+    model.majClick();
+    model.folderChosen(home.path() / "a");
+    if (++rounds == 2) model.Button2Click();
+  };
+  model.majClick();
+  EXPECT_EQ(port.sounds, std::vector<std::string>{"ding.wav"});
+  EXPECT_TRUE(port.word.empty());
+  EXPECT_FALSE(model.busy());
+  EXPECT_EQ(memoLine(0), "Recherche automatique infructueuse.");
+  EXPECT_NE(model.view().panelFolder, home.path());
+}
+
+TEST_F(InstallationModelTest, AChosenFolderWithTheProgramSwitchesToUpdate) {
+  model.Button1Click();
+  home.writeFile("Jeux/Vorlane", "ancien");
+  model.folderChosen(home.path() / "Jeux");
+  EXPECT_EQ(caption(), "Mise à jour dans");
+  EXPECT_TRUE(model.view().button1Enabled);
+  model.Button1Click();
+  EXPECT_EQ(port.word, "majrac");
+  EXPECT_EQ(port.folder, home.path() / "Jeux");
+
+  // "Retour" goes back to the first page.
+  model.majClick();
+  EXPECT_EQ(caption(), "Bienvenue !");
+  EXPECT_EQ(model.view().button2Caption, "Plus tard");
+}
+
+TEST_F(InstallationModelTest, AFailedCopyReportsAndHandsNothingOver) {
+  home.writeFile("Vorlane/Zari666", "un fichier");
+  model.Button1Click();
+  model.Button1Click();
+  EXPECT_EQ(port.failures, 1);
+  EXPECT_TRUE(port.word.empty());
+  EXPECT_TRUE(model.view().gaugeVisible);
+}
+
+}  // namespace
+}  // namespace vorlane
