@@ -129,7 +129,7 @@ fs::path InstallationModel::runSearch(const fs::path& start) {
   setPage(Page::Searching);
   const SearchHooks hooks{[this](const fs::path& folder) {
                             view_.panelFolder = folder;
-                            port_.repaint();
+                            port_.refresh();
                           },
                           [this] {
                             port_.letEventsRun();
@@ -171,10 +171,10 @@ void InstallationModel::copyAndHandOver() {
   view_.shortcutEnabled = false;
   view_.gaugeVisible = true;
   view_.gaugeMaximum = static_cast<int>(list.size()) - 1;
-  port_.repaint();
+  port_.refresh();
   const bool copied = copyFiles(list, [this](std::size_t index) {
     view_.gaugePosition = static_cast<int>(index);
-    port_.repaint();
+    port_.refresh();
   });
   busy_ = false;
   if (!copied) {
@@ -191,7 +191,7 @@ void InstallationModel::majClick() {
   if (busy_) return;
   if (page_ == Page::Welcome) {
     showFolderPage();
-    port_.repaint();
+    port_.refresh();
     checkTarget(true);
     return;
   }

@@ -13,7 +13,7 @@ class InstallationPort {
  public:
   virtual ~InstallationPort() = default;
   // Shows the window's state (the model's view) and repaints it at once.
-  virtual void repaint() = 0;
+  virtual void refresh() = 0;
   // Lets pending window events run (they may cancel a search).
   virtual void letEventsRun() = 0;
   virtual void playSound(std::string_view name) = 0;

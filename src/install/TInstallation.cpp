@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "install/CopyList.h"
 #include "platform/QtText.h"
 
@@ -167,9 +169,9 @@ void TInstallation::SpeedButton1Click() {
   render();
 }
 
-void TInstallation::repaint() {
+void TInstallation::refresh() {
   render();
-  QWidget::repaint();
+  repaint();
 }
 
 void TInstallation::letEventsRun() { QCoreApplication::processEvents(); }

@@ -62,7 +62,7 @@ class TInstallation : public QDialog, private InstallationPort {
   void SpeedButton1Click();
 
   // InstallationPort
-  void repaint() override;
+  void refresh() override;
   void letEventsRun() override;
   void playSound(std::string_view name) override;
   void reportFailure() override;

@@ -17,6 +17,11 @@ class FolderDialog : public QFileDialog {
     setFileMode(QFileDialog::Directory);
     setOption(QFileDialog::ShowDirsOnly);
     setOption(QFileDialog::DontUseNativeDialog);
+    setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
+    setLabelText(QFileDialog::FileName, QStringLiteral("Répertoire :"));
+    setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
+    setLabelText(QFileDialog::Accept, QStringLiteral("Choisir"));
+    setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
     if (auto* buttons = findChild<QDialogButtonBox*>()) {
       QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
       help->setText(QStringLiteral("Aide"));
@@ -36,10 +41,14 @@ class FolderDialog : public QFileDialog {
 
  private:
   bool createFolder(const QString& folder) {
-    const auto answer = QMessageBox::question(
-        this, windowTitle(),
-        QStringLiteral("Le répertoire %1 n'existe pas. Voulez-vous le créer ?").arg(folder));
-    if (answer != QMessageBox::Yes) return false;
+    QMessageBox ask(
+        QMessageBox::Question, windowTitle(),
+        QStringLiteral("Le répertoire %1 n'existe pas. Voulez-vous le créer ?").arg(folder),
+        QMessageBox::NoButton, this);
+    QPushButton* yes = ask.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    ask.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    ask.exec();
+    if (ask.clickedButton() != yes) return false;
     if (QDir().mkpath(folder)) return true;
     QMessageBox::warning(this, windowTitle(),
                          QStringLiteral("Impossible de créer le répertoire %1.").arg(folder));

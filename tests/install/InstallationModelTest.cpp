@@ -11,7 +11,7 @@ namespace vorlane {
 namespace {
 
 struct FakePort : InstallationPort {
-  void repaint() override { ++repaints; }
+  void refresh() override { ++repaints; }
   void letEventsRun() override {
     if (duringEvents) duringEvents();
   }
