@@ -30,6 +30,7 @@ class QuietPort : public GamePort {
   void relayoutMainWindow() override {}
   void repositionMainWindow() override {}
   void reportDataError(const std::string&) override {}
+  void reportIoError(const vorlane::IoError&) override {}
 };
 
 // An engine in Training mode on the 10,000-word data set; draws reseed with a counter.

@@ -25,7 +25,7 @@ void reportIoError(const IoError& error) {
       QApplication::activeWindow(), QStringLiteral("Vorlane : erreur d'entrée/sortie"),
       QStringLiteral("Erreur d'entrée/sortie sur le fichier %1 :\n%2.\n\n"
                      "L'opération en cours est abandonnée ; le jeu continue.")
-          .arg(QString::fromStdString(error.file().string()), toQString(error.what())));
+          .arg(toQString(pathText(error.file())), toQString(error.what())));
 }
 
 void setIoErrorReporter(std::function<void(const IoError&)> reporter_) {

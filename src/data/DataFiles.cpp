@@ -108,7 +108,7 @@ const std::array<std::string, kDistributionSlots>& distributionFiles() {
 }
 
 std::string dataFilesFailureMessage(const DataFolder& folder) {
-  std::string programFolder = folder.programFolder().native();
+  std::string programFolder = pathText(folder.programFolder());
   if (programFolder.empty() || programFolder.back() != '/') programFolder += '/';
   return toWin1252("Un ou plusieurs fichiers manquent ou ont été déplacés dans votre répertoire ") +
          programFolder + ". " +
@@ -143,8 +143,9 @@ bool testDataFolderWritable(const DataFolder& folder) {
   if (!fs::exists(target, ec)) return false;
   try {
     RecordFile file = folder.openPath(target, 4, RecordFile::Mode::ReadWrite);
-    // Record 8 of the settings file has no other use than this test.
-    file.writeInt32LE(setting::kWriteTest, 0);
+    // Record 8 of the settings file has no other use than this test. A damaged file too
+    // short to hold it is never lengthened: opening it for writing was the test.
+    if (file.recordCount() > setting::kWriteTest) file.writeInt32LE(setting::kWriteTest, 0);
     return true;
   } catch (const IoError&) {
     return false;

@@ -86,14 +86,26 @@ RecordFile DataFolder::openPath(const fs::path& path, std::size_t recordSize,
     errno = 0;
     throw IoError(path, toWin1252("disque protégé en écriture"));
   }
+  std::error_code ec;
+  if (mode == RecordFile::Mode::Create && takesNoNewFile_ && !fs::exists(path, ec)) {
+    throw IoError(path, toWin1252("création impossible (") + systemReason(EACCES) + ")");
+  }
   return RecordFile(path, recordSize, mode);
 }
 
 bool DataFolder::copyFile(const fs::path& from, const fs::path& to) const {
-  if (writeProtected_) return false;
+  if (writeProtected_ || takesNoNewFile_) return false;
+  fs::path temporary = to;
+  temporary += ".copie";
   std::error_code ec;
-  fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-  return !ec;
+  fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, ec);
+  if (!ec) fs::rename(temporary, to, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return false;
+  }
+  return true;
 }
 
 bool DataFolder::removeFile(const fs::path& path) const {

@@ -53,6 +53,12 @@ class DataFolder {
   bool writeProtected() const { return writeProtected_; }
   void setWriteProtected(bool on) { writeProtected_ = on; }
 
+  // A folder whose files may be written but that takes no new file, as a folder without
+  // write permission does for its player: creating a file fails. Root ignores permission
+  // bits, so this is how such a folder is exercised where the game runs as root.
+  bool takesNoNewFile() const { return takesNoNewFile_; }
+  void setTakesNoNewFile(bool on) { takesNoNewFile_ = on; }
+
   // Opens the file that dataFilePath gives for `name`. Writing modes throw IoError on a
   // write-protected medium.
   RecordFile open(std::string_view name, std::size_t recordSize, RecordFile::Mode mode) const;
@@ -60,7 +66,9 @@ class DataFolder {
   RecordFile openPath(const std::filesystem::path& path, std::size_t recordSize,
                       RecordFile::Mode mode) const;
 
-  // File operations of the start-up tidy-up; each returns whether it succeeded.
+  // File operations of the start-up tidy-up; each returns whether it succeeded. A copy
+  // goes to a temporary file beside `to` that then takes its name, so that a copy that
+  // fails (a full disk) leaves `to` as it was and no partial file behind.
   bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to) const;
   bool removeFile(const std::filesystem::path& path) const;
   // Clears the read-only attribute (on Linux: sets the owner's write permission).
@@ -72,6 +80,7 @@ class DataFolder {
   std::filesystem::path programFolder_;
   bool writable_ = false;
   bool writeProtected_ = false;
+  bool takesNoNewFile_ = false;
 };
 
 // A program folder under /usr belongs to the system's package manager: the game treats it

@@ -19,4 +19,11 @@ class IoError : public std::runtime_error {
   std::filesystem::path file_;
 };
 
+// A path as game text: the system's UTF-8 name in Windows-1252, for an error box.
+std::string pathText(const std::filesystem::path& path);
+
+// The system's reason for error number `err`, in French (Windows-1252): what an error box
+// shows after the operation that failed.
+std::string systemReason(int err);
+
 }  // namespace vorlane

@@ -1,7 +1,6 @@
 #include "data/RecordFile.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,7 +11,7 @@
 namespace vorlane {
 
 RecordFile::RecordFile(const std::filesystem::path& path, std::size_t recordSize, Mode mode)
-    : path_(path), recordSize_(recordSize == 0 ? 1 : recordSize) {
+    : path_(path), recordSize_(recordSize == 0 ? 1 : recordSize), mode_(mode) {
   int flags = O_RDONLY;
   if (mode == Mode::ReadWrite) flags = O_RDWR;
   if (mode == Mode::Create) flags = O_RDWR | O_CREAT | O_TRUNC;
@@ -27,13 +26,16 @@ RecordFile::~RecordFile() {
 }
 
 RecordFile::RecordFile(RecordFile&& other) noexcept
-    : path_(std::move(other.path_)), recordSize_(other.recordSize_), fd_(other.fd_) {
+    : path_(std::move(other.path_)),
+      recordSize_(other.recordSize_),
+      mode_(other.mode_),
+      fd_(other.fd_) {
   other.fd_ = -1;
 }
 
 void RecordFile::fail(const std::string& what) const {
   std::string reason = what;
-  if (errno != 0) reason += std::string(" (") + std::strerror(errno) + ")";
+  if (errno != 0) reason += " (" + systemReason(errno) + ")";
   throw IoError(path_, reason);
 }
 
@@ -65,6 +67,14 @@ void RecordFile::write(std::int64_t n, std::string_view bytes) {
 void RecordFile::writeBytesAt(std::int64_t offset, std::string_view bytes) {
   errno = 0;
   if (offset < 0) fail("enregistrement hors du fichier");
+  if (mode_ == Mode::ReadWrite) {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) fail(toWin1252("écriture impossible"));
+    errno = 0;
+    if (offset + static_cast<std::int64_t>(bytes.size()) > static_cast<std::int64_t>(st.st_size)) {
+      fail("enregistrement hors du fichier");
+    }
+  }
   std::size_t done = 0;
   while (done < bytes.size()) {
     ssize_t w = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,

@@ -14,7 +14,7 @@ class RecordFile {
  public:
   enum class Mode {
     Read,       // the file must exist
-    ReadWrite,  // the file must exist; records are overwritten in place
+    ReadWrite,  // the file must exist; records are overwritten in place, never added
     Create,     // created, or emptied when it exists
   };
 
@@ -31,7 +31,8 @@ class RecordFile {
 
   // The bytes of record n; throws when the record is not wholly in the file.
   std::string read(std::int64_t n) const;
-  // Writes record n (bytes shorter than a record are padded with zeros).
+  // Writes record n (bytes shorter than a record are padded with zeros). In ReadWrite mode
+  // a record not wholly in the file throws: a damaged file is never lengthened with zeros.
   void write(std::int64_t n, std::string_view bytes);
 
   std::int32_t readInt32LE(std::int64_t n) const;
@@ -39,7 +40,8 @@ class RecordFile {
 
   // Up to `count` bytes from byte offset `offset`; fewer at the end of the file.
   std::string readBytesAt(std::int64_t offset, std::size_t count) const;
-  // Writes `bytes` at byte offset `offset`, whatever the record size.
+  // Writes `bytes` at byte offset `offset`, whatever the record size; in ReadWrite mode
+  // only inside the file.
   void writeBytesAt(std::int64_t offset, std::string_view bytes);
 
   const std::filesystem::path& path() const { return path_; }
@@ -49,6 +51,7 @@ class RecordFile {
 
   std::filesystem::path path_;
   std::size_t recordSize_;
+  Mode mode_;
   int fd_ = -1;
 };
 

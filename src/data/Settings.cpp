@@ -50,13 +50,10 @@ std::string Settings::readScoreName(int record) const {
   fs::path path = folder_.dataFilePath(kScoreNamesFile);
   if (!isFile(path)) path = folder_.dataFilePath(kFactoryScoreNamesFile);
   if (!isFile(path)) return {};
-  RecordFile file = folder_.openPath(path, kScoreNameRecordSize, RecordFile::Mode::Read);
-  std::string bytes = file.readBytesAt(static_cast<std::int64_t>(record) * kScoreNameRecordSize,
-                                       kScoreNameRecordSize);
-  if (bytes.empty()) return {};
-  std::size_t length =
+  const std::string bytes =
+      folder_.openPath(path, kScoreNameRecordSize, RecordFile::Mode::Read).read(record);
+  const std::size_t length =
       std::min<std::size_t>(static_cast<unsigned char>(bytes[0]), kScoreNameMaxLength);
-  length = std::min(length, bytes.size() - 1);
   return bytes.substr(1, length);
 }
 

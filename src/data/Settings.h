@@ -34,6 +34,7 @@ inline constexpr int kNoProperNouns = 20;   // "Sans noms propres"
 inline constexpr int kTrainingMode = 22;    // 1 = "Entraînement", 0 = "Normal"
 inline constexpr int kJuniorScores = 23;    // ranks 1..6 in records 23..28
 inline constexpr int kJuniorClass = 29;     // 1 = Junior, 0 = Senior
+inline constexpr int kStarted = 30;         // 1 once the first start has welcomed the player
 inline constexpr int kRecentSingle = 100;   // 100 records
 inline constexpr int kRecentAnagram = 200;  // 200 records
 inline constexpr int kRecordCount = 400;    // a settings file holds at least this many
@@ -61,6 +62,7 @@ using ColourTable = std::array<Colour, 4>;
 class Settings {
  public:
   explicit Settings(const DataFolder& folder) : folder_(folder) {}
+  const DataFolder& folder() const { return folder_; }
 
   // "Prefint.666", else "Nsco.666", else 0.
   std::int32_t readSetting(int record) const;
@@ -70,8 +72,8 @@ class Settings {
 
   // Cut to 150 characters (Windows-1252 bytes).
   void writeScoreName(int record, std::string_view name) const;
-  // "stx.666", else "Nscostx.666", else empty. A length byte above 150, or a record that
-  // is not wholly in the file, reads what the record holds (at most 150 characters).
+  // "stx.666", else "Nscostx.666", else empty. A length byte above 150 reads 150
+  // characters; a record not wholly in the file throws IoError.
   std::string readScoreName(int record) const;
 
   // Defaults: teal for 0 and 1, white for 2, black for 3; the colour file when it exists.

@@ -98,7 +98,8 @@ int WordLists::loadAnagramSet(std::string_view word, AnagramSet& set, bool noPro
   if (count == 0) return 0;
   while (set[count - 1].linkOrAddress != 0) {
     if (count == kAnagramSetSize) {
-      if (warn_) warn_(">15");
+      if (warn_ && !warned_) warn_(">15");
+      warned_ = true;
       break;
     }
     std::int32_t link = set[count - 1].linkOrAddress;
@@ -127,7 +128,7 @@ std::string WordLists::drawSingleWord(int level, bool topLevel, bool juniorClass
   if (n == 0) return {};
   auto qualifies = [&](const WordRecord& r) {
     int l = r.levelOrKind;
-    if (l == 0 || r.linkOrAddress != 0) return false;
+    if (l == 0 || r.linkOrAddress != 0 || r.stored.empty()) return false;
     if (!topLevel) return l <= level;
     return juniorClass ? l == 2 : l >= 3;
   };
@@ -137,7 +138,8 @@ std::string WordLists::drawSingleWord(int level, bool topLevel, bool juniorClass
   }
   for (std::int64_t i = 0; i < n; ++i) {
     WordRecord r = cursor.at(i);
-    if (r.levelOrKind >= 1 && r.levelOrKind <= level && r.linkOrAddress == 0) return r.key();
+    if (r.levelOrKind >= 1 && r.levelOrKind <= level && r.linkOrAddress == 0 && !r.stored.empty())
+      return r.key();
   }
   return {};
 }
@@ -146,14 +148,16 @@ std::string WordLists::drawAnagramWord(Random& random) const {
   WordCursor cursor(folder_, kAnagramFile);
   const std::int64_t n = cursor.count();
   if (n == 0) return {};
+  // A damaged record without letters is no candidate, whatever its link.
+  auto qualifies = [](const WordRecord& r) { return r.linkOrAddress != 0 && !r.stored.empty(); };
   const std::int64_t start = random.uniform(0, n - 2);
   for (std::int64_t i = start; i < n; ++i) {
     WordRecord r = cursor.at(i);
-    if (r.linkOrAddress != 0) return r.stored;
+    if (qualifies(r)) return r.stored;
   }
   for (std::int64_t i = 0; i < start; ++i) {
     WordRecord r = cursor.at(i);
-    if (r.linkOrAddress != 0) return r.stored;
+    if (qualifies(r)) return r.stored;
   }
   return {};
 }

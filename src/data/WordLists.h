@@ -31,9 +31,12 @@ using AnagramSet = std::array<TableauNivAd, kAnagramSetSize>;
 // IoError; these files are only ever read.
 class WordLists {
  public:
-  // `warn` shows a warning dialog (the text ">15" when an anagram chain is too long).
+  // `warn` shows a warning dialog (the text ">15" when an anagram chain is too long). A
+  // draw tries many candidates: the warning shows once until rearmWarning, which the game
+  // calls at each draw.
   using Warning = std::function<void(const std::string&)>;
   explicit WordLists(const DataFolder& folder, Warning warn = {});
+  void rearmWarning() const { warned_ = false; }
 
   // The record number stored for a key: a one-letter text, or "fin" (the appendix start).
   std::int32_t letterIndex(std::string_view key) const;
@@ -46,7 +49,7 @@ class WordLists {
   int loadAnagramSet(std::string_view word, AnagramSet& set, bool noProperNouns) const;
 
   // A word with no anagram for a "Six lettres" draw (its plain form), or "" when none
-  // qualifies.
+  // qualifies. Records without letters never qualify, in either draw.
   std::string drawSingleWord(int level, bool topLevel, bool juniorClass, Random& random) const;
   // A word with at least one anagram for an "Anagramme" draw, as stored in "Azlana.666".
   std::string drawAnagramWord(Random& random) const;
@@ -56,6 +59,7 @@ class WordLists {
 
   const DataFolder& folder_;
   Warning warn_;
+  mutable bool warned_ = false;
 };
 
 // The recent-draw lists, most recent first; a slot never filled holds 0. They survive

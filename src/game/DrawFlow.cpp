@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "data/IoError.h"
 #include "data/Random.h"
 #include "data/TextCodec.h"
 #include "game/GameEngine.h"
@@ -23,12 +24,19 @@ std::string sortedLetters(std::string letters) {
 }  // namespace
 
 void GameEngine::startDraw() {
-  prepareDraw();
-  if (!chooseDraw()) {
-    abandonDraw();
-    return;
+  try {
+    prepareDraw();
+    if (!chooseDraw()) {
+      abandonDraw();
+      return;
+    }
+    presentDraw();
+  } catch (const IoError&) {
+    // The window reports the failure; the player may start a draw again.
+    resetRows();
+    cancelDraw();
+    throw;
   }
-  presentDraw();
 }
 
 void GameEngine::prepareDraw() {
@@ -48,6 +56,7 @@ void GameEngine::prepareDraw() {
   view_.keyb2.row.setText("");
   state_.drawActive = true;
   ++drawSerial_;
+  words_.rearmWarning();
   seeder_(random_);
   state_.elapsed = 0;
   view_.clockCaption = "00:00";
@@ -108,6 +117,9 @@ GameEngine::Candidate GameEngine::tryAnagramDraw(bool checkRecent) {
   if (word.empty()) return Candidate::none;
   state_.drawWord = word;
   state_.rowCount = words_.loadAnagramSet(word, anagramSet_, state_.noProperNouns);
+  // "Sans noms propres" may leave out the drawn word itself: the keyboard would not hold
+  // the starting word's letters.
+  if (anagramSet_[0].text != word) return Candidate::rejected;
   if (state_.rowCount <= 1 || state_.rowCount >= static_cast<int>(kAnagramSetSize)) {
     return Candidate::rejected;
   }
@@ -135,6 +147,15 @@ GameEngine::Candidate GameEngine::tryAnagramDraw(bool checkRecent) {
 }
 
 void GameEngine::abandonDraw() {
+  cancelDraw();
+  const int shownLevel = state_.topLevel ? (state_.juniorClass ? 3 : 6) : state_.level;
+  port_.reportDataError(toWin1252("Les listes de mots ne contiennent aucun tirage « ") +
+                        state_.drawKind + toWin1252(" » possible au niveau ") +
+                        std::to_string(shownLevel) +
+                        toWin1252(". Merci de réinstaller les fichiers de données."));
+}
+
+void GameEngine::cancelDraw() {
   state_.drawActive = false;
   state_.rowCount = 0;
   for (auto& w : state_.rowWords) w.clear();
@@ -149,11 +170,6 @@ void GameEngine::abandonDraw() {
   view_.solutionList.clear();
   view_.windowHeight = mainWindowHeight(state_.rowHeight, state_.rowCount);
   setCursor(CursorShape::normal);
-  const int shownLevel = state_.topLevel ? (state_.juniorClass ? 3 : 6) : state_.level;
-  port_.reportDataError(toWin1252("Les listes de mots ne contiennent aucun tirage « ") +
-                        state_.drawKind + toWin1252(" » possible au niveau ") +
-                        std::to_string(shownLevel) +
-                        toWin1252(". Merci de réinstaller les fichiers de données."));
 }
 
 void GameEngine::layOutRows() {

@@ -141,6 +141,8 @@ class GameEngine {
   Candidate trySingleDraw(bool checkRecent);
   Candidate tryAnagramDraw(bool checkRecent);
   void abandonDraw();
+  // Back to the state before MOT !: MOT ! offered, no draw running.
+  void cancelDraw();
   void presentDraw();
   void layOutRows();
   void showStartingWord();

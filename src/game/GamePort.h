@@ -7,6 +7,8 @@
 
 namespace vorlane {
 
+class IoError;
+
 // `messageResult`: how the last message was closed.
 inline constexpr int kMessageOk = 1;
 inline constexpr int kMessageCancel = 2;
@@ -53,6 +55,9 @@ class GamePort {
 
   // The word data holds nothing the game can draw: a French text for an error box.
   virtual void reportDataError(const std::string& text) = 0;
+  // A file failure after which the game goes on (a damaged definition): the window's
+  // input/output error report.
+  virtual void reportIoError(const IoError& error) = 0;
 };
 
 }  // namespace vorlane

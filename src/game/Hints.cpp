@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 
+#include "data/IoError.h"
 #include "data/TextCodec.h"
 #include "game/GameEngine.h"
 
@@ -153,8 +154,15 @@ void GameEngine::askDefinition(int k) {
 void GameEngine::fetchDefinition(int k, bool longForm) {
   const int wordRow = k == kEnlargedRow ? state_.enlargedRow : k;
   if (wordRow < 1 || wordRow > kRowCount) return;
-  definitions_.lookUpDefinitions(state_.rowWords[static_cast<std::size_t>(wordRow - 1)], k,
-                                 longForm, box(k), state_.lineHeight);
+  const DefinitionBox before = box(k);
+  try {
+    definitions_.lookUpDefinitions(state_.rowWords[static_cast<std::size_t>(wordRow - 1)], k,
+                                   longForm, box(k), state_.lineHeight);
+  } catch (const IoError& error) {
+    // A damaged definition is reported and the game goes on without it.
+    box(k) = before;
+    port_.reportIoError(error);
+  }
 }
 
 int GameEngine::measuredLines(int k, const DefinitionBox& definitionBox) {

@@ -1,6 +1,7 @@
 #include "game/Startup.h"
 
 #include "data/DataFolder.h"
+#include "data/IoError.h"
 #include "data/Settings.h"
 #include "data/TextCodec.h"
 
@@ -48,14 +49,15 @@ std::optional<HandOff> handOffFor(std::string_view parameter) {
   return std::nullopt;
 }
 
-bool isFirstStart(const DataFolder& folder) {
-  return folder.writable() && !folder.existsInDataFolder(kFirstStartMarker) &&
-         !folder.existsInProgramFolder(kFirstStartMarker);
+bool isFirstStart(const Settings& settings) {
+  if (!settings.folder().writable()) return false;
+  try {
+    return settings.readSetting(setting::kStarted) != 1;
+  } catch (const IoError&) {
+    return false;
+  }
 }
 
-void recordFirstStart(const DataFolder& folder) {
-  if (!folder.writable()) return;
-  folder.openPath(folder.inDataFolder(kFirstStartMarker), 1, RecordFile::Mode::Create);
-}
+void recordFirstStart(const Settings& settings) { settings.writeSetting(setting::kStarted, 1); }
 
 }  // namespace vorlane

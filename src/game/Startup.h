@@ -37,14 +37,15 @@ struct HandOff {
 // (an unknown word is ignored rather than shown as an empty box).
 std::optional<HandOff> handOffFor(std::string_view parameter);
 
-// The first start of an installation is recorded by a marker file in the data folder.
-// The installer copies only the distribution's files, so every new copy welcomes its
-// player once.
-inline constexpr std::string_view kFirstStartMarker = "Demarre.666";
+// The first start of an installation is recorded in the settings file, which every
+// installation has (a folder that takes no new file still lets its files be written). The
+// installer copies only the factory copy "Nsco.666", which holds 0 there, so every new copy
+// welcomes its player once.
 
-// A writable data folder without the marker.
-bool isFirstStart(const DataFolder& folder);
-// Creates the marker; nothing happens while the data folder is not writable.
-void recordFirstStart(const DataFolder& folder);
+// A writable data folder whose settings do not record a start yet; a settings file that
+// cannot be read welcomes nobody.
+bool isFirstStart(const Settings& settings);
+// Records the start; nothing happens while the data folder is not writable.
+void recordFirstStart(const Settings& settings);
 
 }  // namespace vorlane

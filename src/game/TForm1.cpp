@@ -51,6 +51,7 @@ TForm1::TForm1(const Surroundings& surroundings, SoundOutput& soundOutput)
   setObjectName(QStringLiteral("Form1"));
   buildComponents();
   folder_.setWriteProtected(surroundings.writeProtected);
+  folder_.setTakesNoNewFile(surroundings.takesNoNewFile);
   // A settings file that cannot be read is reported; the window starts with what it has.
   run([&] { FormCreate(surroundings.handOffWord, surroundings.interfaces); });
 }
@@ -64,7 +65,7 @@ TForm1::~TForm1() {
 void TForm1::FormCreate(const std::string& handOffWord, const std::filesystem::path& interfaces) {
   dataFilesOk_ = checkDataFiles(folder_);
   if (!dataFilesOk_) {
-    QMessageBox::critical(nullptr, QString::fromUtf8(kDataFilesFailureTitle),
+    QMessageBox::critical(nullptr, toQString(kDataFilesFailureTitle),
                           toQString(dataFilesFailureMessage(folder_)), QMessageBox::Ok);
     return;
   }
@@ -78,9 +79,12 @@ void TForm1::FormCreate(const std::string& handOffWord, const std::filesystem::p
     sounds_.playSound("gagne.wav");
     installation_->setVisible(true);
   }
-  recentDraws_.loadRecentDraws(folder_);
-  applyColours();
-  const StartupSettings startup = readStartupSettings(settings_);
+  // Each step runs even when an earlier read failed: a damaged file is reported and the
+  // game plays what its buttons show.
+  run([this] { recentDraws_.loadRecentDraws(folder_); });
+  run([this] { applyColours(); });
+  StartupSettings startup;
+  run([&] { startup = readStartupSettings(settings_); });
   // Until the preferences window exists, its two flags come from the settings at start-up.
   layoutPreferences_ = startup.layout;
   readModeAndClass(startup);
@@ -121,12 +125,12 @@ void TForm1::attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* abou
 }
 
 void TForm1::welcomeAtFirstStart(bool handedOver) {
-  if (handedOver || !message_ || !isFirstStart(folder_)) return;
+  if (handedOver || !message_ || !isFirstStart(settings_)) return;
   show();
   button1_->setFocus();
   run([this] {
     const TFormMessage::WelcomeChoice choice = message_->showWelcome();
-    recordFirstStart(folder_);
+    recordFirstStart(settings_);
     if (choice.startMenuGroup) createStartMenuGroup();
     if (choice.readMe) openHelp("sommaire");
   });
@@ -161,10 +165,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   quitting_ = true;
-  run([this] {
-    engine_->endGame(true);
-    recentDraws_.saveRecentDraws(folder_);
-  });
+  // The recent draws are saved even when the end of the game met a damaged file.
+  run([this] { engine_->endGame(true); });
+  run([this] { recentDraws_.saveRecentDraws(folder_); });
   timer1_->stop();
   event->accept();
 }

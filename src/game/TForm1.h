@@ -54,6 +54,8 @@ class TForm1 : public QWidget {
     // The data folder lies on a write-protected medium (tests run as root, which a
     // read-only file does not stop).
     bool writeProtected = false;
+    // The data folder's files may be written, but it takes no new file.
+    bool takesNoNewFile = false;
   };
 
   TForm1(const Surroundings& surroundings, SoundOutput& soundOutput);

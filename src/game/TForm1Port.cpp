@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 
+#include "app/IoErrorReport.h"
 #include "game/TForm1.h"
 #include "messages/TFormMessage.h"
 #include "platform/Clock.h"
@@ -74,5 +75,7 @@ void TForm1Port::relayoutMainWindow() { form_.relayoutMainWindow(); }
 void TForm1Port::repositionMainWindow() { form_.repositionMainWindow(); }
 
 void TForm1Port::reportDataError(const std::string& text) { form_.reportDataError(text); }
+
+void TForm1Port::reportIoError(const IoError& error) { vorlane::reportIoError(error); }
 
 }  // namespace vorlane

@@ -31,6 +31,7 @@ class TForm1Port : public GamePort {
   void relayoutMainWindow() override;
   void repositionMainWindow() override;
   void reportDataError(const std::string& text) override;
+  void reportIoError(const IoError& error) override;
 
  private:
   // `messageResult` of the message window; None before it exists.

@@ -43,13 +43,14 @@ bool canBeInName(unsigned char c) {
          isAccentedLetter(c);
 }
 
-// What a stored name shows: damaged records may hold control bytes or bytes no player
-// could type, which are left out.
-std::string showableName(const std::string& stored) {
-  std::string shown;
-  std::copy_if(stored.begin(), stored.end(), std::back_inserter(shown),
-               [](char c) { return canBeInName(static_cast<unsigned char>(c)); });
-  return shown;
+// The name a player typed: its letters and digits in order, blanks and anything else
+// left out. Stored names are shown and written back as they are.
+std::string typedName(const std::string& entry) {
+  std::string name;
+  std::copy_if(entry.begin(), entry.end(), std::back_inserter(name), [](char c) {
+    return c != ' ' && canBeInName(static_cast<unsigned char>(c));
+  });
+  return name;
 }
 
 }  // namespace
@@ -65,25 +66,29 @@ ScoreTable::ScoreTable(const DataFolder& folder)
 
 const ScoreRow& ScoreTable::row(int r) const { return rows_.at(static_cast<std::size_t>(r - 1)); }
 
-ScoreRow ScoreTable::readRow(bool junior, int r) const {
+ScoreRow ScoreTable::readRow(bool junior, int r, std::optional<IoError>& failure) const {
   ScoreRow row;
   try {
-    row.name = showableName(settings_.readScoreName(nameRecord(junior, r)));
-  } catch (const IoError&) {
-    row.name.clear();
+    row.name = settings_.readScoreName(nameRecord(junior, r));
+  } catch (const IoError& error) {
+    if (!failure) failure = error;
   }
   try {
     row.points = settings_.readSetting(pointsRecord(junior, r));
-  } catch (const IoError&) {
-    row.points = 0;
+  } catch (const IoError& error) {
+    if (!failure) failure = error;
   }
   return row;
 }
 
-void ScoreTable::readRows(bool junior) {
+std::optional<IoError> ScoreTable::readRows(bool junior) {
   dropEntry();
-  for (int r = 1; r <= kScoreRows; ++r) rows_[static_cast<std::size_t>(r - 1)] = readRow(junior, r);
+  std::optional<IoError> failure;
+  for (int r = 1; r <= kScoreRows; ++r) {
+    rows_[static_cast<std::size_t>(r - 1)] = readRow(junior, r, failure);
+  }
   shownJunior_ = junior;
+  return failure;
 }
 
 void ScoreTable::dropEntry() {
@@ -93,9 +98,10 @@ void ScoreTable::dropEntry() {
 }
 
 void ScoreTable::loadScores(bool junior, bool setButtonCaption) {
-  readRows(junior);
+  const std::optional<IoError> failure = readRows(junior);
   title_ = junior ? "Le top 6 junior" : "Le top 6 senior";
   if (setButtonCaption) classButtonCaption_ = junior ? "Top senior" : "Top junior";
+  if (failure) throw *failure;
 }
 
 int ScoreTable::rankOf(std::int32_t points) const {
@@ -124,9 +130,7 @@ int ScoreTable::insertScore(std::int32_t score) {
 ScoreTable::CommitOutcome ScoreTable::commitEntry(const std::function<void()>& showCompletedTable) {
   if (!pendingEntry_) return CommitOutcome::NothingPending;
   pendingEntry_ = false;
-  std::string name;
-  std::copy_if(entryText_.begin(), entryText_.end(), std::back_inserter(name),
-               [](char c) { return c != ' '; });
+  std::string name = typedName(entryText_);
   if (name.empty()) name = kNoName;
   rows_[static_cast<std::size_t>(entryRow_ - 1)].name = name;
   entryRow_ = 0;
@@ -147,7 +151,7 @@ void ScoreTable::writeTable() const {
 void ScoreTable::clearScores() {
   for (int r = 2; r <= kScoreRows; ++r) settings_.writeScoreName(nameRecord(juniorClass_, r), "");
   for (int r = 2; r <= kScoreRows; ++r) settings_.writeSetting(pointsRecord(juniorClass_, r), 0);
-  readRows(juniorClass_);
+  if (const std::optional<IoError> failure = readRows(juniorClass_)) throw *failure;
 }
 
 std::string ScoreTable::clearQuestion() {

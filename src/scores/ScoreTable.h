@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "data/IoError.h"
 #include "data/Settings.h"
 
 namespace vorlane {
@@ -41,9 +43,9 @@ class ScoreTable {
   explicit ScoreTable(const DataFolder& folder);
 
   // Fills the rows on show with the table of the given class and drops a pending entry.
-  // Unreadable records (a short or missing file) show an empty name and 0 points; a name
-  // shows only the characters a name can hold. With setButtonCaption the class button
-  // names the other class.
+  // Names show as stored. With setButtonCaption the class button names the other class.
+  // A record that cannot be read (a short file) shows an empty name or 0 points; once every
+  // row is read, the first such failure is thrown as IoError.
   void loadScores(bool junior, bool setButtonCaption);
 
   // Places a final score in the table on show and lays the name entry over its row:
@@ -55,15 +57,15 @@ class ScoreTable {
   // The row insertScore would give, with nothing changed.
   int rankOf(std::int32_t points) const;
 
-  // Ends a pending entry: the name is the non-blank characters of the entry in order, or
-  // "666" when there are none; it goes into the entry's row and the entry leaves the table.
+  // Ends a pending entry: the name is the letters and digits of the entry in order (blanks
+  // and anything else left out), or "666" when there are none; it goes into the entry's row and the entry leaves the table.
   // `showCompletedTable` runs next (the window shows the finished table there), then the
   // class button comes back and the whole table of the class played is written row by row,
   // name then points. A failed write throws IoError and leaves the earlier rows written.
   CommitOutcome commitEntry(const std::function<void()>& showCompletedTable = {});
 
   // Empties rows 2..6 of the class played in both files (row 1 and the other class are
-  // kept), then reloads that class's rows. Title and caption stay as they are.
+  // kept), then reloads that class's rows (a failed read throws IoError, as loadScores). Title and caption stay as they are.
   void clearScores();
 
   // `juniorClass`: the class currently played, whose table commitEntry and clearScores
@@ -94,8 +96,9 @@ class ScoreTable {
   static std::string readOnlyNotice();
 
  private:
-  void readRows(bool junior);
-  ScoreRow readRow(bool junior, int r) const;
+  // The first failure of the reads, if any.
+  std::optional<IoError> readRows(bool junior);
+  ScoreRow readRow(bool junior, int r, std::optional<IoError>& failure) const;
   void writeTable() const;
   void dropEntry();
 

@@ -6,7 +6,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/IoErrorReport.h"
 #include "controls/TLetterTiles.h"
+#include "data/IoError.h"
 #include "controls/Tkey_in.h"
 #include "platform/Clock.h"
 #include "platform/QtText.h"
@@ -117,8 +119,18 @@ void TFormscore::render() {
 }
 
 void TFormscore::loadScores(bool junior, bool setButtonCaption) {
-  table_.loadScores(junior, setButtonCaption);
   tilesEntre_->move(kRowLeft, kEntryAway);
+  changeTable([&] { table_.loadScores(junior, setButtonCaption); });
+}
+
+void TFormscore::changeTable(const std::function<void()>& change) {
+  try {
+    change();
+  } catch (const IoError& error) {
+    render();
+    reportIoError(error);
+    return;
+  }
   render();
 }
 
@@ -223,8 +235,7 @@ bool TFormscore::askClearConfirmation() {
 
 void TFormscore::EffacebtnClick() {
   if (!askClearConfirmation()) return;
-  table_.clearScores();
-  render();
+  changeTable([this] { table_.clearScores(); });
 }
 
 bool TFormscore::eventFilter(QObject* watched, QEvent* event) {

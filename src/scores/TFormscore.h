@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "scores/ScoreTable.h"
 
@@ -27,6 +28,7 @@ class TFormscore : public QDialog {
   TFormscore(const DataFolder& folder, QWidget* mainWindow, bool juniorClass);
 
   // For the main window's class change: setJuniorClass, then loadScores(junior, true).
+  // A record that cannot be read is reported once the table shows what could be read.
   void loadScores(bool junior, bool setButtonCaption);
   // `juniorClass`: the class played, whose table the window commits, clears and shows
   // when the class button is released.
@@ -65,6 +67,8 @@ class TFormscore : public QDialog {
   void buildRows();
   void buildButtons();
   void render();
+  // Runs a change of the table, shows the table, and reports a file failure.
+  void changeTable(const std::function<void()>& change);
   void FormShow();
   void FormDeactivate();
   void okClick();

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <array>
+#include <csignal>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "data/DataFiles.h"
 #include "data/DataFolder.h"
 #include "data/DefinitionWriter.h"
 #include "data/Definitions.h"
@@ -15,6 +20,7 @@
 #include "data/WordFileWriter.h"
 #include "data/WordLists.h"
 #include "support/TempFolder.h"
+#include "support/WordSetBuilder.h"
 
 namespace vorlane {
 namespace {
@@ -140,6 +146,74 @@ TEST(DamagedFilesTest, TruncatedOrCorruptedFilesEndWithAnInputOutputErrorAtWorst
     EXPECT_NO_THROW(runEveryRead(folder));
     temp.writeFile("Zari666/" + names[f], pristine[f]);
   }
+}
+
+// While it lives, no file of this process grows past `bytes`: a write past that fails with
+// EFBIG as a full disk fails with ENOSPC, and only that write.
+class FullDisk {
+ public:
+  explicit FullDisk(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, saved_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FullDisk() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+  FullDisk(const FullDisk&) = delete;
+  FullDisk& operator=(const FullDisk&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
+std::vector<std::string> dataFolderEntries(const test::TempFolder& temp) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(temp.dataFolder())) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(FullDiskTest, CopiesThatFailLeaveNoPartialFileAndKeepWhatWasThere) {
+  test::TempFolder temp;
+  test::WordSetBuilder().word("banane").word("cadeau").writeComplete(temp.dataFolder());
+  std::string factory(4 * setting::kRecordCount, '\0');
+  factory[4 * setting::kJuniorClass] = 1;
+  temp.writeFile("Zari666/Nsco.666", factory);
+  temp.writeFile("Zari666/Nscostx.666", std::string(151 * 13, 'N'));
+  const std::vector<std::string> before = dataFolderEntries(temp);
+  DataFolder folder(temp.path());
+  {
+    // The first start on a full disk: the factory copies cannot be made.
+    FullDisk full(100);
+    EXPECT_TRUE(checkDataFiles(folder));
+  }
+  EXPECT_EQ(dataFolderEntries(temp), before) << "no empty or partial copy left behind";
+  EXPECT_EQ(Settings(folder).readSetting(setting::kJuniorClass), 1) << "read from the factory copy";
+
+  // The next start, with room again, makes the copies.
+  ASSERT_TRUE(checkDataFiles(folder));
+  EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), factory);
+  const std::vector<std::string> copied = dataFolderEntries(temp);
+
+  // An older settings file beside the program is moved over the good one: on a full disk
+  // the good one stays whole.
+  std::string good = factory;
+  good[4 * setting::kTrainingMode] = 1;
+  temp.writeFile("Zari666/Prefint.666", good);
+  temp.writeFile("azl.666", temp.readFile("Zari666/Azl.666"));
+  temp.writeFile("Prefint.666", std::string(4 * setting::kRecordCount, '\x05'));
+  {
+    FullDisk full(100);
+    EXPECT_TRUE(checkDataFiles(folder));
+  }
+  EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), good);
+  EXPECT_EQ(dataFolderEntries(temp), copied);
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include "data/DataFolder.h"
 #include "data/IoError.h"
+#include "data/RecordFile.h"
 #include "data/Settings.h"
+#include "data/TextCodec.h"
+#include "data/WordLists.h"
 #include "support/TempFolder.h"
 
 namespace vorlane {
@@ -49,9 +52,40 @@ TEST_F(SettingsTest, WritingWithoutTheSettingsFileFailsEvenWithTheFactoryCopy) {
   EXPECT_EQ(settings.readSetting(22), 0);
 }
 
-TEST_F(SettingsTest, ShortSettingsFileEndsWithAnError) {
+TEST_F(SettingsTest, ShortFilesEndWithAnErrorAndAreNeverLengthened) {
   temp.writeFile("Zari666/Prefint.666", std::string(40, '\0'));
+  temp.writeFile("Zari666/stx.666", std::string(151 * 3 + 20, '\x02'));
   EXPECT_THROW(settings.readSetting(29), IoError);
+  EXPECT_THROW(settings.writeSetting(29, 1), IoError);
+  EXPECT_THROW(settings.writeSetting(10, 1), IoError) << "a record partly in the file";
+  RecentDraws recent;
+  EXPECT_THROW(recent.saveRecentDraws(folder), IoError);
+  EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), std::string(40, '\0'));
+  EXPECT_EQ(settings.readScoreName(2), "\x02\x02");
+  EXPECT_THROW(settings.readScoreName(3), IoError) << "a record cut short";
+  EXPECT_THROW(settings.readScoreName(7), IoError);
+  EXPECT_THROW(settings.writeScoreName(7, "ANNE"), IoError);
+  EXPECT_EQ(temp.readFile("Zari666/stx.666"), std::string(151 * 3 + 20, '\x02'));
+}
+
+TEST(IoErrorTest, ReportsNameTheFileAndTheSystemsReasonInFrench) {
+  // /dev/full takes no byte: every write meets a full disk.
+  RecordFile full("/dev/full", 4, RecordFile::Mode::Create);
+  try {
+    full.writeInt32LE(0, 1);
+    FAIL() << "a write on a full disk succeeded";
+  } catch (const IoError& error) {
+    EXPECT_EQ(error.file(), "/dev/full");
+    EXPECT_EQ(std::string(error.what()), toWin1252("écriture impossible (disque plein)"));
+  }
+  try {
+    RecordFile missing("/nonexistent/Prefint.666", 4, RecordFile::Mode::Read);
+    FAIL() << "a missing file opened";
+  } catch (const IoError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              toWin1252("ouverture impossible (fichier ou dossier introuvable)"));
+  }
+  EXPECT_EQ(pathText("/tmp/app3\u00e9/Zari666"), "/tmp/app3\xE9/Zari666");
 }
 
 TEST_F(SettingsTest, ScoreNamesAreCountedStringsCutTo150) {
@@ -74,7 +108,6 @@ TEST_F(SettingsTest, ScoreNamesFallBackAndSurviveDamage) {
   temp.writeFile("Zari666/NSCOSTX.666", factory);
   EXPECT_EQ(settings.readScoreName(1), "LEA");
   EXPECT_EQ(settings.readScoreName(2).size(), 150u);
-  EXPECT_EQ(settings.readScoreName(40), "");  // past the end of the file
 }
 
 TEST_F(SettingsTest, ColoursHaveDefaultsAndAreSavedInTheDataFolderOrBesideTheProgram) {

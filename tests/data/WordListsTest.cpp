@@ -217,6 +217,44 @@ TEST_F(WordListsTest, DamagedFilesEndWithAnErrorNotALoop) {
   EXPECT_THROW(words.findWord("CHINER"), IoError);
 }
 
+TEST_F(WordListsTest, LoopingChainWarnsOnceUntilTheNextDraw) {
+  write(WordSetBuilder().word("abaque").word("chiner", 1, 1).word("nicher", 1, 1));
+  std::string azlana = temp.readFile("Zari666/Azlana.666");
+  azlana[14 * 2 + 13] = 2;  // NICHER links to itself: the chain never comes back to CHINER
+  temp.writeFile("Zari666/Azlana.666", azlana);
+  AnagramSet set;
+  for (int attempt = 0; attempt < 50; ++attempt) words.loadAnagramSet("CHINER", set, false);
+  EXPECT_EQ(warnings, std::vector<std::string>{">15"});
+  words.rearmWarning();
+  words.loadAnagramSet("CHINER", set, false);
+  EXPECT_EQ(warnings.size(), 2u);
+}
+
+TEST_F(WordListsTest, RecordsWithoutLettersAreNeverDrawn) {
+  write(WordSetBuilder()
+            .word("abaque", 0)
+            .word("chiner", 1, 1)
+            .word("elfine", 2)
+            .word("nicher", 1, 1)
+            .word("oxydes", 2)
+            .word("tigres", 0)
+            .word("violon", 2));
+  // Records 2 and 4 lose their letters but keep a link and a level.
+  std::string azlana = temp.readFile("Zari666/Azlana.666");
+  for (int r : {2, 4}) {
+    azlana[static_cast<std::size_t>(14 * r)] = 0;
+    azlana[static_cast<std::size_t>(14 * r + 13)] = 3;
+  }
+  azlana[14 * 4 + 13] = 0;
+  temp.writeFile("Zari666/Azlana.666", azlana);
+  Random random(11);
+  for (int i = 0; i < 40; ++i) {
+    const std::string anagram = words.drawAnagramWord(random);
+    EXPECT_TRUE(anagram == "CHINER" || anagram == "NICHER") << anagram;
+    EXPECT_EQ(words.drawSingleWord(2, false, false, random), "VIOLON");
+  }
+}
+
 TEST_F(WordListsTest, RecentListsDropTheOldestAndSurviveASaveAndALoad) {
   RecentDraws recent;
   EXPECT_TRUE(recent.isRecentSingle(0));  // empty slots hold 0

@@ -48,7 +48,8 @@ void GameTest::load(const std::vector<GameWord>& words) {
   }
   ordered_ = builder.write(folder_.dataFolder());
   data_ = std::make_unique<DataFolder>(folder_.path());
-  words_ = std::make_unique<WordLists>(*data_);
+  words_ = std::make_unique<WordLists>(*data_,
+                                       [this](const std::string& text) { warnings_.push_back(text); });
   engine_ = std::make_unique<GameEngine>(*data_, *words_, recent_, random_, port_);
   engine_->setDrawSeeder([this](Random& r) { r.seed(seed++); });
   engine_->setSoundAvailable(true);
@@ -68,6 +69,20 @@ void GameTest::findAll() {
     if (row(k).inputColour == kRed || (anagram && k == state().rowCount)) continue;
     type(state().rowWords[static_cast<std::size_t>(k - 1)]);
   }
+}
+
+void GameTest::damage(std::string_view file, std::size_t offset, const std::string& bytes) {
+  const std::string name(file);
+  std::string content = folder_.readFile(std::filesystem::path("Zari666") / name);
+  ASSERT_LE(offset + bytes.size(), content.size());
+  content.replace(offset, bytes.size(), bytes);
+  folder_.writeFile(std::filesystem::path("Zari666") / name, content);
+}
+
+std::size_t GameTest::recordOf(const std::string& spelling) const {
+  const int record = test::recordOf(ordered_, spelling);
+  EXPECT_GE(record, 0) << spelling;
+  return static_cast<std::size_t>(record);
 }
 
 std::vector<std::string> GameTest::rows() const {

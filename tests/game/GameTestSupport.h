@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/DataFolder.h"
+#include "data/IoError.h"
 #include "data/Random.h"
 #include "data/WordFileWriter.h"
 #include "data/WordLists.h"
@@ -38,6 +39,7 @@ class FakeGamePort : public GamePort {
   std::vector<std::string> messages;  // "cost 132 2", "level 333 2", "end dans les six 66"
   std::vector<int> waits;
   std::vector<std::string> dataErrors;
+  std::vector<std::filesystem::path> ioErrors;  // files of the reported failures
   int letterCostAnswer = kMessageOk;
   int rank = 0;  // what insertScore and rankOf answer
   std::vector<int> insertedScores;
@@ -64,6 +66,7 @@ class FakeGamePort : public GamePort {
   void relayoutMainWindow() override { ++relayouts; }
   void repositionMainWindow() override { ++repositions; }
   void reportDataError(const std::string& text) override { dataErrors.push_back(text); }
+  void reportIoError(const IoError& error) override { ioErrors.push_back(error.file()); }
 
  private:
   int message(const std::string& text, int answer);
@@ -83,6 +86,10 @@ class GameTest : public ::testing::Test {
   void findAll();
   // The words of rows 1..rowCount.
   std::vector<std::string> rows() const;
+  // Overwrites bytes of a data file at `offset`, as damage would.
+  void damage(std::string_view file, std::size_t offset, const std::string& bytes);
+  // The record number of a spelling (UTF-8) in the word files.
+  std::size_t recordOf(const std::string& spelling) const;
 
   GameEngine& engine() { return *engine_; }
   const GameState& state() const { return engine_->state(); }
@@ -93,6 +100,7 @@ class GameTest : public ::testing::Test {
   std::vector<DataSetWord> ordered_;
   std::unique_ptr<DataFolder> data_;
   std::unique_ptr<WordLists> words_;
+  std::vector<std::string> warnings_;  // the word data's warning boxes
   RecentDraws recent_;
   Random random_{1};
   std::uint32_t seed = 1;

@@ -62,16 +62,21 @@ TEST(StartupSettingsWithoutFilesTest, EverythingOffAtTheOrigin) {
 
 TEST(FirstStartTest, WelcomedOnceByAWritableInstallation) {
   test::TempFolder temp;
-  temp.dataFolder();
+  const std::string factory(4 * setting::kRecordCount, '\0');
+  temp.writeFile("Zari666/Prefint.666", factory);
   DataFolder folder{temp.path()};
-  EXPECT_FALSE(isFirstStart(folder)) << "before the write test the folder counts as read-only";
-  recordFirstStart(folder);
-  EXPECT_FALSE(temp.exists("Zari666/Demarre.666"));
+  const Settings settings{folder};
+  EXPECT_FALSE(isFirstStart(settings)) << "before the write test the folder counts as read-only";
+  recordFirstStart(settings);
+  EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), factory);
   folder.setWritable(true);
-  EXPECT_TRUE(isFirstStart(folder));
-  recordFirstStart(folder);
-  EXPECT_TRUE(temp.exists("Zari666/Demarre.666"));
-  EXPECT_FALSE(isFirstStart(folder));
+  EXPECT_TRUE(isFirstStart(settings));
+  recordFirstStart(settings);
+  EXPECT_FALSE(isFirstStart(settings));
+  EXPECT_EQ(settings.readSetting(setting::kStarted), 1);
+
+  temp.writeFile("Zari666/Prefint.666", std::string(8, '\0'));
+  EXPECT_FALSE(isFirstStart(settings)) << "a settings file that cannot be read welcomes nobody";
 }
 
 TEST(HandOffTest, InstallationWordsWelcomeAndSomeCreateTheMenuGroup) {

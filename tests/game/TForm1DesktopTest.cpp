@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "controls/TGoToWeb.h"
+#include "data/Settings.h"
 #include "game/TForm1TestFixture.h"
 #include "platform/HelpViewer.h"
 
@@ -95,8 +96,8 @@ TEST_F(TForm1DesktopTest, WelcomeCreatesTheGroupOnlyWhenItsBoxStaysChecked) {
   EXPECT_TRUE(form->helpViewer()->isVisible()) << "the other box still opens the read-me";
   stop();
 
-  std::filesystem::remove(temp.dataFolder() / "Demarre.666");
   start();
+  Settings(form->folder()).writeSetting(setting::kStarted, 0);  // a first start again
   answerNextMessage("OK", [this] {
     message->findChild<QCheckBox*>("CheckMenu")->setChecked(true);
     message->findChild<QCheckBox*>("CheckLisez")->setChecked(false);

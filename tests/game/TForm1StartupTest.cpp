@@ -5,7 +5,9 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/IoErrorReport.h"
 #include "data/IoError.h"
@@ -92,11 +94,54 @@ TEST_F(TForm1StartupTest, FirstStartWelcomesOnceAndOpensTheReadMe) {
   EXPECT_FALSE(form->helpViewer()->isVisible()) << "no welcome after the installer's hand-off";
   answerNextMessage("OK");
   form->welcomeAtFirstStart(false);
-  EXPECT_TRUE(temp.exists("Zari666/Demarre.666"));
+  EXPECT_EQ(Settings(form->folder()).readSetting(setting::kStarted), 1);
   EXPECT_TRUE(form->helpViewer()->isVisible());
   form->helpViewer()->hide();
   form->welcomeAtFirstStart(false);
   EXPECT_FALSE(form->helpViewer()->isVisible()) << "welcomed once";
+}
+
+TEST_F(TForm1StartupTest, AFolderThatTakesNoNewFileWelcomesOnceWithoutAnError) {
+  std::vector<std::string> reported;
+  setIoErrorReporter([&](const IoError& error) { reported.push_back(error.file().string()); });
+  temp.writeFile("vorlane.hlp", "<html><body><a name=\"sommaire\"></a>Sommaire</body></html>");
+  temp.writeFile("Zari666/Prefint.666", temp.readFile("Zari666/Nsco.666"));
+  takesNoNewFile = true;
+  int welcomes = 0;
+  for (int run = 0; run < 3; ++run) {
+    start();
+    QTimer::singleShot(0, message.get(), [&] {
+      if (!message->isVisible()) return;
+      ++welcomes;
+      QTest::mouseClick(message->findChild<QPushButton*>("OK"), Qt::LeftButton);
+    });
+    form->welcomeAtFirstStart(false);
+    stop();
+  }
+  EXPECT_EQ(welcomes, 1);
+  EXPECT_EQ(reported, std::vector<std::string>{});
+}
+
+// Records 100..399 (the recent draws) and colour 2 lie past the ends of their files: every
+// later step of the start-up still runs, and the game plays what its buttons show.
+TEST_F(TForm1StartupTest, ShortSettingsAndColourFilesLeaveNoStartUpStepUndone) {
+  std::string settings(4 * 120, '\0');
+  settings[4 * setting::kTrainingMode] = 1;
+  settings[4 * setting::kJuniorClass] = 1;
+  temp.writeFile("Zari666/Prefint.666", settings);
+  temp.writeFile("Zari666/color.ini", std::string("\xFF\0\0\0\0\0\0\0", 8));
+  std::vector<std::string> reported;
+  setIoErrorReporter(
+      [&](const IoError& error) { reported.push_back(error.file().filename().string()); });
+  start();
+  EXPECT_EQ(reported, (std::vector<std::string>{"Prefint.666", "color.ini"}));
+  EXPECT_TRUE(form->entrain()->isChecked());
+  EXPECT_TRUE(form->junior()->isChecked());
+  EXPECT_TRUE(form->engine().state().trainingMode);
+  EXPECT_TRUE(form->engine().state().juniorClass);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Entraînement - Junior - Version 1.3"));
+  EXPECT_EQ(scores->windowTitle(), QStringLiteral("Le top 6 junior"));
+  EXPECT_EQ(form->palette().color(QPalette::Window), QColor(Qt::red));
 }
 
 TEST_F(TForm1StartupTest, ReadOnlyDataFolderOffersTheInstallerAndCentresTheWindow) {

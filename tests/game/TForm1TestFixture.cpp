@@ -58,7 +58,8 @@ TForm1Test::~TForm1Test() {
 
 void TForm1Test::start(bool writeProtected) {
   form = std::make_unique<TForm1>(
-      TForm1::Surroundings{temp.path(), handOffWord, noNetwork, writeProtected}, sound);
+      TForm1::Surroundings{temp.path(), handOffWord, noNetwork, writeProtected, takesNoNewFile},
+      sound);
   ASSERT_TRUE(form->dataFilesOk());
   scores =
       std::make_unique<TFormscore>(form->folder(), form.get(), form->engine().state().juniorClass);

@@ -62,6 +62,8 @@ class TForm1Test : public ::testing::Test {
   std::unique_ptr<TFormMessage> message;
   std::unique_ptr<Tdlg> about;
   std::uint32_t seed = 1;
+  // The data folder of the next start takes no new file.
+  bool takesNoNewFile = false;
 };
 
 }  // namespace vorlane::test

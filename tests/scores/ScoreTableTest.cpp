@@ -354,34 +354,52 @@ TEST_F(ScoreTableTest, MissingFilesFallBackToFactoryCopiesThenToEmpty) {
   EXPECT_EQ(table_.row(6), (ScoreRow{"OSCAR", 4}));
 }
 
-TEST_F(ScoreTableTest, DamagedFilesShowWhatCanBeRead) {
+TEST_F(ScoreTableTest, DamagedFilesShowWhatCanBeReadThenReportTheFailure) {
   // 25 records: the Junior rows 1 and 2 are in the file, rows 3..6 are not.
   temp_.writeFile("Zari666/Prefint.666", settingsBytes({1, 2, 3, 4, 5, 6}, kJuniorPoints, 25));
   std::string names = namesBytes(kSeniorNames, kJuniorNames);
   std::string longRecord(kScoreNameRecordSize, 'W');
   longRecord[0] = static_cast<char>(220);  // length byte past 150
   names.replace(7 * kScoreNameRecordSize, kScoreNameRecordSize, longRecord);
-  names.replace(8 * kScoreNameRecordSize, kScoreNameRecordSize,
-                nameRecordBytes(std::string("K\x01\x1B"
-                                            "I\x7F\x80M \xE9\xD7\x91"
-                                            "9",
-                                            12)));
-  std::string claimsMore(kScoreNameRecordSize, 'X');
-  claimsMore[0] = static_cast<char>(kScoreNameMaxLength);
-  names.replace(10 * kScoreNameRecordSize, kScoreNameRecordSize, claimsMore);
   names.resize(10 * kScoreNameRecordSize + 20);  // record 10 cut short, 11 and 12 missing
   temp_.writeFile("Zari666/stx.666", names);
+  table_.setJuniorClass(true);
 
-  table_.loadScores(true, true);
+  try {
+    table_.loadScores(true, true);
+    ADD_FAILURE() << "the unreadable records went unreported";
+  } catch (const IoError& error) {
+    EXPECT_EQ(error.file().filename(), "Prefint.666") << "the first failure: row 3's points";
+  }
   EXPECT_EQ(table_.title(), "Le top 6 junior");
+  EXPECT_EQ(table_.classButtonCaption(), "Top senior");
   EXPECT_EQ(table_.row(1), (ScoreRow{std::string(kScoreNameMaxLength, 'W'), 90}));
-  EXPECT_EQ(table_.row(2), (ScoreRow{"KIM \xE9"
-                                     "9",
-                                     80}));
+  EXPECT_EQ(table_.row(2), (ScoreRow{"KIM", 80}));
   EXPECT_EQ(table_.row(3), (ScoreRow{"LEA", 0}));
-  EXPECT_EQ(table_.row(4), (ScoreRow{std::string(19, 'X'), 0}));
-  EXPECT_EQ(table_.row(5), (ScoreRow{"", 0}));
+  EXPECT_EQ(table_.row(4), (ScoreRow{"", 0}));
   EXPECT_EQ(table_.row(6), (ScoreRow{"", 0}));
+
+  // A commit stops at the first record outside a file and lengthens neither file.
+  ASSERT_EQ(table_.insertScore(85), 2);
+  EXPECT_THROW(table_.commitEntry(), IoError);
+  EXPECT_EQ(settingsFile().size(), 25u * 4);
+  EXPECT_EQ(namesFile().size(), 10 * kScoreNameRecordSize + 20);
+  EXPECT_THROW(table_.clearScores(), IoError);
+}
+
+TEST_F(ScoreTableTest, OtherPlayersNamesAreWrittenBackAsStored) {
+  const Names senior = {"JEAN-LUC", "O'HARA", "K\x01M", "ANNE", "", "Z\xE9 BO"};
+  temp_.writeFile("Zari666/Prefint.666", settingsBytes({600, 500, 400, 300, 200, 100}, kJuniorPoints));
+  temp_.writeFile("Zari666/stx.666", namesBytes(senior, kJuniorNames));
+  table_.loadScores(false, true);
+  EXPECT_EQ(shownNames(), senior);
+  ASSERT_EQ(table_.insertScore(350), 4);
+  table_.setEntryText("E-V'A\x01");
+  ASSERT_EQ(table_.commitEntry(), ScoreTable::CommitOutcome::Saved);
+  EXPECT_EQ(table_.row(4).name, "EVA") << "only the name typed is filtered";
+  for (int r : {1, 2, 3}) EXPECT_EQ(storedName(r), senior[static_cast<std::size_t>(r - 1)]) << r;
+  EXPECT_EQ(storedName(5), "ANNE");
+  EXPECT_EQ(storedName(6), "");
 }
 
 }  // namespace

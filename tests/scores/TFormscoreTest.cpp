@@ -12,9 +12,11 @@
 #include <functional>
 #include <string>
 
+#include "app/IoErrorReport.h"
 #include "controls/TLetterTiles.h"
 #include "controls/Tkey_in.h"
 #include "data/DataFolder.h"
+#include "data/IoError.h"
 #include "data/Settings.h"
 #include "platform/QtText.h"
 #include "scores/ScoreFiles.h"
@@ -193,9 +195,14 @@ TEST_F(TFormscoreTest, ReadOnlyCommitShowsTheNoticeAndWritesNothing) {
   EXPECT_EQ(form.pointsPanel(2)->text(), QStringLiteral("450"));
 }
 
-TEST_F(TFormscoreTest, ShortSettingsFileStillOpensTheWindow) {
+TEST_F(TFormscoreTest, ShortSettingsFileIsReportedAndStillOpensTheWindow) {
   temp_.writeFile("Zari666/Prefint.666", test::settingsBytes({500, 400, 300, 200, 100, 0}, {}, 14));
+  std::vector<std::string> reported;
+  setIoErrorReporter(
+      [&](const IoError& error) { reported.push_back(error.file().filename().string()); });
   TFormscore form(folder_, &main_, false);
+  EXPECT_EQ(reported, std::vector<std::string>{"Prefint.666"}) << "one report for the table";
+  setIoErrorReporter({});
   form.showScores();
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.pointsPanel(3)->text(), QStringLiteral("300"));
