@@ -15,6 +15,7 @@ PACKAGES=(
   nodejs
   desktop-file-utils python3-xdg
   dpkg-dev file lintian appstream
+  clang libclang-rt-14-dev
 )
 
 as_root() {

@@ -8,3 +8,18 @@ vorlane_add_test(NAME window_tests WIDGETS SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/TForm1MenuTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TForm1DesktopTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TForm1UsabilityTest.cpp)
+
+# The monkey test plays on a real built data set: this build's, or the one named by
+# VORLANE_DATA_SET. The name keeps it out of runs that never build the data set.
+set(vorlane_monkey_data "${VORLANE_DATA_SET}")
+if(NOT vorlane_monkey_data AND TARGET mkdata_data)
+  set(vorlane_monkey_data "${VORLANE_DIST_DIR}/Zari666")
+endif()
+if(vorlane_monkey_data)
+  vorlane_add_test(NAME monkey_dataset_tests WIDGETS SOURCES ${CMAKE_CURRENT_LIST_DIR}/MonkeyTest.cpp)
+  target_compile_definitions(monkey_dataset_tests PRIVATE
+    VORLANE_DATA_SET="${vorlane_monkey_data}")
+  if(TARGET mkdata_data)
+    add_dependencies(monkey_dataset_tests mkdata_data)
+  endif()
+endif()
