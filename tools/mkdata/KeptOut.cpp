@@ -14,8 +14,8 @@ namespace {
 // Our own list, reviewed word by word (plain forms): words a player reads today as
 // vulgar, sexual, racist or insulting whatever old sense the dictionary gives, and the
 // words that mark such a sense in a definition.
-constexpr std::array<std::string_view, 60> kOwnList = {
-    "BICOTS",    "BORDEL",     "BRANLE",      "BRANLER",     "CATIN",      "CATINS",
+constexpr std::array<std::string_view, 62> kOwnList = {
+    "BAISEE",    "BAISEES",   "BICOTS",    "BORDEL",     "BRANLE",      "BRANLER",     "CATIN",      "CATINS",
     "CHIANT",    "CHIEUR",     "COIT",        "CRETIN",     "CRETINS",
     "CRETINE",   "ENCULE",     "FIOTTE",      "FOIRER",      "FOIREUX",    "FOUTRE",
     "GOUINE",    "LUPANAR",    "MASTURBATION", "MULATRE",    "MULATRES",   "MULATRESSE",

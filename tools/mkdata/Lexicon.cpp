@@ -39,6 +39,7 @@ Lexicon::Lexicon(const fs::path& affFile, const fs::path& dicFile) {
     if (line.find("po:npr") != std::string::npos) properNouns_.push_back(toWin1252(lemmaOf(line)));
     if (line.find("po:prn") != std::string::npos) firstNames_.push_back(toWin1252(lemmaOf(line)));
     std::string lemma = toWin1252(lemmaOf(line));
+    if (!lemma.empty() && lemma[0] >= 'A' && lemma[0] <= 'Z') names_.push_back(lemma);
     std::size_t fields = line.find(" po:");
     if (lemma.size() == kWordLength && fields != std::string::npos) {
       tags_[lemma] += line.substr(fields);

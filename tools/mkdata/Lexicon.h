@@ -34,6 +34,9 @@ class Lexicon {
   const std::vector<std::string>& properNouns() const { return properNouns_; }
   // The lemmas that the dictionary tags as first names ("po:prn"), in file order.
   const std::vector<std::string>& firstNames() const { return firstNames_; }
+  // Every capitalised lemma, whatever its tags ("Vienne", "Soudan", "Claude"): the names
+  // that share a spelling with a word.
+  const std::vector<std::string>& names() const { return names_; }
   // The grammatical category that the dictionary gives a six-letter lemma, as the Littré
   // writes categories: "s. m.", "s. f.", "adj.", "v."; empty when it gives none.
   std::string categoryOf(const std::string& lemma) const;
@@ -42,6 +45,7 @@ class Lexicon {
   Hunhandle* handle_ = nullptr;
   std::vector<std::string> properNouns_;
   std::vector<std::string> firstNames_;
+  std::vector<std::string> names_;
   std::map<std::string, std::string> tags_;  // six-letter lemmas: their morphological fields
 };
 

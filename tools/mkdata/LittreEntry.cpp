@@ -267,6 +267,17 @@ std::size_t referenceWithin(const std::string& sentence) {
   return std::string::npos;
 }
 
+// A sentence that only names another word for the same thing ("Le même que le cactier.",
+// "Synonyme de pesse."): a reference, not a definition.
+bool isSameAs(const std::string& sentence) {
+  constexpr std::size_t kLongestReference = 40;
+  constexpr std::array<std::string_view, 4> kOpenings = {"Le m\xC3\xAAme que", "La m\xC3\xAAme que",
+                                                         "Synonyme de", "Nom synonyme de"};
+  return sentence.size() <= kLongestReference &&
+         std::any_of(kOpenings.begin(), kOpenings.end(),
+                     [&sentence](std::string_view opening) { return sentence.rfind(opening, 0) == 0; });
+}
+
 // A sentence with a reference keeps the phrase before it ("Altération de toton, voy. ce
 // mot." → "Altération de toton."); a lone word before it ("Main-d'oeuvre, voy. ce mot.")
 // says nothing and the sentence goes (empty result).
@@ -301,7 +312,7 @@ std::string withoutReferences(std::string text) {
   std::string kept;
   for (std::string sentence : sentencesOf(text)) {
     if (isUsageNote(sentence)) break;
-    if (startsWithReference(sentence) || isEtymology(sentence)) continue;
+    if (startsWithReference(sentence) || isEtymology(sentence) || isSameAs(sentence)) continue;
     sentence = beforeReference(sentence);
     if (!saysSomething(sentence)) continue;
     std::size_t source = sourceStart(sentence);
@@ -420,15 +431,15 @@ std::string_view withoutSummary(std::string_view body) {
 
 // Labels of a field or a period that open a sense; the register labels that also start
 // with "Terme" ("Terme familier") do not make a sense less general.
-constexpr std::array<std::string_view, 20> kFieldLabels = {
-    "Terme d",          "Termes d",       "Ancien terme",     "Anciennement",
+constexpr std::array<std::string_view, 21> kFieldLabels = {
+    "Terme ",  "Ancien mot",      "Termes d",       "Ancien terme",     "Anciennement",
     "Autrefois",        "Chez les anciens", "Vieux",          "Vieilli",
     "Dans l'ancien",    "Au moyen \xC3\xA2ge", "En termes d",   "En terme d",
     "Dans l'antiquit\xC3\xA9", "Dans le langage d", "Dans la Bible", "Dans l'\xC3\x89criture",
     "Dans la mythologie", "Chez les Grecs", "Chez les Romains", "Chez les H\xC3\xA9breux"};
-constexpr std::array<std::string_view, 5> kRegisterLabels = {
+constexpr std::array<std::string_view, 8> kRegisterLabels = {
     "Terme familier", "Terme g\xC3\xA9n\xC3\xA9ral", "Terme d'amiti\xC3\xA9",
-    "Terme de caresse", "Terme de tendresse"};
+    "Terme de caresse", "Terme de tendresse", "Terme populaire", "Terme bas", "Terme trivial"};
 
 // The sciences that name things by their everyday names: "Terme d'anatomie" opens the
 // sense of "vessie" a player knows, "Terme de chimie" that of "chlore".

@@ -239,6 +239,7 @@ LittreEntry readArticle(const StarDict& littre, const StarDict::IndexEntry& arti
     if (own && verbArticle->offset != article.offset) {
       EntryFilter verbFilter = filter;  // the verb's forms give the participle away too
       verbFilter.headwords.push_back(plainForm(toWin1252(verb)));
+      verbFilter.otherSpellings.push_back(verbFilter.headwords.back());
       LittreEntry verbEntry = parseLittreEntry(littre.article(*verbArticle), verbFilter);
       if (!verbEntry.definition.empty()) {
         takeDefinition(entry, verbEntry);
@@ -371,16 +372,20 @@ void Vocabulary::addThesaurusWords(const Thesaurus& thesaurus, const Lexicon& le
 
 void Vocabulary::noteFirstNames(const Lexicon& lexicon, const WordSignals& signals,
                                 const Thesaurus& thesaurus) {
-  for (const auto* names : {&lexicon.firstNames(), &lexicon.properNouns()}) {
-    for (const std::string& name : *names) {
-      auto word = keys_.find(plainForm(name));
-      if (!isCapitalised(name) || word == keys_.end()) continue;
-      std::string spelling = lowerCase(name);
-      int capitals = signals.capitalisedCount(spelling);
-      bool named = capitals >= signals.quotationCount(spelling) - capitals ||
-                   thesaurus.mentions(word->second.records.front().spelling) == 0;
-      word->second.namedMostly = word->second.namedMostly || named;
-    }
+  std::set<std::string> firstNames(lexicon.firstNames().begin(), lexicon.firstNames().end());
+  for (const std::string& name : lexicon.names()) {
+    auto word = keys_.find(plainForm(name));
+    if (!isCapitalised(name) || word == keys_.end()) continue;
+    std::string spelling = lowerCase(name);
+    // A first name that the quotations write with a capital at least as often as not
+    // ("Claude"); any name whose spelling today's thesaurus does not know as a word
+    // ("Vienne", "Soudan"). Places are too often quoted to be told apart by capitals
+    // ("Orange").
+    int capitals = signals.capitalisedCount(spelling);
+    bool quotedAsName = firstNames.count(name) > 0 &&
+                        capitals >= signals.quotationCount(spelling) - capitals;
+    bool named = quotedAsName || thesaurus.mentions(word->second.records.front().spelling) == 0;
+    word->second.namedMostly = word->second.namedMostly || named;
   }
 }
 
