@@ -435,8 +435,8 @@ constexpr std::array<std::string_view, 21> kFieldLabels = {
     "Terme ",  "Ancien mot",      "Termes d",       "Ancien terme",     "Anciennement",
     "Autrefois",        "Chez les anciens", "Vieux",          "Vieilli",
     "Dans l'ancien",    "Au moyen \xC3\xA2ge", "En termes d",   "En terme d",
-    "Dans l'antiquit\xC3\xA9", "Dans le langage d", "Dans la Bible", "Dans l'\xC3\x89criture",
-    "Dans la mythologie", "Chez les Grecs", "Chez les Romains", "Chez les H\xC3\xA9breux"};
+    "Dans l'antiquit\xC3\xA9", "Dans le langage d", "Dans la Bible", "Dans l'\xC3\x89" "criture",
+    "Dans la mythologie", "Chez les Grecs", "Chez les Romains", "Chez les H\xC3\xA9" "breux"};
 constexpr std::array<std::string_view, 8> kRegisterLabels = {
     "Terme familier", "Terme g\xC3\xA9n\xC3\xA9ral", "Terme d'amiti\xC3\xA9",
     "Terme de caresse", "Terme de tendresse", "Terme populaire", "Terme bas", "Terme trivial"};
