@@ -11,10 +11,11 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 xvfb
-  stardict-xmlittre hunspell-fr-comprehensive libhunspell-dev zlib1g-dev
+  stardict-xmlittre hunspell-fr-comprehensive mythes-fr libhunspell-dev zlib1g-dev
   nodejs
   desktop-file-utils python3-xdg
   dpkg-dev file lintian appstream
+  clang libclang-rt-14-dev
 )
 
 as_root() {

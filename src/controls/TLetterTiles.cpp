@@ -1,11 +1,17 @@
 #include "controls/TLetterTiles.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "data/TextCodec.h"
+#include "platform/QtText.h"
+
 namespace vorlane {
 
-TLetterTiles::TLetterTiles(QWidget* parent) : TileRowWidget(parent) {}
+TLetterTiles::TLetterTiles(QWidget* parent) : TileRowWidget(parent) {
+  setAttribute(Qt::WA_InputMethodEnabled);
+}
 
 void TLetterTiles::drawTile(QPainter& painter, int k, const QRect& r) {
   const bool focused = hasFocus();
@@ -62,10 +68,28 @@ void TLetterTiles::editKey(int key, Qt::KeyboardModifiers shift) {
   }
 }
 
+void TLetterTiles::inputMethodEvent(QInputMethodEvent* event) {
+  for (char ch : fromQString(event->commitString())) typeCharacter(ch);
+  event->accept();
+}
+
+QVariant TLetterTiles::inputMethodQuery(Qt::InputMethodQuery query) const {
+  switch (query) {
+    case Qt::ImEnabled:
+      return true;
+    case Qt::ImHints:
+      return static_cast<int>(Qt::ImhUppercaseOnly | Qt::ImhNoPredictiveText);
+    case Qt::ImCursorRectangle:
+      return tileRect(std::max(tileIndex(), 0));
+    default:
+      return TileRowWidget::inputMethodQuery(query);
+  }
+}
+
 void TLetterTiles::typeCharacter(char ch) {
-  const bool small = ch >= 'a' && ch <= 'z';
-  if (!(small || ch == ' ' || (ch >= 'A' && ch <= 'Z')) || !hasCurrentTile()) return;
-  writeLetter(tileIndex(), small ? static_cast<char>(ch - 'a' + 'A') : ch);
+  const std::optional<char> letter = nameCharacter(ch);
+  if (!letter || !hasCurrentTile()) return;
+  writeLetter(tileIndex(), *letter);
   setTileIndex(tileIndex() + 1);
 }
 

@@ -5,8 +5,10 @@
 namespace vorlane {
 
 // The editable letter tiles: the player types a name, one capital letter a tile.
-// Typed A-Z, a-z and space go upper-cased into the current tile, which then moves right
-// (on the last tile it stays and is overwritten); every other character is ignored.
+// A typed letter (accented ones included, as the score-name file holds them) or space goes
+// upper-cased into the current tile, which then moves right (on the last tile it stays and
+// is overwritten); every other character is ignored. Letters composed with a dead key
+// arrive through the input method and are typed the same way.
 // Left/Right move the current tile (Ctrl alone: to the first / last), Home and End jump,
 // Backspace blanks the current tile and moves left, Delete blanks it. No key reaches the
 // owner; the mouse events and the press are those of Tkeybt. While it has the focus the
@@ -24,6 +26,8 @@ class TLetterTiles : public TileRowWidget {
   void drawTile(QPainter& painter, int k, const QRect& r) override;
   void pressed(const QPoint& point) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  private:
   bool hasCurrentTile() const;

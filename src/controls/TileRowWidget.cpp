@@ -1,8 +1,11 @@
 #include "controls/TileRowWidget.h"
 
 #include "controls/ColorRef.h"
+#include "controls/TileRowAccessible.h"
+#include "platform/Announce.h"
 #include "platform/QtText.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -41,6 +44,7 @@ std::optional<char> controlCode(char typed) {
 }  // namespace
 
 TileRowWidget::TileRowWidget(QWidget* parent) : QWidget(parent) {
+  TileRowAccessible::installFactory();
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::TabFocus);
   setMouseTracking(true);
@@ -63,6 +67,10 @@ void TileRowWidget::setText(const std::string& text) {
     updateTile(row_.tileIndex());
   }
   if (text.size() != previousLength) applyAutoSize();
+  // The letters are the row's name and value: a screen reader hears the change.
+  announce(this, QAccessible::NameChanged);
+  QAccessibleValueChangeEvent valueChanged(this, TileRowAccessible::lettersRead(*this));
+  QAccessible::updateAccessibility(&valueChanged);
 }
 
 void TileRowWidget::setTileIndex(int index) {

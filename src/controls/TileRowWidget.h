@@ -23,6 +23,8 @@ namespace vorlane {
 // current-tile rules live in the core TileRow; this class draws them and raises the
 // mouse events. Text is Windows-1252, one tile a byte.
 //
+// Screen readers read the row's accessible name followed by its letters (TileRowAccessible).
+//
 // A new control: AutoSize on, tile size 25, TileIndex 0, colour = the platform's button
 // face, font "Arial" bold, font colour = the platform's window text, I-beam cursor, reached
 // by Tab but not by a click, 0 by 25 pixels until a text is set.

@@ -29,12 +29,31 @@ std::string hideQuotedPassages(std::string_view text) {
   return out;
 }
 
-// plainForm keeps one byte for one byte, so a position in `plain` is the same position in
+}  // namespace
+
+std::string maskKey(std::string_view text) {
+  std::string key = plainForm(text);
+  for (char& ch : key) {
+    auto c = static_cast<unsigned char>(ch);
+    if (c >= 0xC0 && c <= 0xC5) ch = 'A';
+    else if (c == 0xC7) ch = 'C';
+    else if (c >= 0xC8 && c <= 0xCB) ch = 'E';
+    else if (c >= 0xCC && c <= 0xCF) ch = 'I';
+    else if (c == 0xD1) ch = 'N';
+    else if (c >= 0xD2 && c <= 0xD6) ch = 'O';
+    else if (c >= 0xD9 && c <= 0xDC) ch = 'U';
+  }
+  return key;
+}
+
+namespace {
+
+// maskKey keeps one byte for one byte, so a position in `plain` is the same position in
 // `text`. The scan goes on after each replacement: the dots cannot be part of a word.
 void hideWord(std::string_view headword, std::string& text) {
-  const std::string word = plainForm(headword);
+  const std::string word = maskKey(headword);
   if (word.empty()) return;
-  std::string plain = plainForm(text);
+  std::string plain = maskKey(text);
   std::size_t at = plain.find(word);
   while (at != std::string::npos) {
     text.replace(at, kHiddenWord.size(), kHiddenWord);

@@ -61,6 +61,16 @@ unsigned char upperOf(unsigned char c) {
   }
 }
 
+// A letter of Windows-1252: A-Z, a-z, Š Œ Ž š œ ž Ÿ, and À..ÿ without × and ÷.
+bool isLetter(unsigned char c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+  switch (c) {
+    case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F: return true;
+    case 0xD7: case 0xF7: return false;
+    default: return c >= 0xC0;
+  }
+}
+
 // Bare letter of the accented small letters that plainForm folds, else 0.
 char bareLetterOf(unsigned char c) {
   switch (c) {
@@ -76,6 +86,13 @@ char bareLetterOf(unsigned char c) {
 }
 
 }  // namespace
+
+std::optional<char> nameCharacter(char typed) {
+  const auto c = static_cast<unsigned char>(typed);
+  if (c == ' ') return ' ';
+  if (!isLetter(c)) return std::nullopt;
+  return static_cast<char>(upperOf(c));
+}
 
 std::string toWin1252(std::string_view utf8) {
   std::string out;

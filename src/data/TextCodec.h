@@ -27,6 +27,10 @@ std::string displayForm(std::string_view stored);
 // form, so a capital É stays É. One byte in, one byte out.
 std::string plainForm(std::string_view display);
 
+// What a character typed into a player's name becomes: a letter of Windows-1252 in capitals,
+// accents kept (é gives É, œ Œ; ß stays), or a blank; nothing for any other character.
+std::optional<char> nameCharacter(char typed);
+
 // Stored bytes whose decodeStoredByte gives back exactly `display`, or nothing when a
 // character cannot be stored so (a data-set writer refuses such a text).
 std::optional<std::string> encodeStored(std::string_view display);

@@ -46,7 +46,7 @@ void scanForWord(WordCursor& cursor, std::int64_t start, std::int64_t appendixSt
     std::string key = record.key();
     if (key == word) {
       if (!visit(n, record)) return;
-    } else if (!jumped && key > word) {
+    } else if (!jumped && key.compare(word) > 0) {
       jumped = true;
       if (start < appendixStart && n < appendixStart) n = appendixStart - 1;
     }

@@ -1,9 +1,12 @@
 #include "game/PictureButton.h"
 
+#include <QAccessibleWidget>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
+
+#include "game/Pictures.h"
 
 namespace vorlane {
 namespace {
@@ -11,6 +14,14 @@ namespace {
 constexpr QPoint kPressOffset(2, 2);
 
 int doubleClickInterval() { return QGuiApplication::styleHints()->mouseDoubleClickInterval(); }
+
+// A screen reader hears a button, by the name the window gives it ("MOT !", "Définition du
+// mot 3"), not a picture.
+QAccessibleInterface* pictureButtonFactory(const QString&, QObject* object) {
+  if (auto* button = dynamic_cast<PictureButton*>(object))
+    return new QAccessibleWidget(button, QAccessible::Button);
+  return nullptr;
+}
 
 }  // namespace
 
@@ -22,11 +33,33 @@ qint64 PictureButton::now() {
   return clock.elapsed();
 }
 
-PictureButton::PictureButton(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
+PictureButton::PictureButton(QWidget* parent) : QLabel(parent) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(pictureButtonFactory);
+    return true;
+  }();
+  (void)accessible;
+  setMouseTracking(true);
+}
 
 void PictureButton::place(const QRect& rect) {
   rest_ = rect;
   setGeometry(pressed_ ? rect.translated(kPressOffset) : rect);
+}
+
+void PictureButton::setPicture(const QString& name) {
+  if (picture_ == name && !pixmap().isNull()) return;
+  picture_ = name;
+  drawPicture();
+}
+
+void PictureButton::drawPicture() {
+  if (!picture_.isEmpty()) setPixmap(loadPicture(picture_, rest_.size(), devicePixelRatioF()));
+}
+
+bool PictureButton::event(QEvent* event) {
+  if (event->type() == QEvent::ScreenChangeInternal) drawPicture();
+  return QLabel::event(event);
 }
 
 void PictureButton::setPressed(bool pressed) {

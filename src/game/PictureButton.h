@@ -20,6 +20,10 @@ class PictureButton : public QLabel {
 
   // The resting place; the pressed look is drawn 2 pixels right and down from it.
   void place(const QRect& rect);
+  // The picture ":/pictures/<name>.svg", drawn at the size of the resting place and at the
+  // screen's device pixel ratio, again when the button moves to another screen.
+  void setPicture(const QString& name);
+  const QString& picture() const { return picture_; }
   void setPressed(bool pressed);
   bool pressed() const { return pressed_; }
 
@@ -32,12 +36,15 @@ class PictureButton : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
+  void drawPicture();
   bool justShown() const;
   static qint64 now();
 
   QRect rest_;
+  QString picture_;
   bool pressed_ = false;
   bool pressTaken_ = false;
   qint64 appearedAt_ = -1;  // ms on now()'s clock; -1 unless it appeared after a release

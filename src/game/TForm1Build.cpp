@@ -13,7 +13,6 @@
 #include "controls/Tkeybt.h"
 #include "game/DefinitionMemo.h"
 #include "game/PictureButton.h"
-#include "game/Pictures.h"
 #include "game/TForm1.h"
 
 namespace vorlane {
@@ -37,8 +36,8 @@ QFont arial(int pixels, bool bold) {
 PictureButton* newPicture(QWidget* parent, const char* name, const QString& picture, QRect place) {
   auto* button = new PictureButton(parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setPixmap(loadPicture(picture, place.size()));
   button->place(place);
+  button->setPicture(picture);
   return button;
 }
 
@@ -77,6 +76,11 @@ void TForm1::buildPictures() {
   imageTETE_ =
       newPicture(this, "ImageTETE", QStringLiteral("tete"), {QPoint(16, 122), kSmallPictureSize});
   for (PictureButton* hidden : {imageoeilFin_, imageFIN_, imageTETE_}) hidden->hide();
+  imageOeil_->setAccessibleName(QStringLiteral("MOT ! (œil)"));
+  imageMOT_->setAccessibleName(QStringLiteral("MOT !"));
+  imageoeilFin_->setAccessibleName(QStringLiteral("FIN ! (œil)"));
+  imageFIN_->setAccessibleName(QStringLiteral("FIN !"));
+  imageTETE_->setAccessibleName(QStringLiteral("Obtenir une lettre"));
 }
 
 void TForm1::buildModeBox() {
@@ -91,6 +95,7 @@ void TForm1::buildModeBox() {
   compet_->setGeometry(10, 48, 110, 20);
   niveauBox_ = new QGroupBox(modeBox_);
   niveauBox_->setObjectName(QStringLiteral("NiveauBox"));
+  niveauBox_->setAccessibleName(QStringLiteral("Niveau"));
   niveauBox_->setGeometry(128, 12, 120, 62);
   junior_ = new QRadioButton(QStringLiteral("Junior"), niveauBox_);
   junior_->setObjectName(QStringLiteral("Junior"));
@@ -115,6 +120,8 @@ void TForm1::buildKeyboards() {
   keyb1_->setObjectName(QStringLiteral("keyb1"));
   keyb2_ = new Tkeybt(this);
   keyb2_->setObjectName(QStringLiteral("keyb2"));
+  keyb1_->setAccessibleName(QStringLiteral("Lettres du tirage"));
+  keyb2_->setAccessibleName(QStringLiteral("Mot composé"));
   keyb1_->move(96, 24);
   keyb2_->move(96, 72);
   for (Tkeybt* keyboard : {keyb1_, keyb2_}) {
@@ -136,6 +143,7 @@ void TForm1::buildRows() {
     Row& row = rows_[k - 1];
     row.keybt = new Tkey_in(this);
     row.keybt->setObjectName(QStringLiteral("keybt%1").arg(k));
+    row.keybt->setAccessibleName(QStringLiteral("Mot %1").arg(k));
     row.keybt->setCursor(Qt::ArrowCursor);
     row.panel = new QLabel(this);
     row.panel->setObjectName(QStringLiteral("Panel%1").arg(k + 2));
@@ -144,18 +152,23 @@ void TForm1::buildRows() {
     row.panel->hide();
     row.image = newPicture(this, "", QStringLiteral("liv"), {QPoint(176, 146), kSmallPictureSize});
     row.image->setObjectName(QStringLiteral("Image%1").arg(k));
+    row.image->setAccessibleName(QStringLiteral("Définition du mot %1").arg(k));
     row.image->hide();
     row.memo = newDefinitionBox();
     row.memo->setObjectName(QStringLiteral("Memo%1").arg(k));
+    row.memo->setAccessibleName(QStringLiteral("Texte de la définition du mot %1").arg(k));
   }
   memo15_ = newDefinitionBox();
   memo15_->setObjectName(QStringLiteral("Memo15"));
+  memo15_->setAccessibleName(QStringLiteral("Définition agrandie"));
   memo15_->setFrameShape(QFrame::Box);
 }
 
 void TForm1::buildStatusBar() {
   statusbar_ = new QLabel(this);
   statusbar_->setObjectName(QStringLiteral("statusbar"));
+  // Its name is the text it shows.
+  statusbar_->setAccessibleDescription(QStringLiteral("Barre d'état"));
   statusbar_->setFont(arial(kStatusTextPixels, false));
   statusbar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   statusbar_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -182,12 +195,14 @@ void TForm1::buildStatusBar() {
 void TForm1::buildHiddenParts() {
   button1_ = new QPushButton(QStringLiteral("Button1"), this);
   button1_->setObjectName(QStringLiteral("Button1"));
+  button1_->setAccessibleName(QStringLiteral("Entrée : MOT ! ou FIN !"));
   button1_->setGeometry(kOffScreenLeft, 0, 75, 25);
   image_ = new QLabel(this);
   image_->setObjectName(QStringLiteral("Image"));
   image_->setGeometry(328, 0, 9, 10);
   comboBoxAna_ = new QComboBox(this);
   comboBoxAna_->setObjectName(QStringLiteral("ComboBoxAna"));
+  comboBoxAna_->setAccessibleName(QStringLiteral("Mots du tirage"));
   comboBoxAna_->setGeometry(410, 88, 100, 22);
   comboBoxAna_->hide();
   timer1_ = new QTimer(this);

@@ -13,8 +13,8 @@
 #include "controls/Tkey_in.h"
 #include "controls/Tkeybt.h"
 #include "game/PictureButton.h"
-#include "game/Pictures.h"
 #include "game/TForm1.h"
+#include "platform/Announce.h"
 #include "platform/QtText.h"
 
 namespace vorlane {
@@ -34,6 +34,12 @@ QString bookPictureName(BookPicture picture) {
       break;
   }
   return QStringLiteral("liv");
+}
+
+// A screen reader reads a value panel by its name: what it is and what it shows.
+void nameWithValue(QWidget* widget, const QString& what, const QString& value) {
+  const QString name = what + QStringLiteral(" : ") + value;
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);
 }
 
 void setShown(QWidget* widget, bool shown) {
@@ -80,12 +86,17 @@ void TForm1::renderRow(int k, const RowView& view) {
   row.keybt->setTileSize(engine_->view().rowTileSize);
   // A text of the same length does not repaint by itself: only a changed row is redrawn.
   if (row.keybt->text() != view.input.text() || row.keybt->fontColorRef() != view.inputColour) {
+    const bool found = view.inputColour == kRed && row.keybt->fontColorRef() != kRed;
     row.keybt->setFontColorRef(view.inputColour);
+    row.keybt->setAccessibleName(view.inputColour == kRed ? QStringLiteral("Mot %1, trouvé").arg(k)
+                                                          : QStringLiteral("Mot %1").arg(k));
     row.keybt->setText(view.input.text());
     row.keybt->update();
+    if (found) announce(row.keybt, QAccessible::Alert);
   }
   setShown(row.keybt, !view.input.text().empty());
   row.panel->setText(toQString(view.valueCaption));
+  nameWithValue(row.panel, QStringLiteral("Valeur du mot %1").arg(k), row.panel->text());
   if (row.panel->font().bold() != view.panelBold) {
     QFont panelFont = row.panel->font();
     panelFont.setBold(view.panelBold);
@@ -97,11 +108,7 @@ void TForm1::renderRow(int k, const RowView& view) {
     panelColours.setColor(QPalette::WindowText, panelColour);
     row.panel->setPalette(panelColours);
   }
-  const QString picture = bookPictureName(view.book);
-  if (row.image->property("picture").toString() != picture) {
-    row.image->setPixmap(loadPicture(picture, row.image->size()));
-    row.image->setProperty("picture", picture);
-  }
+  row.image->setPicture(bookPictureName(view.book));
   row.image->setEnabled(view.bookEnabled);
   row.image->setPressed(view.bookPressed);
   renderDefinition(row.memo, view.definition);
@@ -166,6 +173,9 @@ void TForm1::renderStatus(const MainViewModel& view) {
   setShown(clock_, view.clockVisible);
   total_->setText(toQString(view.reserveCaption));
   bigTotal_->setText(toQString(view.scoreCaption));
+  nameWithValue(clock_, clock_->toolTip(), clock_->text());
+  nameWithValue(total_, total_->toolTip(), total_->text());
+  nameWithValue(bigTotal_, bigTotal_->toolTip(), bigTotal_->text());
   fitStatusText();
 }
 

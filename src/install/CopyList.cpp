@@ -31,6 +31,24 @@ std::vector<fs::directory_entry> entriesOf(const fs::path& folder) {
   return entries;
 }
 
+// Copies through a temporary file renamed over the destination: a full disk or a failed
+// write never leaves a partial file, nor an earlier copy's file reported as updated.
+bool copyWhole(const fs::path& source, const fs::path& destination) {
+  std::error_code ec;
+  fs::create_directories(destination.parent_path(), ec);
+  fs::path temporary = destination;
+  temporary += ".copie";
+  ec.clear();
+  fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, ec);
+  if (!ec) fs::rename(temporary, destination, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return false;
+  }
+  return fs::is_regular_file(destination, ec);
+}
+
 }  // namespace
 
 bool holdsProgram(const fs::path& folder) {
@@ -98,10 +116,8 @@ bool copyFiles(const CopyList& list, const std::function<void(std::size_t index)
   for (std::size_t i = 0; i < list.size(); ++i) {
     if (progress) progress(i);
     const CopyItem& item = list[i];
+    if (!copyWhole(item.source, item.destination)) return false;
     std::error_code ec;
-    fs::create_directories(item.destination.parent_path(), ec);
-    fs::copy_file(item.source, item.destination, fs::copy_options::overwrite_existing, ec);
-    if (!fs::is_regular_file(item.destination, ec)) return false;
     // A file that was read-only on the medium arrives writable.
     fs::permissions(item.destination, fs::perms::owner_write, fs::perm_options::add, ec);
   }

@@ -60,7 +60,7 @@ std::optional<std::filesystem::path> installationFolder(const CopyList& list);
 
 // Copies the list in order, creating missing folders and replacing existing files, and
 // makes each copy writable. `progress` receives each index before its copy. Returns false
-// at the first destination missing after its copy (files already copied stay).
+// at the first file that could not be copied whole (files already copied stay).
 bool copyFiles(const CopyList& list, const std::function<void(std::size_t index)>& progress = {});
 
 // "ins" or "maj" for a fresh installation or an update; "insrac" or "majrac" when the

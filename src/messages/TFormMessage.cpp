@@ -9,6 +9,7 @@
 #include "data/Contact.h"
 #include "game/Pictures.h"
 #include "messages/MessageTexts.h"
+#include "platform/Announce.h"
 #include "platform/QtText.h"
 
 namespace vorlane {
@@ -25,6 +26,7 @@ TFormMessage::TFormMessage(QWidget* mainWindow)
                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       mainWindow_(mainWindow) {
   setWindowTitle(QStringLiteral("?"));
+  setAccessibleName(QStringLiteral("Message de Vorlane"));
   setFixedSize(342, 120);
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(12);
@@ -77,11 +79,12 @@ void TFormMessage::buildButtons() {
 void TFormMessage::buildIcons() {
   image1_ = new QLabel(this);
   image1_->setGeometry(QRect(QPoint(5, 9), kIconSize));
-  image1_->setPixmap(loadPicture(QStringLiteral("message1"), kIconSize));
+  image1_->setObjectName(QStringLiteral("Image1"));
+  image1_->setPixmap(loadPicture(QStringLiteral("message1"), kIconSize, devicePixelRatioF()));
   image2_ = new QLabel(this);
   image2_->setObjectName(QStringLiteral("Image2"));
   image2_->setGeometry(QRect(QPoint(5, 9), kIconSize));
-  image2_->setPixmap(loadPicture(QStringLiteral("message2"), kIconSize));
+  image2_->setPixmap(loadPicture(QStringLiteral("message2"), kIconSize, devicePixelRatioF()));
   image2_->hide();
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -93,7 +96,13 @@ void TFormMessage::buildIcons() {
 bool TFormMessage::showMessage(const MessageLines& message) {
   if (isVisible()) return false;
   annuler_->setVisible(message.cancelShown);
-  for (int i = 0; i < 3; ++i) panels_[i]->setText(toQString(message.lines[i]));
+  QStringList said;
+  for (int i = 0; i < 3; ++i) {
+    panels_[i]->setText(toQString(message.lines[i]));
+    if (!panels_[i]->text().isEmpty()) said << panels_[i]->text();
+  }
+  // A screen reader announces the message as it opens (a new level, the end of a game...).
+  setAccessibleDescription(said.join(QLatin1Char(' ')));
   checkMenu_->setVisible(message.checkBoxesShown);
   checkLisez_->setVisible(message.checkBoxesShown);
   ok_->setFocus();
@@ -128,6 +137,7 @@ void TFormMessage::showEvent(QShowEvent* event) {
   for (QWidget* window : hiddenOnShow_)
     if (window && window->isVisible()) window->hide();
   QDialog::showEvent(event);
+  announce(this, QAccessible::Alert);
 }
 
 void TFormMessage::OKClick() {

@@ -21,7 +21,7 @@ Tdlg::Tdlg(QWidget* mainWindow)
   setFixedSize(298, 160);
   auto* picture = new QLabel(this);
   picture->setGeometry(16, 16, 64, 64);
-  picture->setPixmap(loadPicture(QStringLiteral("about"), QSize(64, 64)));
+  picture->setPixmap(loadPicture(QStringLiteral("about"), QSize(64, 64), devicePixelRatioF()));
   QFont titleFont(QStringLiteral("Arial"));
   titleFont.setPixelSize(20);
   titleFont.setBold(true);

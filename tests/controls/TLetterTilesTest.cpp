@@ -1,6 +1,8 @@
 #include "controls/ControlWindow.h"
 #include "controls/TLetterTiles.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -104,11 +106,26 @@ TEST_F(TLetterTilesTest, NavigationKeys) {
   EXPECT_EQ(tiles->text(), "      ");
 }
 
-TEST_F(TLetterTilesTest, DigitsAccentsCtrlAndAltKeysAreIgnored) {
+// A name keeps its accents: typed directly, or composed with a dead key through the input
+// method, an accented letter goes into its tile in capitals.
+TEST_F(TLetterTilesTest, AccentedLettersAreTypedInCapitals) {
+  QTest::keyClicks(tiles, "ren");
+  typeAccented(QStringLiteral("\u00e9"));
+  EXPECT_EQ(tiles->text(), "REN\xC9  ");
+  tiles->setTileIndex(0);
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("\u00e7"));
+  QApplication::sendEvent(tiles, &composed);
+  typeAccented(QStringLiteral("\u0153"));
+  EXPECT_EQ(tiles->text(), "\xC7\x8CN\xC9  ");
+  EXPECT_EQ(tiles->tileIndex(), 2);
+  EXPECT_TRUE(tiles->testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+TEST_F(TLetterTilesTest, DigitsSignsCtrlAndAltKeysAreIgnored) {
   tiles->setTileIndex(2);
   QTest::keyClicks(tiles, "1-?");
-  typeAccented(QStringLiteral("\u00e9"));
-  typeAccented(QStringLiteral("\u00c9"));
+  typeAccented(QStringLiteral("\u00d7"));
   QTest::keyClick(tiles, Qt::Key_A, Qt::AltModifier);
   QTest::keyClick(tiles, Qt::Key_B, Qt::ControlModifier);
   QTest::keyClick(tiles, Qt::Key_Space, Qt::ControlModifier);

@@ -25,6 +25,9 @@ TEST(DefinitionMaskTest, HidesQuotedPassagesAndTheWord) {
       {"barque", "barquebarque.", "............."},
       {"dragée", "DRAGEE et dragée", "...... et ......"},
       {"barque", "rien à cacher", "rien à cacher"},
+      {"épurer", "Épurer de l'eau, ÉPURER.", "...... de l'eau, ......."},
+      {"église", "L'Église primitive.", "L'...... primitive."},
+      {"ôtâmes", "ÔTÂMES", "......"},
       {"", "rien à cacher", "rien à cacher"},
   };
   for (const MaskRow& row : rows) {

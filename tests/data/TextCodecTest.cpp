@@ -61,6 +61,15 @@ TEST(TextCodecTest, EncodeStoredGivesMacRomanBytesThatDisplayAsWritten) {
   EXPECT_FALSE(encodeStored(toWin1252("Ça")).has_value());
 }
 
+// A name keeps every letter the score-name file can hold, in capitals.
+TEST(TextCodecTest, NameCharactersAreCapitalLettersWithTheirAccentsOrBlanks) {
+  std::string name;
+  for (char typed : toWin1252("René, Œdipe & Ÿß 7×")) {
+    if (auto kept = nameCharacter(typed)) name += *kept;
+  }
+  EXPECT_EQ(name, toWin1252("RENÉ ŒDIPE  Ÿß "));
+}
+
 TEST(TextCodecTest, Utf8RoundTrip) {
   const std::string text = "Entraînement « Œuvre » – 1€";
   EXPECT_EQ(win1252ToUtf8(toWin1252(text)), text);

@@ -136,8 +136,12 @@ TEST_F(WordListsTest, ProperNounFilterDropsWordsThatAreOnlyNames) {
             .word("Colins", 0)
             .word("colins", 2, 3)
             .word("cloner", 1, 4)
-            .word("Lorenc", 0, 4));
+            .word("Lorenc", 0, 4)
+            .word("Zanzib", 0)
+            .word("zozote", 1));
   EXPECT_TRUE(words.isProperNounOnly("NICOLE"));
+  EXPECT_TRUE(words.isProperNounOnly("ZANZIB")) << "Z is a capital too";
+  EXPECT_FALSE(words.isProperNounOnly("ZOZOTE"));
   EXPECT_FALSE(words.isProperNounOnly("COLINS"));  // also a common word
   EXPECT_FALSE(words.isProperNounOnly("ABSENT"));
   AnagramSet set;

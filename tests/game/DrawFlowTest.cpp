@@ -90,6 +90,7 @@ TEST_P(DrawChoiceTest, AChoiceThatNeverQualifiesEndsWithADataErrorAndWaitsForMot
   EXPECT_FALSE(view().finVisible);
   EXPECT_FALSE(view().keyb1.visible);
   EXPECT_FALSE(view().timerRunning);
+  EXPECT_EQ(view().cursor, CursorShape::normal);
   engine().Button1Click();  // MOT ! again tries again, and ends again
   EXPECT_EQ(port_.dataErrors.size(), 2u);
 }

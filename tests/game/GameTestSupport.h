@@ -38,6 +38,7 @@ class FakeGamePort : public GamePort {
   std::vector<std::string> sounds;
   std::vector<std::string> messages;  // "cost 132 2", "level 333 2", "end dans les six 66"
   std::vector<int> waits;
+  std::vector<CursorShape> cursors;
   std::vector<std::string> dataErrors;
   std::vector<std::filesystem::path> ioErrors;  // files of the reported failures
   int letterCostAnswer = kMessageOk;
@@ -54,7 +55,7 @@ class FakeGamePort : public GamePort {
   void playSound(std::string_view fileName) override { sounds.emplace_back(fileName); }
   void waitMilliseconds(int milliseconds) override { waits.push_back(milliseconds); }
   void repaint() override {}
-  void setCursor(CursorShape) override {}
+  void setCursor(CursorShape cursor) override { cursors.push_back(cursor); }
   int definitionLineCount(int, const std::string& text) override;
   int showEndOfGame(std::string_view selector, int score) override;
   int showLevelUp(const std::string& points, const std::string& level) override;

@@ -24,7 +24,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LevelCase{false, 1, false, 333, {1, false, 36, false, "", ""}},
                       LevelCase{false, 1, false, 334, {2, false, 30, true, "333", "2"}},
                       LevelCase{false, 2, false, 667, {3, false, 24, true, "666", "3"}},
+                      LevelCase{false, 2, false, 666, {2, false, 30, false, "", ""}},
                       LevelCase{false, 3, false, 999, {3, false, 24, false, "", ""}},
+                      LevelCase{false, 4, false, 1333, {4, false, 18, false, "", ""}},
+                      LevelCase{false, 5, false, 1666, {5, false, 12, false, "", ""}},
+                      LevelCase{false, 5, false, 1667, {5, true, 6, true, "1666", "6"}},
                       LevelCase{false, 3, false, 1000, {4, false, 18, true, "999", "4"}},
                       LevelCase{false, 4, false, 1334, {5, false, 12, true, "1333", "5"}},
                       // One draw from 1300 to 1700: one message, for the top level.
@@ -33,6 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LevelCase{false, 5, false, 0, {1, false, 36, false, "", ""}},  // a new game
                       LevelCase{true, 1, false, 666, {1, false, 36, false, "", ""}},
                       LevelCase{true, 1, false, 667, {2, false, 30, true, "666", "2"}},
+                      LevelCase{true, 2, false, 1666, {2, false, 30, false, "", ""}},
                       LevelCase{true, 2, false, 1667, {2, true, 24, true, "1666", "3"}},
                       LevelCase{true, 1, false, 1700, {2, true, 24, true, "1666", "3"}}));
 

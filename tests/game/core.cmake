@@ -5,4 +5,5 @@ vorlane_add_test(NAME game_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ScoringTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HintsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StatusTextTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DamagedDataTest.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/DamagedDataTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScenarioTest.cpp)

@@ -114,6 +114,13 @@ TEST_F(CopyListTest, ADestinationThatCannotBeMadeStopsTheCopy) {
   EXPECT_TRUE(disk.exists("Vorlane/Vorlane"));
 }
 
+TEST_F(CopyListTest, AnEarlierFileThatCannotBeReplacedIsAFailureNotAnUpdate) {
+  disk.writeFile("Vorlane", "ancien programme");
+  disk.writeFile("Zari666/azl.666/dossier", "");
+  EXPECT_FALSE(copyFiles(buildCopyList(program(), target())));
+  EXPECT_FALSE(disk.exists("Zari666/azl.666.copie"));
+}
+
 TEST(HandOffWord, FollowsTheModeAndTheShortcutBox) {
   EXPECT_EQ(handOffWord(true, false), "ins");
   EXPECT_EQ(handOffWord(true, true), "insrac");

@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
 #include <set>
 
 #include "data/DataFiles.h"
@@ -12,6 +17,9 @@
 #include "data/TextCodec.h"
 #include "data/WordLists.h"
 #include "data/WordRecord.h"
+#include "CleanText.h"
+#include "KeptOut.h"
+#include "LittreEntry.h"
 #include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
@@ -26,6 +34,17 @@ class OneLinePerText : public LineMeasure {
  public:
   int lineCount(int, const std::string&) const override { return 1; }
 };
+
+std::string withoutParentheses(const std::string& text) {
+  std::string out;
+  int depth = 0;
+  for (char c : text) {
+    depth += c == '(' ? 1 : 0;
+    if (depth == 0) out.push_back(c);
+    depth -= (c == ')' && depth > 0) ? 1 : 0;
+  }
+  return out;
+}
 
 class DataSetCheckTest : public ::testing::Test {
  protected:
@@ -60,6 +79,35 @@ class DataSetCheckTest : public ::testing::Test {
       next = anagrams_[next].linkOrAddress;
     }
     return chain;
+  }
+
+  // The lines of every common word's definition in both forms, as the game shows them.
+  struct Shown {
+    std::string key;
+    int level = 0;
+    std::vector<std::string> full;
+    std::vector<std::string> masked;
+  };
+  std::vector<Shown> shownWords() const {
+    test::TempFolder program;
+    fs::copy(folder_, program.dataFolder(), fs::copy_options::recursive);
+    DataFolder data(program.path());
+    WordLists lists(data);
+    OneLinePerText measure;
+    Definitions definitions(data, lists, measure);
+    std::vector<Shown> shown;
+    std::set<std::string> done;
+    for (std::size_t n = 0; n < words_.size(); ++n) {
+      if (words_[n].levelOrKind == 0 || !done.insert(words_[n].key()).second) continue;
+      Shown word{words_[n].key(), anagrams_[n].levelOrKind, {}, {}};
+      for (bool longForm : {true, false}) {
+        DefinitionBox box;
+        definitions.lookUpDefinitions(word.key, 1, longForm, box, 20);
+        (longForm ? word.full : word.masked) = box.lines;
+      }
+      shown.push_back(std::move(word));
+    }
+    return shown;
   }
 
   fs::path folder_;
@@ -187,6 +235,108 @@ TEST_F(DataSetCheckTest, EveryLevelOffersEnoughDrawsForBothClassesAndTopLevelOnO
     }
     EXPECT_GE(classes, 150) << "level " << L;
   }
+}
+
+// The short form never gives the answer: no other form of the word ("dansez" for "danser",
+// "petit" for "petite") in what the hint shows; and never a label, an example or a
+// cross-reference alone.
+TEST_F(DataSetCheckTest, EveryHintDefinesItsWordWithoutGivingItAway) {
+  const std::regex labelOnly("^(Termes? d(e |')[^ .,]+( [^ .,]+){0,2}|Anciennement|Vieux)\\.?$");
+  const std::regex wholeWordMask("(^|[ '])MASQUE([ ,;:.]|$)");
+  int failures = 0;
+  for (const Shown& word : shownWords()) {
+    for (const std::string& line : word.masked) {
+      std::string text = win1252ToUtf8(line);
+      if (text.size() >= 13 && text.compare(text.size() - 13, 13, ", nom propre.") == 0) continue;
+      std::string definition = text.substr(0, text.find(" \""));
+      for (const std::string& other : mkdata::plainWordsOf(definition)) {
+        bool givesAway = mkdata::isOtherForm(other, word.key);
+        EXPECT_FALSE(givesAway) << win1252ToUtf8(word.key) << ": " << text;
+        failures += givesAway;
+      }
+      EXPECT_FALSE(std::regex_match(definition, labelOnly)) << word.key << ": " << text;
+      EXPECT_NE(definition.rfind("Voy", 0), 0u) << word.key << ": " << text;
+      bool saysMore = false;
+      // The masks read as words, not as sentence ends.
+      std::string clauses = std::regex_replace(definition, std::regex("\\.{6}"), "MASQUE");
+      for (std::size_t semicolon; (semicolon = clauses.find(" ; ")) != std::string::npos;) {
+        clauses.replace(semicolon, 3, ". ");
+      }
+      for (const std::string& sentence : mkdata::sentencesOf(clauses)) {
+        constexpr std::size_t kLongestExample = 80;  // a longer sentence defines
+        saysMore = saysMore || sentence.size() > kLongestExample ||
+                   !std::regex_search(withoutParentheses(sentence), wholeWordMask);
+      }
+      EXPECT_TRUE(saysMore) << "an example only: " << word.key << ": " << text;
+      if (failures > 20) return;
+    }
+  }
+}
+
+// A family game: no kept-out word, and nothing offensive in any text a player can see.
+TEST_F(DataSetCheckTest, NoWordOrTextIsUnfitForAFamilyGame) {
+  mkdata::KeptOut keptOut;
+  fs::path profanities = VORLANE_PROFANITY_LIST;
+  if (fs::is_regular_file(profanities)) keptOut.addListFile(profanities);
+  for (const WordRecord& word : words_) {
+    EXPECT_FALSE(keptOut.isKeptOut(word.key())) << word.key();
+  }
+  for (const Shown& word : shownWords()) {
+    for (const std::string& line : word.full) {
+      EXPECT_FALSE(keptOut.isOffensive(win1252ToUtf8(line))) << win1252ToUtf8(line);
+    }
+  }
+}
+
+// Classes a player can finish: a word that must be found in every draw of its class is a
+// word a player may know (a level of 1 to 6), save in a few classes.
+TEST_F(DataSetCheckTest, FewDrawableClassesHoldAWordOfLevelZero) {
+  std::set<std::uint32_t> counted;
+  int drawable = 0;
+  int withUnknown = 0;
+  for (std::uint32_t n = 0; n < anagrams_.size(); ++n) {
+    if (anagrams_[n].linkOrAddress == 0 || counted.count(n)) continue;
+    bool canDraw = false;
+    bool unknown = false;
+    for (std::uint32_t member : chainOf(n)) {
+      counted.insert(member);
+      canDraw = canDraw || anagrams_[member].levelOrKind > 0;
+      unknown = unknown || anagrams_[member].levelOrKind == 0;
+    }
+    drawable += canDraw;
+    withUnknown += canDraw && unknown;
+  }
+  ASSERT_GT(drawable, 0);
+  EXPECT_LE(withUnknown * 100, drawable * 5) << withUnknown << " of " << drawable;
+}
+
+// The judged samples as regression lists: a word that French readers did not know is never
+// at levels 1-2, and a word they found offensive is not in the data set.
+TEST_F(DataSetCheckTest, WordsJudgedUnknownOrOffensiveStayOutOfTheFirstLevels) {
+  std::ifstream verdicts(VORLANE_LEVEL_VERDICTS);
+  ASSERT_TRUE(verdicts) << VORLANE_LEVEL_VERDICTS;
+  std::map<std::string, int> levels;
+  for (std::size_t n = 0; n < words_.size(); ++n) {
+    levels.emplace(win1252ToUtf8(words_[n].display()), anagrams_[n].levelOrKind);
+  }
+  int judged = 0;
+  std::string line;
+  while (std::getline(verdicts, line)) {
+    std::istringstream fields(line);
+    std::string number, word, verdict, flag;
+    std::getline(fields, number, '\t');
+    std::getline(fields, word, '\t');
+    std::getline(fields, verdict, '\t');
+    std::getline(fields, flag, '\t');
+    if (number.empty() || !std::isdigit(static_cast<unsigned char>(number[0]))) continue;
+    ++judged;
+    auto found = levels.find(word);
+    if (flag == "OFFENSIVE") EXPECT_EQ(found, levels.end()) << word;
+    if (verdict == "UNKNOWN" && found != levels.end()) {
+      EXPECT_TRUE(found->second == 0 || found->second > 2) << word << " at level " << found->second;
+    }
+  }
+  EXPECT_EQ(judged, 200);
 }
 
 TEST_F(DataSetCheckTest, TheDataFolderPassesTheStartUpCheck) {

@@ -173,5 +173,66 @@ TEST(LittreEntryTest, QuotationsOfAnArticleAreListedInOrder) {
   EXPECT_EQ(quotations[1], "Je me fis aimer de tous les bergers");
 }
 
+// The sense a player knows: the general one before those of a field or a period, never a
+// label, an example or a form of the word alone; the category where the first sense gives it.
+TEST(LittreEntryTest, TheGeneralSenseComesBeforeTheSensesOfAFieldOrAPeriod) {
+  const std::string article =
+      "<i><small>(ga-gné)</small></i>\n<small>\n<b>1°</b> Terme de chasse. Paître.\n"
+      "<b>2°</b> Tirer un profit.</small>\n\n"
+      "<b>1°</b> V. a. Terme de chasse. Paître, en parlant des animaux.\n"
+      "<span foreground=\"#0000CD\">Le lapin vient gagner au bois</span>, "
+      "<span foreground=\"#B22222\">LA FONT.</span>, <span foreground=\"#556B2F\">F.</span>.\n"
+      "<b>2°</b> Fig. Tirer un profit en général. Gagner gros. Ils gagnent.\n"
+      "<span foreground=\"#0000CD\">On gagne toujours à bien faire</span>, "
+      "<span foreground=\"#B22222\">MOL.</span>, <span foreground=\"#556B2F\">F.</span>.\n"
+      "<b>3°</b> Anciennement. Labourer.";
+  LittreEntry entry = parseLittreEntry(article, EntryFilter{{"GAGNER"}, {}, {}});
+  EXPECT_EQ(entry.category, "v. a.");
+  // "Ils gagnent" would give the word away in the hint; "Gagner gros" is masked there.
+  EXPECT_EQ(entry.definition, "Tirer un profit en général. Gagner gros.");
+  EXPECT_EQ(entry.quotation, "On gagne toujours à bien faire");  // from the sense taken
+  EXPECT_FALSE(entry.labelled);
+
+  LittreEntry field = parseLittreEntry(
+      "<i><small>(bo-sé) v. a.</small></i>\n    Terme de marine. Retenir avec des cordages.\n");
+  EXPECT_EQ(field.definition, "Terme de marine. Retenir avec des cordages.");
+  EXPECT_TRUE(field.labelled);
+}
+
+TEST(LittreEntryTest, ALabelAnExampleOrAnOffensiveSenseAloneIsNoDefinition) {
+  EntryFilter filter{{"ANEMIE", "MARRON"}, {}, [](std::string_view text) {
+                       return std::string(text).find("esclave") != std::string::npos;
+                     }};
+  EXPECT_EQ(parseLittreEntry("<i><small>(a) s. f.</small></i>\n    Terme de médecine.\n",
+                             filter).definition,
+            "");
+  EXPECT_EQ(parseLittreEntry("<i><small>(a) s. f.</small></i>\n<b>1°</b> Anémie grave.\n"
+                             "<b>2°</b> Défaut de sang.\n",
+                             filter).definition,
+            "Défaut de sang.");
+  EXPECT_EQ(parseLittreEntry("<i><small>(a) adj.</small></i>\n<b>1°</b> Un esclave fugitif.\n"
+                             "<b>2°</b> Devenu sauvage.\n",
+                             filter).definition,
+            "Devenu sauvage.");
+  // A long sense after its label is cut, the label kept.
+  std::string longSense = "Terme de médecine. État du sang";
+  for (int i = 0; i < 12; ++i) longSense += ", qui consiste en un abaissement des globules";
+  longSense += ".";
+  LittreEntry cut = parseLittreEntry("<i><small>(a) s. f.</small></i>\n    " + longSense + "\n");
+  EXPECT_EQ(cut.definition.rfind("Terme de médecine. État du sang", 0), 0u);
+  EXPECT_LE(cut.definition.size(), kDefinitionLimit + 4);
+}
+
+TEST(LittreEntryTest, OtherFormsOfAHeadwordAreToldFromItAndFromWordsThatHoldIt) {
+  EXPECT_TRUE(isOtherForm("DANSEZ", "DANSER"));
+  EXPECT_TRUE(isOtherForm("DANSONS", "DANSER"));
+  EXPECT_TRUE(isOtherForm("CONTREDANSE", "DANSER"));
+  EXPECT_TRUE(isOtherForm("PETIT", "PETITE"));
+  EXPECT_FALSE(isOtherForm("DANSER", "DANSER"));
+  EXPECT_FALSE(isOtherForm("MARRONNIER", "MARRON"));  // masked with the word in the hint
+  EXPECT_FALSE(isOtherForm("DANS", "DANSER"));
+  EXPECT_FALSE(isOtherForm("MAISONS", "MAISON"));
+}
+
 }  // namespace
 }  // namespace vorlane::mkdata

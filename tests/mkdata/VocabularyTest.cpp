@@ -2,8 +2,13 @@
 // of a few lines and a short frequency list, read back through the game's own readers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
+#include "DataSetDump.h"
 #include "Lexicon.h"
 #include "StarDict.h"
+#include "Thesaurus.h"
 #include "Vocabulary.h"
 #include "WordDataWriter.h"
 #include "WordSignals.h"
@@ -63,19 +68,40 @@ class VocabularyTest : public ::testing::Test {
     littre.add({"BALANCER", "ABOLIR"}, article("v. a.", "Mouvoir un corps de côté et d'autre."));
     littre.add({"VACARME"}, article("s. m.", "Grand bruit."));
     littre.add({"RIVAGE"}, "<i><small>(ri-va-j') s. m.</small></i>\n");
-    folder_.writeFile("fr.aff", "SET UTF-8\n");
+    // The category inside the first sense; a general sense after a field's sense.
+    littre.add({"DANSER"}, "<i><small>(dan-sé)</small></i>\n<b>1°</b> V. n. Terme de marine. "
+                           "Rouler bord sur bord.\n<b>2°</b> Mouvoir le corps en cadence. "
+                           "Dansez maintenant.\n");
+    // An accent that today's spelling has and the Littré's lacks.
+    littre.add({"TETINE"}, article("s. f.", "Mamelle des animaux."));
+    // An offensive sense before an innocent one.
+    littre.add({"MARRON, ONNE"}, article("adj.", "Esclave nègre fugitif.</b>\n<b>2°</b> "
+                                                 "Animal domestique devenu sauvage."));
+    // A participle takes its verb's definition, without the verb's other forms.
+    littre.add({"LANCER"}, article("v. a.", "Jeter avec force. On lança la pierre. Lancer un trait."));
+    littre.add({"LANCÉ, ÉE"}, "<i><small>(lan-sé, sée) part. passé.</small></i>\n"
+                              "    Lancé dans le monde.\n");
+    // Anagrams that no signal knows: "rageant" would have to be found in every draw.
+    littre.add({"GRENAT"}, article("s. m.", "Pierre précieuse rouge."));
+    folder_.writeFile("fr.aff", "SET UTF-8\nSFX E Y 2\nSFX E er é er\nSFX E er ée er\n");
     folder_.writeFile(
         "fr.dic",
-        "12\nabolir\naboyer\nmaison\népoque\npetite\nargent\ngérant\nputain\nvacarme\nrivage\n"
+        "20\nabolir\naboyer\nmaison\népoque\npetite\nargent\ngérant\nputain\nvacarme\nrivage\n"
+        "danser\ntétine\nmarron\nlancer/E\ngrenat\ncinéma po:nom is:mas\n"
         "Tanger po:npr\nNANTES po:npr\nAdidas po:npr\n");
     Lexicon lexicon(folder_.path() / "fr.aff", folder_.path() / "fr.dic");
     WordSignals signals;
-    signals.addSubtitleWords({"de", "maison", "argent", "petite"}, nullptr);
+    signals.addSubtitleWords({"de", "maison", "argent", "petite", "cinéma"}, nullptr);
     signals.addQuotation("Une époque, une époque, une époque, à Tanger.");
+    Thesaurus thesaurus;
+    thesaurus.addLines({"UTF-8", "cinéma|1", "(Nom)|ciné|cinémathèque|écran|salle obscure",
+                        "gérant|1", "(Nom)|directeur|administrateur"});
     StarDict dict = littre.build();
     vocabulary_.addCommonWords(dict, lexicon);
+    vocabulary_.addThesaurusWords(thesaurus, lexicon, signals);
     vocabulary_.addProperNouns(lexicon, signals);
-    vocabulary_.assignLevels(signals);
+    vocabulary_.noteFirstNames(lexicon, signals, thesaurus);
+    vocabulary_.assignLevels(signals, thesaurus);
     writeWordData(vocabulary_, folder_.dataFolder());
   }
 
@@ -99,17 +125,21 @@ TEST_F(VocabularyTest, KeepsCurrentSixLetterWordsAndFemininesAndLeavesOutTheRest
   for (const auto& [key, word] : vocabulary_.keys()) keys.push_back(key);
   // "abolir" names the article of "balancer", "abosme" is not current French, "putain" is kept out,
   // "vacarme" has seven letters, "petit" five (its feminine six), "rivage" has no definition,
-  // "NANTES" is not capitalised; "Adidas" is no word of the dictionary's quotations.
-  EXPECT_EQ(keys, (std::vector<std::string>{"ABOYER", "ARGENT", "EPOQUE", "GERANT", "MAISON",
-                                            "PETITE", "TANGER"}));
+  // "NANTES" is not capitalised; "Adidas" is no word of the dictionary's quotations; "grenat",
+  // known to no signal, would be an anagram of "argent" and "gérant" that nobody finds.
+  EXPECT_EQ(keys, (std::vector<std::string>{"ABOYER", "ARGENT", "CINEMA", "DANSER", "EPOQUE",
+                                            "GERANT", "LANCEE", "LANCER", "MAISON", "MARRON", "PETITE",
+                                            "TANGER", "TETINE"}));
   EXPECT_EQ(vocabulary_.keys().at("EPOQUE").records.front().spelling, toWin1252("époque"));
+  EXPECT_EQ(vocabulary_.keys().at("TETINE").records.front().spelling, toWin1252("tétine"));
 }
 
-TEST_F(VocabularyTest, LevelsFollowTheSubtitleRanksThenTheQuotations) {
+TEST_F(VocabularyTest, LevelsFollowTodaysUsageThenTheThesaurusThenTheQuotations) {
   const auto& keys = vocabulary_.keys();
   EXPECT_EQ(keys.at("MAISON").level, 1);
+  EXPECT_EQ(keys.at("GERANT").level, 1);  // named by today's thesaurus
   EXPECT_EQ(keys.at("EPOQUE").level, 1);  // known by its quotations only
-  EXPECT_EQ(keys.at("GERANT").level, 0);  // known by neither signal
+  EXPECT_EQ(keys.at("ABOYER").level, 0);  // known by no signal
   EXPECT_EQ(keys.at("TANGER").level, 0);  // a proper noun is never common
 }
 
@@ -138,6 +168,37 @@ TEST_F(VocabularyTest, DefinitionsReadBackInLongAndShortForm) {
   EXPECT_EQ(definitionLines("TANGER", true), std::vector<std::string>{"Tanger, nom propre."});
 }
 
+// What a player meets: the general sense first, never a form of the word in the hint, no
+// offensive sense, a participle defined by its verb, today's words defined by the thesaurus.
+TEST_F(VocabularyTest, EachWordShowsTheSenseAPlayerKnows) {
+  EXPECT_EQ(definitionLines("DANSER", true),
+            std::vector<std::string>{"danser, v. n. : Mouvoir le corps en cadence."});
+  EXPECT_EQ(definitionLines("MARRON", false),
+            std::vector<std::string>{"Animal domestique devenu sauvage. \"...\" (Mol.)"});
+  EXPECT_EQ(definitionLines("LANCEE", true),
+            std::vector<std::string>{"lancée, part. passé de lancer : Jeter avec force. \"Une "
+                                     "citation assez longue\" (Mol.)"});
+  EXPECT_EQ(definitionLines("CINEMA", true),
+            std::vector<std::string>{"cinéma, s. m. : Synonymes : écran, salle obscure."});
+}
+
+// The judging dump: what a draw can show, read back through the game's own reader.
+TEST_F(VocabularyTest, TheDumpListsWhatADrawCanShowInBothForms) {
+  std::vector<DumpedWord> words = dumpDataSet(folder_.dataFolder());
+  auto maison = std::find_if(words.begin(), words.end(),
+                             [](const DumpedWord& w) { return w.key == "MAISON"; });
+  ASSERT_NE(maison, words.end());
+  EXPECT_EQ(maison->level, 1);
+  EXPECT_EQ(maison->shortForm, "Bâtiment servant de logis. La ...... est belle. \"...\" (Mol.)");
+  EXPECT_EQ(maison->full.rfind("maison, s. f. : ", 0), 0u);
+  for (const DumpedWord& word : words) {
+    EXPECT_TRUE(word.level > 0 || word.inClass) << word.key;  // "aboyer" is never drawn
+  }
+  std::ostringstream out;
+  printDump(words, out);
+  EXPECT_NE(out.str().find("1\tmaison\tmaison, s. f. : "), std::string::npos);
+}
+
 TEST(VocabularyFirstNameTest, AWordQuotedMostlyAsAFirstNameTakesNoSubtitleRank) {
   LittreBuilder littre;
   littre.add({"CLAUDE"}, article("adj.", "Sot, niais."));
@@ -151,33 +212,63 @@ TEST(VocabularyFirstNameTest, AWordQuotedMostlyAsAFirstNameTakesNoSubtitleRank) 
   signals.addSubtitleWords({"claude", "pierre", "robert"}, nullptr);
   signals.addQuotation("Claude vint, et Claude dit à Pierre : une pierre, la pierre. Robert.");
   EXPECT_EQ(signals.capitalisedCount("claude"), 2);
+  Thesaurus thesaurus;
+  thesaurus.addLines({"pierre|1", "(Nom)|caillou|roc", "claude|1", "(Adjectif)|sot"});
   Vocabulary vocabulary;
   vocabulary.addCommonWords(littre.build(), lexicon);
   vocabulary.addProperNouns(lexicon, signals);
-  vocabulary.noteFirstNames(lexicon, signals);
-  vocabulary.assignLevels(signals);
-  EXPECT_EQ(vocabulary.keys().at("CLAUDE").level, 0);  // the name is common, not the word
-  EXPECT_EQ(vocabulary.keys().at("PIERRE").level, 1);  // the stone is quoted more than the name
-  EXPECT_EQ(vocabulary.keys().at("ROBERT").level, 1);  // not a first name of the lexicon
+  vocabulary.noteFirstNames(lexicon, signals, thesaurus);
+  vocabulary.assignLevels(signals, thesaurus);
+  EXPECT_EQ(vocabulary.keys().at("CLAUDE").level, 1);  // the name is common, not the word: the
+                                                       // thesaurus alone places it
+  EXPECT_EQ(vocabulary.keys().at("CLAUDE").standing.subtitleRank, -1);
+  EXPECT_EQ(vocabulary.keys().at("PIERRE").standing.subtitleRank, 1);  // quoted more as a stone
+  EXPECT_EQ(vocabulary.keys().at("ROBERT").standing.subtitleRank, 2);  // not a name of the lexicon
 }
 
-TEST(WordSignalsTest, FormsRankTheirLemmaAndSpellingsKeepTheirAccents) {
+TEST(VocabularyNameTest, AWordThatTodaysThesaurusDoesNotKnowTakesNoRankFromItsNamesake) {
+  LittreBuilder littre;
+  littre.add({"VIENNE"}, article("s. f.", "Un des noms de la clématite."));
+  littre.add({"ORANGE"}, article("s. f.", "Fruit de l'oranger."));
   test::TempFolder folder;
-  folder.writeFile("fr.aff", "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n");
-  folder.writeFile("fr.dic", "2\nmaison/S\ncrâne/S\n");
+  folder.writeFile("fr.aff", "SET UTF-8\n");
+  folder.writeFile("fr.dic", "4\nvienne\norange\nVienne po:npr\nOrange po:npr\n");
   Lexicon lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic");
   WordSignals signals;
-  signals.addSubtitleWords({"de", "maisons", "crânes", "maison"}, &lexicon);
-  EXPECT_EQ(signals.subtitleRank("maison"), 1);  // through its plural, before its own line
+  signals.addSubtitleWords({"vienne", "orange"}, nullptr);
+  signals.addQuotation("une orange, une orange");
+  Thesaurus thesaurus;
+  thesaurus.addLines({"orange|1", "(Nom)|agrume"});
+  Vocabulary vocabulary;
+  vocabulary.addCommonWords(littre.build(), lexicon);
+  vocabulary.noteFirstNames(lexicon, signals, thesaurus);
+  vocabulary.assignLevels(signals, thesaurus);
+  EXPECT_EQ(vocabulary.keys().at("VIENNE").standing.subtitleRank, -1);  // the city
+  EXPECT_EQ(vocabulary.keys().at("ORANGE").standing.subtitleRank, 1);   // the fruit
+}
+
+TEST(WordSignalsTest, ALemmaWeighsItsFormsAndSpellingsKeepTheirAccents) {
+  test::TempFolder folder;
+  folder.writeFile("fr.aff", "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n");
+  folder.writeFile("fr.dic", "3\nmaison/S\ncrâne/S\nbateau\n");
+  Lexicon lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic");
+  WordSignals signals;
+  signals.addSubtitleWords({"de", "bateau", "crânes", "maisons", "maison"}, &lexicon);
+  EXPECT_EQ(signals.subtitleRank("maison"), 0);  // its plural and itself outweigh "bateau"
+  EXPECT_EQ(signals.subtitleRank("bateau"), 1);
   EXPECT_EQ(signals.subtitleRank(toWin1252("crâne")), -1);  // five letters
-  EXPECT_EQ(signals.subtitleRank(toWin1252("crânes")), 2);
+  EXPECT_EQ(signals.subtitleRank(toWin1252("crânes")), -1);  // a plural counts for its lemma
   EXPECT_EQ(signals.subtitleRank("cranes"), -1);
+  // An encyclopedia's list counts at a fraction of its weight: it ranks what the subtitles
+  // lack, after what they hold.
+  signals.addSubtitleWords({"viaduc"}, &lexicon, 0.5);
+  EXPECT_GT(signals.subtitleRank("viaduc"), signals.subtitleRank("bateau"));
   signals.addQuotation("<i>Maison</i> et maison, MAISON ; maisonnette.");
   EXPECT_EQ(signals.quotationCount("maison"), 3);
   EXPECT_EQ(signals.quotationCount("maisonnette"), 0);
 }
 
-TEST(WordSignalsTest, AFormSharedByTwoLemmasRanksOnlyTheOneItBeginsWith) {
+TEST(WordSignalsTest, AFormSharedByTwoLemmasCountsOnlyForTheOneItBeginsWith) {
   test::TempFolder folder;
   folder.writeFile("fr.aff",
                    "SET UTF-8\nSFX V Y 2\nSFX V er e er\nSFX V er es er\n"
@@ -186,9 +277,13 @@ TEST(WordSignalsTest, AFormSharedByTwoLemmasRanksOnlyTheOneItBeginsWith) {
   Lexicon lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic");
   WordSignals signals;
   signals.addSubtitleWords({"de", "herbe", "herbes", "parles", "meubles", "meuble"}, &lexicon);
-  EXPECT_EQ(signals.subtitleRank("herber"), -1);  // the noun's ranks are not the verb's
-  EXPECT_EQ(signals.subtitleRank("parler"), 3);   // a form of one verb ranks it
-  EXPECT_EQ(signals.subtitleRank("meuble"), 4);   // the plural ranks its noun, not "meubler"
+  EXPECT_EQ(signals.subtitleRank("herber"), -1);  // the noun's lines are not the verb's
+  EXPECT_EQ(signals.subtitleRank("meuble"), 0);   // its plural counts for the noun, not "meubler"
+  EXPECT_EQ(signals.subtitleRank("meubler"), -1);
+  EXPECT_EQ(signals.subtitleRank("parler"), 1);   // through one of its forms
+  // A plural or a conjugated form counts for its lemmas, not for a headword of its spelling.
+  EXPECT_EQ(signals.subtitleRank("herbes"), -1);
+  EXPECT_EQ(signals.subtitleRank("parles"), -1);
 }
 
 TEST(LexiconTest, MissingDictionaryFilesAreNamed) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 
+#include "data/DefinitionMask.h"
 #include "data/TextCodec.h"
 
 namespace vorlane::mkdata {
@@ -161,6 +162,30 @@ std::vector<std::string> sentencesOf(const std::string& text) {
   }
   if (start < text.size()) sentences.push_back(text.substr(start));
   return sentences;
+}
+
+std::vector<std::string> plainWordsOf(std::string_view utf8) {
+  std::string text;
+  for (char ch : toWin1252(utf8)) {
+    auto c = static_cast<unsigned char>(ch);
+    if (c == 0x8C || c == 0x9C) {
+      text += "oe";
+    } else {
+      text.push_back(ch);
+    }
+  }
+  std::string plain = maskKey(text);
+  std::vector<std::string> words;
+  std::string word;
+  for (char ch : plain + ' ') {
+    if (ch >= 'A' && ch <= 'Z') {
+      word.push_back(ch);
+    } else if (!word.empty()) {
+      words.push_back(word);
+      word.clear();
+    }
+  }
+  return words;
 }
 
 bool isBalanced(std::string_view text) {

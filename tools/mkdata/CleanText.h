@@ -23,6 +23,10 @@ std::string storableText(std::string_view utf8);
 // parentheses and brackets, except the full stop of an abbreviation ("Fig.", "J.", "voy.").
 std::vector<std::string> sentencesOf(const std::string& text);
 
+// The words of a UTF-8 text in plain form (upper case A–Z, accents removed, capitals
+// included, "œ" as "OE"), split at every other character.
+std::vector<std::string> plainWordsOf(std::string_view utf8);
+
 // Whether every "(" and "[" of the text is closed, and none is closed before it opens.
 bool isBalanced(std::string_view text);
 

@@ -5,23 +5,33 @@
 
 namespace vorlane::mkdata {
 
+namespace {
+
+// The signal that places a word: 0 subtitles, 1 thesaurus, 2 quotations; and its value,
+// smaller for a commoner word.
+std::pair<int, int> placing(const WordStanding& w) {
+  if (w.subtitleRank >= 0) return {0, w.subtitleRank};
+  if (w.thesaurusMentions > 0) return {1, -w.thesaurusMentions};
+  return {2, -w.quotationCount};
+}
+
+}  // namespace
+
 std::vector<int> commonnessPositions(const std::vector<WordStanding>& words) {
   std::vector<std::size_t> known;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const WordStanding& w = words[i];
-    if (w.common && (w.subtitleRank >= 0 || w.quotationCount >= kMinQuotations)) known.push_back(i);
+    bool signal = w.subtitleRank >= 0 || w.thesaurusMentions > 0 || w.quotationCount >= kMinQuotations;
+    if (w.common && signal) known.push_back(i);
   }
   std::stable_sort(known.begin(), known.end(), [&](std::size_t a, std::size_t b) {
-    const WordStanding& x = words[a];
-    const WordStanding& y = words[b];
-    bool xRanked = x.subtitleRank >= 0;
-    bool yRanked = y.subtitleRank >= 0;
-    if (xRanked != yRanked) return xRanked;
-    if (xRanked) return x.subtitleRank < y.subtitleRank;
-    return x.quotationCount > y.quotationCount;
+    return placing(words[a]) < placing(words[b]);
   });
   std::vector<int> positions(words.size(), -1);
-  for (std::size_t p = 0; p < known.size(); ++p) positions[known[p]] = static_cast<int>(p);
+  for (std::size_t p = 0; p < known.size(); ++p) {
+    bool tie = p > 0 && placing(words[known[p]]) == placing(words[known[p - 1]]);
+    positions[known[p]] = tie ? positions[known[p - 1]] : static_cast<int>(p);
+  }
   return positions;
 }
 

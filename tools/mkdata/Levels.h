@@ -12,6 +12,7 @@ struct WordStanding {
   bool common = true;      // false: never common (level 0): a proper noun only, or a word
                            // left out of an anagram class of more than 14
   int anagramClass = -1;   // −1: no anagram in the vocabulary
+  int thesaurusMentions = 0;  // synonym groups of today's thesaurus that name the word
 };
 
 // Level 1 takes the `first` commonest words, levels 2 to 5 the next `step` each, level 6
@@ -26,8 +27,10 @@ inline constexpr int kMinQuotations = 1;
 inline constexpr std::uint8_t kTopLevel = 6;
 
 // Position of each word in the order of commonness: the words that the subtitle list
-// ranks, by rank, then those only the quotations know, most quoted first; −1 for a word
-// that no signal knows or that is never common. Ties keep the given order.
+// ranks, by rank, then those that today's thesaurus names, most named first, then those
+// only the quotations know, most quoted first; −1 for a word that no signal knows or that
+// is never common. Words that no signal tells apart share a position (the first of them),
+// so that they fall into one level.
 std::vector<int> commonnessPositions(const std::vector<WordStanding>& words);
 
 // The level byte of a word at a position of that order: 1..6, or 0 for −1.

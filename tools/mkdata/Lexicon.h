@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,16 +25,28 @@ class Lexicon {
   bool accepts(std::string_view word) const;
   // The lemmas of which the word is a form ("parle" → "parler"), as hunspell finds them.
   std::vector<std::string> stems(std::string_view word) const;
+  // Whether the word is only a plural or a conjugated form of other words ("postes",
+  // "sonnez", "plaise"), by hunspell's analysis: no reading of it is a singular noun, an
+  // adjective, a participle or a lemma.
+  bool isInflectionOnly(std::string_view word) const;
 
   // The lemmas that the dictionary tags as proper nouns ("po:npr"), in file order.
   const std::vector<std::string>& properNouns() const { return properNouns_; }
   // The lemmas that the dictionary tags as first names ("po:prn"), in file order.
   const std::vector<std::string>& firstNames() const { return firstNames_; }
+  // Every capitalised lemma, whatever its tags ("Vienne", "Soudan", "Claude"): the names
+  // that share a spelling with a word.
+  const std::vector<std::string>& names() const { return names_; }
+  // The grammatical category that the dictionary gives a six-letter lemma, as the Littré
+  // writes categories: "s. m.", "s. f.", "adj.", "v."; empty when it gives none.
+  std::string categoryOf(const std::string& lemma) const;
 
  private:
   Hunhandle* handle_ = nullptr;
   std::vector<std::string> properNouns_;
   std::vector<std::string> firstNames_;
+  std::vector<std::string> names_;
+  std::map<std::string, std::string> tags_;  // six-letter lemmas: their morphological fields
 };
 
 }  // namespace vorlane::mkdata

@@ -38,9 +38,9 @@ bool startsWithReference(const std::string& text) {
 
 // How a grammatical category begins; conjugated forms or a feminine headword may stand
 // before it in the header ("je bats, tu bats ... v. a.", "s. m. AGNELLE (...), s. f.").
-constexpr std::array<std::string_view, 15> kCategoryStarts = {
+constexpr std::array<std::string_view, 16> kCategoryStarts = {
     "s. ",    "s.m.",  "s.f.",  "adj.",  "v. ",  "part.",   "adv.",   "loc.",
-    "interj", "prép.", "conj.", "pron.", "art.", "préfixe", "suffixe"};
+    "interj", "prép.", "conj.", "pron.", "art.", "préfixe", "suffixe", "pronom "};
 
 std::size_t categoryStart(const std::string& text) {
   std::size_t best = std::string::npos;
@@ -267,6 +267,17 @@ std::size_t referenceWithin(const std::string& sentence) {
   return std::string::npos;
 }
 
+// A sentence that only names another word for the same thing ("Le même que le cactier.",
+// "Synonyme de pesse."): a reference, not a definition.
+bool isSameAs(const std::string& sentence) {
+  constexpr std::size_t kLongestReference = 40;
+  constexpr std::array<std::string_view, 4> kOpenings = {"Le m\xC3\xAAme que", "La m\xC3\xAAme que",
+                                                         "Synonyme de", "Nom synonyme de"};
+  return sentence.size() <= kLongestReference &&
+         std::any_of(kOpenings.begin(), kOpenings.end(),
+                     [&sentence](std::string_view opening) { return sentence.rfind(opening, 0) == 0; });
+}
+
 // A sentence with a reference keeps the phrase before it ("Altération de toton, voy. ce
 // mot." → "Altération de toton."); a lone word before it ("Main-d'oeuvre, voy. ce mot.")
 // says nothing and the sentence goes (empty result).
@@ -301,7 +312,7 @@ std::string withoutReferences(std::string text) {
   std::string kept;
   for (std::string sentence : sentencesOf(text)) {
     if (isUsageNote(sentence)) break;
-    if (startsWithReference(sentence) || isEtymology(sentence)) continue;
+    if (startsWithReference(sentence) || isEtymology(sentence) || isSameAs(sentence)) continue;
     sentence = beforeReference(sentence);
     if (!saysSomething(sentence)) continue;
     std::size_t source = sourceStart(sentence);
@@ -378,8 +389,10 @@ std::string tidyQuotation(std::string text) {
   return text;
 }
 
-// The first quotation of the senses that is short enough, with its author.
-void pickQuotation(const std::vector<std::string_view>& senses, LittreEntry& entry) {
+// The first quotation of the senses that is short enough and fit for every player, with
+// its author.
+void pickQuotation(const std::vector<std::string_view>& senses, const EntryFilter& filter,
+                   LittreEntry& entry) {
   for (std::string_view sense : senses) {
     std::size_t at = 0;
     while ((at = sense.find(kQuotationOpen, at)) != std::string_view::npos) {
@@ -393,7 +406,8 @@ void pickQuotation(const std::vector<std::string_view>& senses, LittreEntry& ent
       std::string name = cleanMarkup(
           sense.substr(author + kAuthorOpen.size(), authorEnd - author - kAuthorOpen.size()));
       bool fits = text.size() >= kShortestQuotation && text.size() <= kQuotationLimit;
-      if (fits && isBalanced(text) && !name.empty()) {
+      bool fit = !filter.offensive || !filter.offensive(text);
+      if (fits && fit && isBalanced(text) && !name.empty()) {
         entry.quotation = text;
         entry.author = titleCase(name);
         return;
@@ -403,9 +417,187 @@ void pickQuotation(const std::vector<std::string_view>& senses, LittreEntry& ent
   }
 }
 
+// The body without the summary that long articles give of their senses in small print
+// before the senses themselves.
+std::string_view withoutSummary(std::string_view body) {
+  std::size_t open = body.find_first_not_of(" \n");
+  if (open == std::string_view::npos || body.substr(open, 7) != "<small>") return body;
+  std::size_t close = body.find("</small>", open);
+  if (close == std::string_view::npos || senseMarks(body.substr(open, close - open)).empty()) {
+    return body;
+  }
+  return body.substr(close + 8);
+}
+
+// Labels of a field or a period that open a sense; the register labels that also start
+// with "Terme" ("Terme familier") do not make a sense less general.
+constexpr std::array<std::string_view, 21> kFieldLabels = {
+    "Terme ",  "Ancien mot",      "Termes d",       "Ancien terme",     "Anciennement",
+    "Autrefois",        "Chez les anciens", "Vieux",          "Vieilli",
+    "Dans l'ancien",    "Au moyen \xC3\xA2ge", "En termes d",   "En terme d",
+    "Dans l'antiquit\xC3\xA9", "Dans le langage d", "Dans la Bible", "Dans l'\xC3\x89" "criture",
+    "Dans la mythologie", "Chez les Grecs", "Chez les Romains", "Chez les H\xC3\xA9" "breux"};
+constexpr std::array<std::string_view, 8> kRegisterLabels = {
+    "Terme familier", "Terme g\xC3\xA9n\xC3\xA9ral", "Terme d'amiti\xC3\xA9",
+    "Terme de caresse", "Terme de tendresse", "Terme populaire", "Terme bas", "Terme trivial"};
+
+// The sciences that name things by their everyday names: "Terme d'anatomie" opens the
+// sense of "vessie" a player knows, "Terme de chimie" that of "chlore".
+constexpr std::array<std::string_view, 16> kSciencesOfThings = {
+    "anatomie", "botanique", "zoologie", "m\xC3\xA9" "decine", "chimie", "physique",
+    "histoire naturelle", "physiologie", "pharmacie", "chirurgie", "min\xC3\xA9ralogie",
+    "astronomie", "g\xC3\xA9ologie", "banque", "cuisine", "ornithologie"};
+
+bool opensWithFieldLabel(const std::string& text) {
+  auto opens = [&text](std::string_view label) { return text.rfind(label, 0) == 0; };
+  if (std::any_of(kRegisterLabels.begin(), kRegisterLabels.end(), opens)) return false;
+  return std::any_of(kFieldLabels.begin(), kFieldLabels.end(), opens);
+}
+
+// A label that makes a sense less general than one without.
+bool opensWithLabel(const std::string& text) {
+  if (!opensWithFieldLabel(text)) return false;
+  std::string label = text.substr(0, text.find_first_of(".,"));
+  return std::none_of(kSciencesOfThings.begin(), kSciencesOfThings.end(),
+                      [&label](std::string_view science) {
+                        return label.size() >= science.size() &&
+                               label.compare(label.size() - science.size(), science.size(),
+                                             science) == 0;
+                      });
+}
+
+// A category that opens a sense instead of the header ("V. n. Mouvoir le corps...",
+// "S. m. Le lancé..."): its length, or 0.
+std::size_t leadingCategory(const std::string& text) {
+  constexpr std::array<std::string_view, 10> kFirst = {
+      "V.", "S.", "Adj.", "Adv.", "Part.", "Pr\xC3\xA9p.", "Interj.", "Loc.", "Conj.", "Pron."};
+  std::size_t space = text.find(' ');
+  std::string_view first = std::string_view(text).substr(0, space);
+  if (space == std::string::npos ||
+      std::find(kFirst.begin(), kFirst.end(), first) == kFirst.end()) {
+    return 0;
+  }
+  constexpr std::size_t kLongestAbbreviation = 7;
+  std::size_t end = space;
+  while (end < text.size()) {
+    std::size_t from = end + 1;
+    std::size_t next = text.find(' ', from);
+    std::string_view word = std::string_view(text).substr(
+        from, next == std::string::npos ? std::string::npos : next - from);
+    bool abbreviation = !word.empty() && word.back() == '.' && word.size() <= kLongestAbbreviation &&
+                        capitalAt(std::string(word), 0) == 0;
+    if (!abbreviation && word != "et") break;
+    end = next == std::string::npos ? text.size() : next;
+  }
+  return end;
+}
+
+std::string lowerFirst(std::string text) {
+  if (!text.empty() && isUpperAscii(text[0])) text[0] = static_cast<char>(text[0] + 32);
+  return text;
+}
+
+// The sentences of a sense that do not name another form of the headwords.
+std::string withoutOtherForms(const std::string& text, const EntryFilter& filter) {
+  if (filter.headwords.empty() && filter.otherSpellings.empty()) return text;
+  std::string kept;
+  for (const std::string& sentence : sentencesOf(text)) {
+    bool names = false;
+    for (const std::string& word : plainWordsOf(sentence)) {
+      for (const std::string& headword : filter.headwords) names = names || isOtherForm(word, headword);
+      for (const std::string& other : filter.otherSpellings) {
+        names = names || word == other || word == other + "S" || word == other + "X";
+      }
+    }
+    if (!names) kept += kept.empty() ? sentence : " " + sentence;
+  }
+  return kept;
+}
+
+std::string withoutParentheses(const std::string& text) {
+  std::string out;
+  int depth = 0;
+  for (char c : text) {
+    depth += c == '(' ? 1 : 0;
+    if (depth == 0) out.push_back(c);
+    depth -= (c == ')' && depth > 0) ? 1 : 0;
+  }
+  return out;
+}
+
+// Whether every sentence of a sense is an example of a headword ("Lois abolies.", "Cochon
+// marron."): short, and using the word itself. A clause after a semicolon counts as a
+// sentence of its own.
+bool onlyExamples(const std::string& text, const EntryFilter& filter) {
+  if (filter.headwords.empty()) return false;
+  constexpr std::size_t kLongestExample = 80;
+  std::string clauses = text;
+  for (std::size_t at; (at = clauses.find(" ; ")) != std::string::npos;) clauses.replace(at, 3, ". ");
+  for (const std::string& sentence : sentencesOf(clauses)) {
+    if (sentence.size() > kLongestExample) return false;
+    bool uses = false;
+    // A mention in parentheses ("parabole des talents") does not make a sentence an example.
+    for (const std::string& word : plainWordsOf(withoutParentheses(sentence))) {
+      for (const std::string& headword : filter.headwords) uses = uses || word == headword;
+    }
+    if (!uses) return false;
+  }
+  return true;
+}
+
+// The sense without the markers of its use that open it: "Fig. Aptitude..." reads
+// "Aptitude..."; a marker alone leaves nothing.
+std::string withoutUseMarkers(std::string text) {
+  constexpr std::array<std::string_view, 5> kMarkers = {"Fig.", "Par extension.", "Absolument.",
+                                                        "Figur\xC3\xA9ment.", "Et fig."};
+  for (bool found = true; found;) {
+    found = false;
+    for (std::string_view marker : kMarkers) {
+      if (text.rfind(marker, 0) == 0) {
+        text = text.substr(std::min(text.size(), text.find_first_not_of(' ', marker.size())));
+        found = true;
+      }
+    }
+  }
+  return text;
+}
+
+// What a sense says once its label is set aside: the sentences after a label sentence.
+bool saysMoreThanItsLabel(const std::string& text) {
+  std::vector<std::string> sentences = sentencesOf(text);
+  for (std::size_t k = 1; k < sentences.size(); ++k) {
+    if (saysSomething(sentences[k])) return true;
+  }
+  // "Terme de chasse, dans lequel ..." : the label runs on into the sense itself.
+  std::size_t comma = sentences.empty() ? std::string::npos : sentences[0].find(", ");
+  return comma != std::string::npos && saysSomething(sentences[0].substr(comma + 2));
+}
+
+struct ReadSense {
+  std::string text;
+  bool labelled = false;
+  std::size_t index = 0;
+};
+
 }  // namespace
 
-LittreEntry parseLittreEntry(std::string_view markup) {
+bool isOtherForm(std::string_view word, std::string_view headword) {
+  constexpr std::size_t kStem = 5;
+  // A word that holds the headword is masked with it ("maisonnette"): it gives nothing away.
+  if (word.find(headword) != std::string_view::npos || word.size() < kStem ||
+      headword.size() < kStem + 1) {
+    return false;
+  }
+  if (word.find(headword.substr(0, kStem)) != std::string_view::npos) return true;
+  // A verb's forms share only its root: "dansons", "cessait".
+  std::string_view ending = headword.substr(headword.size() - 2);
+  bool verb = ending == "ER" || ending == "IR" || ending == "RE";
+  std::string_view root = headword.substr(0, headword.size() - 2);
+  return verb && word.substr(0, root.size()) == root &&
+         std::string_view("AEIOUY").find(word[root.size()]) != std::string_view::npos;
+}
+
+LittreEntry parseLittreEntry(std::string_view markup, const EntryFilter& filter) {
   LittreEntry entry;
   std::size_t bodyStart = 0;
   std::size_t header = markup.find(kHeaderOpen);
@@ -417,26 +609,55 @@ LittreEntry parseLittreEntry(std::string_view markup) {
     bodyStart = headerEnd + kHeaderClose.size();
   }
   std::size_t section = markup.find(kSectionOpen, bodyStart);
-  std::string_view body = markup.substr(
-      bodyStart, section == std::string_view::npos ? std::string_view::npos : section - bodyStart);
+  std::string_view body = withoutSummary(markup.substr(
+      bodyStart, section == std::string_view::npos ? std::string_view::npos : section - bodyStart));
   std::vector<std::string_view> senses = sensesOf(body);
-  std::string definition;
-  int taken = 0;
-  for (std::string_view sense : senses) {
-    std::string raw = senseText(sense);
-    if (entry.seeAlso.empty() && definition.empty() && startsWithReference(raw)) {
+  std::vector<ReadSense> readings;
+  for (std::size_t k = 0; k < senses.size(); ++k) {
+    std::string raw = senseText(senses[k]);
+    if (entry.seeAlso.empty() && readings.empty() && startsWithReference(raw)) {
       entry.seeAlso = referenceOf(raw);
     }
-    std::string text = withoutReferences(raw);
-    if (text.empty()) continue;
-    // Each sense reads as a sentence of its own: "Faire don. Accorder.", not "don. accorder."
-    text = asSentence(text);
-    definition += definition.empty() ? text : " " + text;
-    if (definition.size() >= kShortSense || ++taken == 2) break;
+    constexpr std::string_view kAddition = "Ajoutez : ";
+    if (raw.rfind(kAddition, 0) == 0) raw = raw.substr(kAddition.size());
+    if (std::size_t category = leadingCategory(raw)) {
+      if (entry.category.empty()) entry.category = trimmedCategory(lowerFirst(raw.substr(0, category)));
+      raw = raw.substr(std::min(raw.size(), category + 1));
+    }
+    std::string text = withoutUseMarkers(withoutOtherForms(withoutReferences(raw), filter));
+    if (text.empty() || !saysSomething(text) || onlyExamples(text, filter)) continue;
+    if (filter.offensive && filter.offensive(text)) continue;
+    if (opensWithFieldLabel(text) && !saysMoreThanItsLabel(text)) continue;
+    bool labelled = opensWithLabel(text);
+    readings.push_back({asSentence(text), labelled, k});
   }
+  // The first general sense, and the next one when it is short; a labelled sense only
+  // when the article has no general one.
+  bool general = std::any_of(readings.begin(), readings.end(),
+                             [](const ReadSense& r) { return !r.labelled; });
+  std::string definition;
+  std::vector<std::string_view> taken;
+  for (const ReadSense& reading : readings) {
+    if (general && reading.labelled) continue;
+    definition += definition.empty() ? reading.text : " " + reading.text;
+    taken.push_back(senses[reading.index]);
+    if (definition.size() >= kShortSense || taken.size() == 2) break;
+  }
+  entry.labelled = !readings.empty() && !general;
   entry.definition = asSentence(cutAtSentence(definition, kDefinitionLimit));
-  if (!entry.definition.empty()) entry.seeAlso.clear();
-  pickQuotation(senses, entry);
+  if (opensWithFieldLabel(entry.definition) && !saysMoreThanItsLabel(entry.definition)) {
+    // The label's sense is one long sentence: the label, then that sentence cut short.
+    std::vector<std::string> sentences = sentencesOf(definition);
+    std::string rest = definition.substr(std::min(definition.size(), sentences[0].size() + 1));
+    entry.definition =
+        sentences[0] + " " + asSentence(cutAtSentence(rest, kDefinitionLimit - sentences[0].size()));
+  }
+  // A sense cut short may keep only its example sentences.
+  if (onlyExamples(entry.definition, filter)) entry.definition.clear();
+  if (!entry.definition.empty()) {
+    entry.seeAlso.clear();
+    pickQuotation(taken, filter, entry);
+  }
   return entry;
 }
 

@@ -1,6 +1,8 @@
 #include "Vocabulary.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <set>
 
 #include "CleanText.h"
@@ -9,6 +11,7 @@
 #include "Lexicon.h"
 #include "LittreEntry.h"
 #include "StarDict.h"
+#include "Thesaurus.h"
 #include "WordSignals.h"
 #include "data/TextCodec.h"
 
@@ -28,19 +31,37 @@ bool isStorable(const std::string& spelling) {
   return stored && displayForm(*stored) == spelling;
 }
 
-bool isPlayable(const std::string& spelling) {
-  std::string key = plainForm(spelling);
-  return isPlayableKey(key) && isStorable(spelling) && !isKeptOut(key);
-}
-
 // Today's lexicon writes "œ" where the Littré's index has "oe"; the game stores "oe".
-bool isCurrent(const Lexicon& lexicon, const std::string& spelling) {
+bool acceptsWithLigature(const Lexicon& lexicon, const std::string& spelling) {
   if (lexicon.accepts(spelling)) return true;
   std::size_t oe = spelling.find("oe");
   if (oe == std::string::npos) return false;
   std::string ligature = spelling;
   ligature.replace(oe, 2, "\x9C");
   return lexicon.accepts(ligature);
+}
+
+// The letters that differ from another only by an accent (Windows-1252).
+constexpr std::array<std::string_view, 6> kAccentFamilies = {
+    "a\xE0\xE2", "e\xE9\xE8\xEA\xEB", "i\xEE\xEF", "o\xF4", "u\xFB\xF9\xFC", "c\xE7"};
+
+// Today's spelling of a Littré spelling: the same, or the one that differs from it by the
+// accent of one letter ("tetine" → "tétine", "barême" → "barème"); nothing when today's
+// lexicon knows neither.
+std::optional<std::string> currentSpelling(const Lexicon& lexicon, const std::string& spelling) {
+  if (acceptsWithLigature(lexicon, spelling)) return spelling;
+  for (std::size_t at = 0; at < spelling.size(); ++at) {
+    for (std::string_view family : kAccentFamilies) {
+      if (family.find(spelling[at]) == std::string_view::npos) continue;
+      for (char other : family) {
+        if (other == spelling[at]) continue;
+        std::string variant = spelling;
+        variant[at] = other;
+        if (acceptsWithLigature(lexicon, variant)) return variant;
+      }
+    }
+  }
+  return std::nullopt;
 }
 
 // An article and all the index names that point at it.
@@ -78,6 +99,25 @@ std::vector<std::string> spellingsOf(const std::vector<std::string>& names) {
   std::vector<std::string> spellings;
   for (const auto& [key, spelling] : best) spellings.push_back(spelling);
   return spellings;
+}
+
+// The plain forms of an article's masculines and feminines other than the headwords, of
+// three letters or more: "MUET" in the article of "muette".
+std::vector<std::string> otherSpellingsOf(const std::vector<std::string>& names,
+                                          const std::vector<std::string>& headwords) {
+  constexpr std::size_t kShortest = 3;
+  std::vector<std::string> others;
+  for (const std::string& name : names) {
+    auto headword = parseHeadword(name);
+    if (!headword) continue;
+    for (const std::string& spelling : {headword->masculine, headword->feminine}) {
+      std::string key = plainForm(spelling);
+      bool known = std::find(headwords.begin(), headwords.end(), key) != headwords.end() ||
+                   std::find(others.begin(), others.end(), key) != others.end();
+      if (key.size() >= kShortest && !known) others.push_back(key);
+    }
+  }
+  return others;
 }
 
 // Some index names point at another headword's article ("REBUTÉ" at the article of
@@ -123,20 +163,126 @@ bool commonerThan(int positionA, const std::string& keyA, int positionB, const s
   return keyA < keyB;
 }
 
-// The article's own reading, or, for an article that only sends to another ("Voy. X."),
-// the other article's definition under this article's category.
-LittreEntry readArticle(const StarDict& littre, const StarDict::IndexEntry& article,
-                        const std::map<std::string, StarDict::IndexEntry>& byName) {
-  LittreEntry entry = parseLittreEntry(littre.article(article));
-  if (!entry.definition.empty() || entry.seeAlso.empty()) return entry;
-  auto target = byName.find(entry.seeAlso);
-  if (target == byName.end() || target->second.offset == article.offset) return entry;
-  LittreEntry other = parseLittreEntry(littre.article(target->second));
+// Upper case of a UTF-8 word, as the Littré's index writes headwords: "lancer" → "LANCER".
+std::string indexNameOf(const std::string& utf8) {
+  std::string word = toWin1252(utf8);
+  for (char& ch : word) {
+    auto c = static_cast<unsigned char>(ch);
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) {
+      ch = static_cast<char>(c - 32);
+    }
+  }
+  return win1252ToUtf8(word);
+}
+
+constexpr std::string_view kPastParticiple = "part. pass\xC3\xA9";
+
+// The verb of a participle (UTF-8): the one its category names ("part. passé de lancer",
+// "part. passé d'acquérir"), else the verb today's lexicon finds it a form of.
+std::string participleVerb(const std::string& category, const std::string& spelling,
+                           const Lexicon& lexicon) {
+  if (category.rfind(kPastParticiple, 0) != 0) return {};
+  for (std::string_view opening : {" de ", " d'"}) {
+    std::size_t at = category.find(opening, kPastParticiple.size());
+    if (at == std::string::npos) continue;
+    std::string verb = category.substr(at + opening.size());
+    return verb.substr(0, verb.find_first_of(" ,;."));
+  }
+  for (const std::string& stem : lexicon.stems(spelling)) {
+    std::string ending = stem.size() > 2 ? stem.substr(stem.size() - 2) : std::string();
+    if (stem != spelling && (ending == "er" || ending == "ir" || ending == "re")) {
+      return win1252ToUtf8(stem);
+    }
+  }
+  return {};
+}
+
+// "part. passé de lancer", "part. passé d'abattre".
+std::string participleCategory(const std::string& verb) {
+  bool elided = !verb.empty() && (std::string_view("aeiouy").find(verb[0]) != std::string_view::npos ||
+                                  verb.rfind("\xC3", 0) == 0);
+  return std::string(kPastParticiple) + (elided ? " d'" : " de ") + verb;
+}
+
+const StarDict::IndexEntry* articleNamed(const std::map<std::string, StarDict::IndexEntry>& byName,
+                                         const std::string& name) {
+  for (const std::string& candidate : {name, name + ".1"}) {
+    auto found = byName.find(candidate);
+    if (found != byName.end()) return &found->second;
+  }
+  return nullptr;
+}
+
+// The definition, history and quotation of another article under this one's category.
+void takeDefinition(LittreEntry& entry, const LittreEntry& other) {
   if (entry.category.empty()) entry.category = other.category;
   entry.definition = other.definition;
   entry.quotation = other.quotation;
   entry.author = other.author;
+  entry.labelled = other.labelled;
+}
+
+// The article's own reading; a participle takes its verb's definition; an article that
+// only sends to another ("Voy. X.") takes the other article's definition.
+LittreEntry readArticle(const StarDict& littre, const StarDict::IndexEntry& article,
+                        const std::map<std::string, StarDict::IndexEntry>& byName,
+                        const EntryFilter& filter, const std::string& spelling,
+                        const Lexicon& lexicon) {
+  LittreEntry entry = parseLittreEntry(littre.article(article), filter);
+  std::string verb = participleVerb(entry.category, spelling, lexicon);
+  if (!verb.empty()) {
+    const StarDict::IndexEntry* verbArticle = articleNamed(byName, indexNameOf(verb));
+    // Some index names point at another word's article: the verb's own text names it.
+    bool own = verbArticle != nullptr &&
+               plainForm(toWin1252(littre.article(*verbArticle))).find(plainForm(toWin1252(verb))) !=
+                   std::string::npos;
+    if (own && verbArticle->offset != article.offset) {
+      EntryFilter verbFilter = filter;  // the verb's forms give the participle away too
+      verbFilter.headwords.push_back(plainForm(toWin1252(verb)));
+      verbFilter.otherSpellings.push_back(verbFilter.headwords.back());
+      LittreEntry verbEntry = parseLittreEntry(littre.article(*verbArticle), verbFilter);
+      if (!verbEntry.definition.empty()) {
+        takeDefinition(entry, verbEntry);
+        entry.category = participleCategory(verb);
+      }
+    }
+    return entry;
+  }
+  if (!entry.definition.empty() || entry.seeAlso.empty()) return entry;
+  auto target = byName.find(entry.seeAlso);
+  if (target == byName.end() || target->second.offset == article.offset) return entry;
+  LittreEntry other = parseLittreEntry(littre.article(target->second), filter);
+  takeDefinition(entry, other);
   return entry;
+}
+
+// A definition of today's word from its thesaurus entry: "Synonymes : a, b, c." with the
+// first synonyms that neither give the word away nor are unfit for a family game.
+std::string synonymDefinition(const std::string& key,
+                              const std::vector<Thesaurus::Group>& groups, const KeptOut& keptOut) {
+  constexpr std::size_t kSynonyms = 5;
+  std::vector<std::string> chosen;
+  for (const Thesaurus::Group& group : groups) {
+    for (const std::string& synonym : group.synonyms) {
+      std::string utf8 = win1252ToUtf8(synonym);
+      bool givesAway = false;
+      for (const std::string& word : plainWordsOf(utf8)) {
+        // "ciné" for "cinéma", "cinémathèque": the synonym is the word itself.
+        bool clipped = word.size() >= 3 && key.rfind(word, 0) == 0;
+        givesAway = givesAway || clipped || word.find(key) != std::string::npos ||
+                    isOtherForm(word, key);
+      }
+      bool taken = std::find(chosen.begin(), chosen.end(), synonym) != chosen.end();
+      if (givesAway || taken || keptOut.isOffensive(utf8) || !isStorable(synonym)) continue;
+      chosen.push_back(synonym);
+      if (chosen.size() == kSynonyms) break;
+    }
+    if (chosen.size() == kSynonyms) break;
+  }
+  if (chosen.empty()) return {};
+  std::string definition = "Synonymes : ";
+  for (std::size_t k = 0; k < chosen.size(); ++k) definition += (k ? ", " : "") + chosen[k];
+  return storableText(win1252ToUtf8(definition + "."));
 }
 
 }  // namespace
@@ -149,21 +295,46 @@ void Vocabulary::addRecord(VocabularyRecord record) {
   records.push_back(std::move(record));
 }
 
+bool Vocabulary::isPlayable(const std::string& spelling) const {
+  std::string key = plainForm(spelling);
+  return isPlayableKey(key) && isStorable(spelling) && !keptOut_.isKeptOut(key);
+}
+
 void Vocabulary::addCommonWords(const StarDict& littre, const Lexicon& lexicon) {
   std::map<std::string, StarDict::IndexEntry> byName;
   for (const auto& entry : littre.index()) byName.emplace(entry.name, entry);
+  EntryFilter filter;
+  filter.offensive = [this](std::string_view text) { return keptOut_.isOffensive(text); };
   for (const auto& [offset, article] : articlesOf(littre)) {
     std::vector<std::string> spellings;
     for (const std::string& spelling : spellingsOf(article.names)) {
-      if (isPlayable(spelling) && isCurrent(lexicon, spelling)) spellings.push_back(spelling);
+      auto current = currentSpelling(lexicon, spelling);
+      if (current && isPlayable(*current)) spellings.push_back(*current);
     }
     spellings = spellingsUsed(spellings, article.names, littre.article(article.entry));
     if (spellings.empty()) continue;
-    LittreEntry entry = readArticle(littre, article.entry, byName);
+    filter.headwords.clear();
+    for (const std::string& spelling : spellings) filter.headwords.push_back(plainForm(spelling));
+    filter.otherSpellings = otherSpellingsOf(article.names, filter.headwords);
+    LittreEntry entry =
+        readArticle(littre, article.entry, byName, filter, spellings.front(), lexicon);
     if (entry.definition.empty() || entry.category.empty()) continue;
+    // A participle of a kept-out verb is no more fit than the verb.
+    if (keptOut_.isOffensive(entry.category)) continue;
     for (const std::string& spelling : spellings) {
-      addRecord({spelling, false, definitionFields(spelling, entry)});
+      addRecord({spelling, false, definitionFields(spelling, entry), entry.labelled,
+                 littre.article(article.entry).size()});
     }
+  }
+  // A word's general sense comes before the senses of a field or a period, and the
+  // everyday homograph, which the dictionary treats at length, before the rare ones
+  // ("rustre", a boor, before the lance).
+  for (auto& [key, word] : keys_) {
+    std::stable_sort(word.records.begin(), word.records.end(),
+                     [](const VocabularyRecord& a, const VocabularyRecord& b) {
+                       if (a.labelled != b.labelled) return !a.labelled;
+                       return a.articleSize > b.articleSize;
+                     });
   }
 }
 
@@ -172,22 +343,53 @@ void Vocabulary::addProperNouns(const Lexicon& lexicon, const WordSignals& signa
     // Attested in the dictionary's quotations: places, people and peoples a player may know,
     // not the trade names that today's lexicon also tags as proper nouns.
     if (isCapitalised(name) && isPlayable(name) && signals.quotationCount(lowerCase(name)) > 0) {
-      addRecord({name, true, {}});
+      addRecord({name, true, {}, false, 0});
     }
   }
 }
 
-void Vocabulary::noteFirstNames(const Lexicon& lexicon, const WordSignals& signals) {
-  for (const std::string& name : lexicon.firstNames()) {
-    auto word = keys_.find(plainForm(name));
-    if (!isCapitalised(name) || word == keys_.end()) continue;
-    std::string spelling = lowerCase(name);
-    int capitals = signals.capitalisedCount(spelling);
-    word->second.namedMostly = capitals > signals.quotationCount(spelling) - capitals;
+void Vocabulary::addThesaurusWords(const Thesaurus& thesaurus, const Lexicon& lexicon,
+                                   const WordSignals& signals) {
+  for (const auto& [spelling, groups] : thesaurus.entries()) {
+    std::string key = plainForm(spelling);
+    auto known = keys_.find(key);
+    // The Littré's word stays as it is, unless it gives only senses of a field or a
+    // period ("danser", Terme de boulangerie, once its general sense showed "danse").
+    bool general = known != keys_.end() &&
+                   std::any_of(known->second.records.begin(), known->second.records.end(),
+                               [](const VocabularyRecord& r) { return !r.labelled; });
+    if (general || !isPlayable(spelling) || signals.subtitleRank(spelling) < 0) continue;
+    std::vector<std::string> stems = lexicon.stems(spelling);
+    std::string category = lexicon.categoryOf(spelling);
+    if (category.empty() || std::find(stems.begin(), stems.end(), spelling) == stems.end()) continue;
+    std::string definition = synonymDefinition(key, groups, keptOut_);
+    if (definition.empty()) continue;
+    addRecord({spelling, false, {spelling, category, definition}, false, 0});
+    auto& records = keys_[key].records;
+    std::rotate(records.begin(), records.end() - 1, records.end());  // the general sense first
   }
 }
 
-LevelBands Vocabulary::assignLevels(const WordSignals& signals) {
+void Vocabulary::noteFirstNames(const Lexicon& lexicon, const WordSignals& signals,
+                                const Thesaurus& thesaurus) {
+  std::set<std::string> firstNames(lexicon.firstNames().begin(), lexicon.firstNames().end());
+  for (const std::string& name : lexicon.names()) {
+    auto word = keys_.find(plainForm(name));
+    if (!isCapitalised(name) || word == keys_.end()) continue;
+    std::string spelling = lowerCase(name);
+    // A first name that the quotations write with a capital at least as often as not
+    // ("Claude"); any name whose spelling today's thesaurus does not know as a word
+    // ("Vienne", "Soudan"). Places are too often quoted to be told apart by capitals
+    // ("Orange").
+    int capitals = signals.capitalisedCount(spelling);
+    bool quotedAsName = firstNames.count(name) > 0 &&
+                        capitals >= signals.quotationCount(spelling) - capitals;
+    bool named = quotedAsName || thesaurus.mentions(word->second.records.front().spelling) == 0;
+    word->second.namedMostly = word->second.namedMostly || named;
+  }
+}
+
+LevelBands Vocabulary::assignLevels(const WordSignals& signals, const Thesaurus& thesaurus) {
   for (auto& [key, word] : keys_) {
     // Common records first: the first record of a plain form carries its level.
     std::stable_partition(word.records.begin(), word.records.end(),
@@ -199,12 +401,17 @@ LevelBands Vocabulary::assignLevels(const WordSignals& signals) {
       if (rank >= 0 && (word.standing.subtitleRank < 0 || rank < word.standing.subtitleRank)) {
         word.standing.subtitleRank = rank;
       }
+      word.standing.thesaurusMentions =
+          std::max(word.standing.thesaurusMentions, thesaurus.mentions(record.spelling));
       int count = signals.quotationCount(record.spelling);
       if (word.namedMostly) count -= signals.capitalisedCount(record.spelling);
       word.standing.quotationCount = std::max(word.standing.quotationCount, count);
     }
   }
   std::vector<WordStanding> standings;
+  for (const auto& [key, word] : keys_) standings.push_back(word.standing);
+  leaveOutUnknownAnagrams(commonnessPositions(standings));
+  standings.clear();
   for (const auto& [key, word] : keys_) standings.push_back(word.standing);
   assignClasses(commonnessPositions(standings));
   standings.clear();
@@ -214,6 +421,22 @@ LevelBands Vocabulary::assignLevels(const WordSignals& signals) {
   std::size_t i = 0;
   for (auto& [key, word] : keys_) word.level = levels[i++];
   return bands;
+}
+
+void Vocabulary::leaveOutUnknownAnagrams(const std::vector<int>& positions) {
+  std::map<std::string, int> classSizes;
+  for (const auto& [key, word] : keys_) {
+    std::string letters = key;
+    std::sort(letters.begin(), letters.end());
+    ++classSizes[letters];
+  }
+  std::size_t i = 0;
+  for (auto it = keys_.begin(); it != keys_.end(); ++i) {
+    std::string letters = it->first;
+    std::sort(letters.begin(), letters.end());
+    bool unknown = positions[i] < 0 && it->second.standing.common;
+    it = unknown && classSizes[letters] > 1 ? keys_.erase(it) : std::next(it);
+  }
 }
 
 void Vocabulary::assignClasses(const std::vector<int>& positions) {

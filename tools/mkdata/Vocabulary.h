@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "KeptOut.h"
 #include "Levels.h"
 
 namespace vorlane::mkdata {
 
 class Lexicon;
 class StarDict;
+class Thesaurus;
 class WordSignals;
 
 // One record of the word list: a spelling and, for a common word, its definition fields.
@@ -18,6 +20,8 @@ struct VocabularyRecord {
   std::string spelling;             // Windows-1252, as "Azl.666" shows it
   bool properNoun = false;          // capitalised, no text (kind 0, address 0)
   std::vector<std::string> fields;  // common word: headword, category, definition (Windows-1252)
+  bool labelled = false;            // the definition is of a field or a period only
+  std::size_t articleSize = 0;      // the main homograph has the longest article
 };
 
 // The records of one plain form; the first one carries the level and the anagram class.
@@ -35,24 +39,38 @@ inline constexpr std::size_t kMaxClassSize = 14;
 // The game's vocabulary, by plain form (upper case, no accents, six letters A to Z).
 class Vocabulary {
  public:
+  explicit Vocabulary(KeptOut keptOut = KeptOut()) : keptOut_(std::move(keptOut)) {}
+
   // Six-letter headwords (and feminines) of the Littré that today's lexicon accepts,
   // with their definitions.
   void addCommonWords(const StarDict& littre, const Lexicon& lexicon);
   // Six-letter proper nouns of today's lexicon, capitalised, that the dictionary's
   // quotations use.
   void addProperNouns(const Lexicon& lexicon, const WordSignals& signals);
-  // Notes the common words that today's lexicon also knows as first names ("claude",
-  // "robert") and that the quotations write with a capital more often than not.
-  void noteFirstNames(const Lexicon& lexicon, const WordSignals& signals);
+  // Today's common words that the Littré lacks (words born after it, articles its edition
+  // lost), from the thesaurus: a lemma of today's lexicon that the subtitle list ranks,
+  // defined by its synonyms.
+  void addThesaurusWords(const Thesaurus& thesaurus, const Lexicon& lexicon,
+                         const WordSignals& signals);
+  // Notes the common words that today's lexicon also knows as names ("claude", "vienne")
+  // and that the quotations write with a capital at least as often as not, or that today's
+  // thesaurus does not know as words: the subtitle list, blind to case, ranks the name.
+  void noteFirstNames(const Lexicon& lexicon, const WordSignals& signals,
+                      const Thesaurus& thesaurus);
   // Anagram classes, frequency signals and levels.
-  LevelBands assignLevels(const WordSignals& signals);
+  LevelBands assignLevels(const WordSignals& signals, const Thesaurus& thesaurus);
 
   const std::map<std::string, VocabularyKey>& keys() const { return keys_; }
 
  private:
   void addRecord(VocabularyRecord record);
+  bool isPlayable(const std::string& spelling) const;
+  // A word that no signal knows would have to be found in every draw of its anagram class,
+  // though no player can be expected to know it ("vaigre", "icaque"): it is left out.
+  void leaveOutUnknownAnagrams(const std::vector<int>& positions);
   void assignClasses(const std::vector<int>& positions);
 
+  KeptOut keptOut_;
   std::map<std::string, VocabularyKey> keys_;
 };
 

@@ -1,9 +1,14 @@
 // mkdata: writes the game's data folder from the French lexical packages.
-//   mkdata --littre BASE --aff FILE --dic FILE --subtitles FILE --notice TEXT --out FOLDER
-// BASE is the Littré's StarDict base name (without ".idx"); the subtitle list has one
-// word a line, commonest first. Exits non-zero, naming the missing package, when a source
+//   mkdata --littre BASE --aff FILE --dic FILE --thesaurus FILE --subtitles FILE
+//          --encyclopedia FILE --badwords FILE --notice TEXT --out FOLDER
+//   mkdata --dump FOLDER   prints each word a draw can show, with its level and both
+//                          forms of its definition as the game shows them
+// BASE is the Littré's StarDict base name (without ".idx"); the thesaurus is mythes-fr's
+// ".dat"; the subtitle and encyclopedia lists have one word a line, commonest first; the profanity list one
+// word a line. Exits non-zero, naming the missing package, when a source
 // is absent.
 #include <chrono>
+#include <iostream>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -11,8 +16,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "DataSetDump.h"
+#include "KeptOut.h"
 #include "Lexicon.h"
 #include "StarDict.h"
+#include "Thesaurus.h"
 #include "Vocabulary.h"
 #include "WordDataWriter.h"
 #include "WordSignals.h"
@@ -48,7 +56,10 @@ bool sourcesPresent(const Options& options) {
       {options.get("--littre") + ".dict.dz", "stardict-xmlittre"},
       {options.get("--aff"), "hunspell-fr-comprehensive"},
       {options.get("--dic"), "hunspell-fr-comprehensive"},
-      {options.get("--subtitles"), "@zxcvbn-ts/language-fr (npm)"}};
+      {options.get("--thesaurus"), "mythes-fr"},
+      {options.get("--subtitles"), "@zxcvbn-ts/language-fr (npm)"},
+      {options.get("--encyclopedia"), "@zxcvbn-ts/language-fr (npm)"},
+      {options.get("--badwords"), "french-badwords-list (npm)"}};
   bool present = true;
   for (const auto& [file, package] : sources) {
     if (file.empty() || !fs::is_regular_file(file)) {
@@ -58,6 +69,9 @@ bool sourcesPresent(const Options& options) {
   }
   return present;
 }
+
+// Written usage counts half as much as spoken usage in a word's standing today.
+constexpr double kEncyclopediaScale = 0.5;
 
 // Fewer six-letter words than this means damaged or partial sources, not a data set.
 constexpr std::size_t kFewestWords = 2000;
@@ -77,8 +91,15 @@ void report(const Vocabulary& vocabulary, const LevelBands& bands) {
   std::map<int, int> perLevel;
   std::map<int, int> classSizes;
   std::map<int, int> classOf;
+  std::map<std::string, int> signals;
   for (const auto& [key, word] : vocabulary.keys()) {
     for (const auto& record : word.records) (record.properNoun ? proper : common) += 1;
+    const WordStanding& s = word.standing;
+    if (word.level > 0) {
+      ++signals[s.subtitleRank >= 0       ? "subtitles"
+                : s.thesaurusMentions > 0 ? "thesaurus"
+                                          : "quotations only"];
+    }
     ++perLevel[word.level];
     if (word.standing.anagramClass >= 0) ++classOf[word.standing.anagramClass];
   }
@@ -87,6 +108,9 @@ void report(const Vocabulary& vocabulary, const LevelBands& bands) {
               vocabulary.keys().size());
   std::printf("mkdata: level bands: first %d, then %d a level\n", bands.first, bands.step);
   for (const auto& [level, count] : perLevel) std::printf("mkdata: level %d: %d\n", level, count);
+  for (const auto& [signal, count] : signals) {
+    std::printf("mkdata: levels from %s: %d words\n", signal.c_str(), count);
+  }
   for (const auto& [size, count] : classSizes) {
     std::printf("mkdata: anagram classes of %d words: %d\n", size, count);
   }
@@ -97,6 +121,15 @@ void report(const Vocabulary& vocabulary, const LevelBands& bands) {
 int main(int argc, char** argv) {
   auto start = std::chrono::steady_clock::now();
   Options options = parseOptions(argc, argv);
+  if (!options.get("--dump").empty()) {
+    try {
+      printDump(dumpDataSet(options.get("--dump")), std::cout);
+      return 0;
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "mkdata: %s\n", vorlane::win1252ToUtf8(e.what()).c_str());
+      return 1;
+    }
+  }
   if (options.get("--out").empty() || !sourcesPresent(options)) return 2;
   try {
     fs::path out = options.get("--out");
@@ -105,17 +138,22 @@ int main(int argc, char** argv) {
     Lexicon lexicon(options.get("--aff"), options.get("--dic"));
     WordSignals signals;
     signals.readSubtitleList(options.get("--subtitles"), &lexicon);
+    signals.readSubtitleList(options.get("--encyclopedia"), &lexicon, kEncyclopediaScale);
     signals.countQuotations(littre);
-    Vocabulary vocabulary;
+    KeptOut keptOut;
+    keptOut.addListFile(options.get("--badwords"));
+    Vocabulary vocabulary(std::move(keptOut));
     vocabulary.addCommonWords(littre, lexicon);
     if (vocabulary.keys().size() < kFewestWords) {
       throw std::runtime_error("only " + std::to_string(vocabulary.keys().size()) +
                                " six-letter words: the packages stardict-xmlittre and "
                                "hunspell-fr-comprehensive look incomplete");
     }
+    Thesaurus thesaurus(options.get("--thesaurus"));
+    vocabulary.addThesaurusWords(thesaurus, lexicon, signals);
     vocabulary.addProperNouns(lexicon, signals);
-    vocabulary.noteFirstNames(lexicon, signals);
-    LevelBands bands = vocabulary.assignLevels(signals);
+    vocabulary.noteFirstNames(lexicon, signals, thesaurus);
+    LevelBands bands = vocabulary.assignLevels(signals, thesaurus);
     writeWordData(vocabulary, out);
 #ifdef VORLANE_MKDATA_ASSETS
     writeSounds(out);
