@@ -164,7 +164,9 @@ TEST_F(ScenarioTest, FoundDrawsStayAwayWhileOthersQualify) {
     ASSERT_TRUE(state().drawActive) << draw;
     const std::string drawn = view().keyb1.row.text();
     if (state().drawKind == kAnagramDraw) {
-      if (draw < 4) EXPECT_TRUE(anagrams.insert(drawn).second) << drawn << " came back";
+      if (draw < 4) {
+        EXPECT_TRUE(anagrams.insert(drawn).second) << drawn << " came back";
+      }
     } else {
       EXPECT_TRUE(singles.insert(state().rowWords[0]).second) << state().rowWords[0] << " came back";
     }

@@ -331,7 +331,9 @@ TEST_F(DataSetCheckTest, WordsJudgedUnknownOrOffensiveStayOutOfTheFirstLevels) {
     if (number.empty() || !std::isdigit(static_cast<unsigned char>(number[0]))) continue;
     ++judged;
     auto found = levels.find(word);
-    if (flag == "OFFENSIVE") EXPECT_EQ(found, levels.end()) << word;
+    if (flag == "OFFENSIVE") {
+      EXPECT_EQ(found, levels.end()) << word;
+    }
     if (verdict == "UNKNOWN" && found != levels.end()) {
       EXPECT_TRUE(found->second == 0 || found->second > 2) << word << " at level " << found->second;
     }
