@@ -19,6 +19,10 @@ TEST(TextCodecTest, PlainFormFoldsAccentsOfSmallLettersOnly) {
   EXPECT_EQ(plainForm(toWin1252("École")), toWin1252("ÉCOLE"));
   // œ is not folded: it keeps its upper-case form Œ.
   EXPECT_EQ(plainForm(toWin1252("œ")), toWin1252("Œ"));
+  // Small letters without a bare form take their capitals, at both ends of the range;
+  // the signs × and ÷ and the ß that has no capital stay as they are.
+  EXPECT_EQ(plainForm(toWin1252("æøþÿšž")), toWin1252("ÆØÞŸŠŽ"));
+  EXPECT_EQ(plainForm(toWin1252("×÷ß")), toWin1252("×÷ß"));
 }
 
 TEST(TextCodecTest, StoredBytesDisplayThroughTheTable) {

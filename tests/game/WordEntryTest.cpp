@@ -173,6 +173,8 @@ TEST_F(WordEntryTest, AClickOnTheLowerKeyboardGivesTheKeysBackToTheUpperOne) {
   engine().keyb2MouseUp(tileX(2), 10, 40);  // A back
   EXPECT_EQ(lower(), "N");
   EXPECT_EQ(view().focus, Focus::upperKeyboard);
+  engine().keyb2MouseUp(tileX(1), 10, 40);  // N back, from the first tile
+  EXPECT_EQ(lower(), "");
 }
 
 }  // namespace
