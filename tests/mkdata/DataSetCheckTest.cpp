@@ -35,17 +35,6 @@ class OneLinePerText : public LineMeasure {
   int lineCount(int, const std::string&) const override { return 1; }
 };
 
-std::string withoutParentheses(const std::string& text) {
-  std::string out;
-  int depth = 0;
-  for (char c : text) {
-    depth += c == '(' ? 1 : 0;
-    if (depth == 0) out.push_back(c);
-    depth -= (c == ')' && depth > 0) ? 1 : 0;
-  }
-  return out;
-}
-
 class DataSetCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -265,7 +254,7 @@ TEST_F(DataSetCheckTest, EveryHintDefinesItsWordWithoutGivingItAway) {
       for (const std::string& sentence : mkdata::sentencesOf(clauses)) {
         constexpr std::size_t kLongestExample = 80;  // a longer sentence defines
         saysMore = saysMore || sentence.size() > kLongestExample ||
-                   !std::regex_search(withoutParentheses(sentence), wholeWordMask);
+                   !std::regex_search(mkdata::withoutParentheses(sentence), wholeWordMask);
       }
       EXPECT_TRUE(saysMore) << "an example only: " << word.key << ": " << text;
       if (failures > 20) return;

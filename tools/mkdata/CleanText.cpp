@@ -242,4 +242,15 @@ std::string cutAtSentence(const std::string& text, std::size_t limit) {
   return head + "...";
 }
 
+std::string withoutParentheses(const std::string& text) {
+  std::string out;
+  int depth = 0;
+  for (char c : text) {
+    depth += c == '(' ? 1 : 0;
+    if (depth == 0) out.push_back(c);
+    depth -= (c == ')' && depth > 0) ? 1 : 0;
+  }
+  return out;
+}
+
 }  // namespace vorlane::mkdata

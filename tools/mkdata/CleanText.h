@@ -39,4 +39,7 @@ std::string asSentence(std::string text);
 // last space (ended by "...").
 std::string cutAtSentence(const std::string& text, std::size_t limit);
 
+// The text outside its parentheses, nested ones included (an unclosed one runs to the end).
+std::string withoutParentheses(const std::string& text);
+
 }  // namespace vorlane::mkdata

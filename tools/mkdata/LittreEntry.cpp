@@ -514,17 +514,6 @@ std::string withoutOtherForms(const std::string& text, const EntryFilter& filter
   return kept;
 }
 
-std::string withoutParentheses(const std::string& text) {
-  std::string out;
-  int depth = 0;
-  for (char c : text) {
-    depth += c == '(' ? 1 : 0;
-    if (depth == 0) out.push_back(c);
-    depth -= (c == ')' && depth > 0) ? 1 : 0;
-  }
-  return out;
-}
-
 // Whether every sentence of a sense is an example of a headword ("Lois abolies.", "Cochon
 // marron."): short, and using the word itself. A clause after a semicolon counts as a
 // sentence of its own.
