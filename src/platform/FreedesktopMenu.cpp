@@ -175,8 +175,7 @@ bool FreedesktopMenu::writeMenu(const std::string& group) const {
     layout += line;
   }
   const std::string menu =
-      "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-      " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
+      std::string(kMenuDoctype) +
       "<Menu>\n"
       "  <Name>Applications</Name>\n"
       "  <Menu>\n"

@@ -1,5 +1,7 @@
 #include "support/XdgSandbox.h"
 
+#include "platform/FreedesktopMenu.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -38,8 +40,7 @@ void XdgSandbox::set(const char* name, const std::optional<std::string>& value) 
 
 void XdgSandbox::installSystemMenu() const {
   root_.writeFile("etc-xdg/menus/applications.menu",
-                  "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-                  " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
+                  std::string(kMenuDoctype) +
                   "<Menu>\n"
                   "  <Name>Applications</Name>\n"
                   "  <DefaultAppDirs/>\n"
