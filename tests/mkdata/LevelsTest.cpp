@@ -14,6 +14,20 @@ TEST(LevelsTest, SubtitleRanksComeFirstThenQuotationCountsAndUnknownWordsHaveNoP
   EXPECT_EQ(commonnessPositions(words), (std::vector<int>{3, 1, -1, 0, 2, -1}));
 }
 
+WordStanding judged(WordStanding w, Familiarity familiarity) {
+  w.familiarity = familiarity;
+  return w;
+}
+
+TEST(LevelsTest, TheReadersJudgementOrdersBeforeTheCountsAndUnknownWordsHaveNoPlace) {
+  std::vector<WordStanding> words = {
+      judged(ranked(0), Familiarity::Known),    judged(ranked(5), Familiarity::Everyday),
+      judged(quoted(90), Familiarity::Everyday), ranked(1),  // not reviewed: a recognised word
+      judged(ranked(2), Familiarity::Rare),     judged(ranked(3), Familiarity::Unknown),
+      judged(ranked(4), Familiarity::Unfit),    judged(quoted(7), Familiarity::Recognised)};
+  EXPECT_EQ(commonnessPositions(words), (std::vector<int>{2, 0, 1, 3, 5, -1, -1, 4}));
+}
+
 struct BandRow {
   int position;
   int level;

@@ -7,6 +7,7 @@
 
 #include "DataSetDump.h"
 #include "Lexicon.h"
+#include "Review.h"
 #include "StarDict.h"
 #include "Thesaurus.h"
 #include "Vocabulary.h"
@@ -245,6 +246,43 @@ TEST(VocabularyNameTest, AWordThatTodaysThesaurusDoesNotKnowTakesNoRankFromItsNa
   vocabulary.assignLevels(signals, thesaurus);
   EXPECT_EQ(vocabulary.keys().at("VIENNE").standing.subtitleRank, -1);  // the city
   EXPECT_EQ(vocabulary.keys().at("ORANGE").standing.subtitleRank, 1);   // the fruit
+}
+
+// The review orders the levels, leaves out of a class a word nobody knows today, and puts
+// our own definition in place of the dictionary's, unless it would give the word away.
+TEST(VocabularyReviewTest, JudgementsAndOwnDefinitionsReachTheDataSet) {
+  LittreBuilder littre;
+  littre.add({"ARGENT"}, article("s. m.", "Terme de blason. Un des émaux de l'écu."));
+  littre.add({"GÉRANT, ANTE"}, article("s. m. et f.", "Celui qui gère."));
+  littre.add({"GRENAT"}, article("s. m.", "Pierre précieuse rouge."));
+  littre.add({"DANSER"}, article("v. n.", "Mouvoir le corps en cadence."));
+  littre.add({"MAISON"}, article("s. f.", "Bâtiment servant de logis."));
+  test::TempFolder folder;
+  folder.writeFile("fr.aff", "SET UTF-8\n");
+  folder.writeFile("fr.dic", "6\nargent\ngérant\ngrenat\ndanser\nmaison\nArgent po:npr\n");
+  Lexicon lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic");
+  WordSignals signals;
+  signals.addSubtitleWords({"maison", "grenat", "argent", "danser", "gérant"}, nullptr);
+  Review review;
+  for (const char* line : {"argent\t1\tMétal blanc et précieux ; la monnaie.", "gérant\t5\t-",
+                           "grenat\t3\tok", "danser\t1\tFaire une danse.", "maison\t2\tok"}) {
+    ASSERT_TRUE(review.addLine(line)) << line;
+  }
+  Vocabulary vocabulary;
+  vocabulary.addCommonWords(littre.build(), lexicon);
+  vocabulary.addProperNouns(lexicon, signals);
+  EXPECT_EQ(vocabulary.applyReview(review), std::vector<std::string>{"danser"});
+  vocabulary.assignLevels(signals, Thesaurus());
+  const auto& keys = vocabulary.keys();
+  EXPECT_EQ(keys.count("GERANT"), 0u);  // unknown today: left out of the class of "argent"
+  EXPECT_EQ(keys.at("ARGENT").standing.familiarity, Familiarity::Everyday);
+  EXPECT_EQ(keys.at("MAISON").standing.familiarity, Familiarity::Known);
+  ASSERT_EQ(keys.at("ARGENT").records.size(), 1u);
+  EXPECT_EQ(keys.at("ARGENT").records[0].fields,
+            (std::vector<std::string>{"argent", "s. m.", "M\xE9tal blanc et pr\xE9" "cieux ; la monnaie."}));
+  // The dictionary's text stands where our own names the word ("danse").
+  EXPECT_EQ(keys.at("DANSER").records[0].fields[2].rfind("Mouvoir le corps en cadence.", 0), 0u);
+  EXPECT_EQ(keys.at("GRENAT").records[0].fields[2].rfind("Pierre pr\xE9" "cieuse rouge.", 0), 0u);
 }
 
 TEST(WordSignalsTest, ALemmaWeighsItsFormsAndSpellingsKeepTheirAccents) {

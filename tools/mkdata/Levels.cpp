@@ -2,17 +2,31 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 namespace vorlane::mkdata {
 
 namespace {
 
-// The signal that places a word: 0 subtitles, 1 thesaurus, 2 quotations; and its value,
-// smaller for a commoner word.
-std::pair<int, int> placing(const WordStanding& w) {
-  if (w.subtitleRank >= 0) return {0, w.subtitleRank};
-  if (w.thesaurusMentions > 0) return {1, -w.thesaurusMentions};
-  return {2, -w.quotationCount};
+// The reader's judgement first: a word every adult knows comes before a recognised one,
+// whatever the counts say ("airain", much quoted, after "mimosa"). A word the review has
+// not seen yet (a new edition of a source) stands with the recognised ones.
+int tierOf(const WordStanding& w) {
+  return w.familiarity == Familiarity::NotReviewed ? static_cast<int>(Familiarity::Recognised)
+                                                   : static_cast<int>(w.familiarity);
+}
+
+// Within a tier, the signal that places a word: 0 subtitles, 1 thesaurus, 2 quotations;
+// and its value, smaller for a commoner word.
+std::tuple<int, int, int> placing(const WordStanding& w) {
+  if (w.subtitleRank >= 0) return {tierOf(w), 0, w.subtitleRank};
+  if (w.thesaurusMentions > 0) return {tierOf(w), 1, -w.thesaurusMentions};
+  return {tierOf(w), 2, -w.quotationCount};
+}
+
+// Nobody can be expected to find a word judged unknown today or unfit for the game.
+bool findable(const WordStanding& w) {
+  return w.familiarity != Familiarity::Unknown && w.familiarity != Familiarity::Unfit;
 }
 
 }  // namespace
@@ -22,7 +36,7 @@ std::vector<int> commonnessPositions(const std::vector<WordStanding>& words) {
   for (std::size_t i = 0; i < words.size(); ++i) {
     const WordStanding& w = words[i];
     bool signal = w.subtitleRank >= 0 || w.thesaurusMentions > 0 || w.quotationCount >= kMinQuotations;
-    if (w.common && signal) known.push_back(i);
+    if (w.common && signal && findable(w)) known.push_back(i);
   }
   std::stable_sort(known.begin(), known.end(), [&](std::size_t a, std::size_t b) {
     return placing(words[a]) < placing(words[b]);

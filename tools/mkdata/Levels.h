@@ -5,6 +5,17 @@
 
 namespace vorlane::mkdata {
 
+// How well a French adult knows a word today, as a reader judged it.
+enum class Familiarity {
+  NotReviewed = 0,
+  Everyday = 1,    // every adult uses it; a child knows it
+  Known = 2,       // every adult understands it at once
+  Recognised = 3,  // most adults have met it; few use it
+  Rare = 4,        // specialised, literary, regional: an educated adult may not know it
+  Unknown = 5,     // archaic or obscure: nobody can be expected to find it
+  Unfit = 6,       // its sense today is not for a family game
+};
+
 // What the level choice knows of one word of the vocabulary (one plain form).
 struct WordStanding {
   int subtitleRank = -1;   // −1: not in the subtitle list
@@ -13,6 +24,7 @@ struct WordStanding {
                            // left out of an anagram class of more than 14
   int anagramClass = -1;   // −1: no anagram in the vocabulary
   int thesaurusMentions = 0;  // synonym groups of today's thesaurus that name the word
+  Familiarity familiarity = Familiarity::NotReviewed;
 };
 
 // Level 1 takes the `first` commonest words, levels 2 to 5 the next `step` each, level 6
@@ -26,11 +38,13 @@ struct LevelBands {
 inline constexpr int kMinQuotations = 1;
 inline constexpr std::uint8_t kTopLevel = 6;
 
-// Position of each word in the order of commonness: the words that the subtitle list
-// ranks, by rank, then those that today's thesaurus names, most named first, then those
-// only the quotations know, most quoted first; −1 for a word that no signal knows or that
-// is never common. Words that no signal tells apart share a position (the first of them),
-// so that they fall into one level.
+// Position of each word in the order of commonness: by the reader's familiarity (everyday
+// words first, a word not reviewed with the recognised ones), and within it the words that
+// the subtitle list ranks, by rank, then those that today's thesaurus names, most named
+// first, then those only the quotations know, most quoted first; −1 for a word that no
+// signal knows, that is never common, or that the review judged unknown today or unfit.
+// Words that nothing tells apart share a position (the first of them), so that they fall
+// into one level.
 std::vector<int> commonnessPositions(const std::vector<WordStanding>& words);
 
 // The level byte of a word at a position of that order: 1..6, or 0 for −1.

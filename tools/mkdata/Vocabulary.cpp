@@ -256,6 +256,17 @@ LittreEntry readArticle(const StarDict& littre, const StarDict::IndexEntry& arti
   return entry;
 }
 
+// Whether a text (UTF-8) names a word (plain form) or another form of it: as a hint, it
+// would give the word away. A lone synonym also gives it away by a clipped form of it
+// ("ciné" for "cinéma").
+bool namesTheWord(const std::string& key, const std::string& utf8, bool synonym = false) {
+  for (const std::string& word : plainWordsOf(utf8)) {
+    bool clipped = synonym && word.size() >= 3 && key.rfind(word, 0) == 0;
+    if (clipped || word.find(key) != std::string::npos || isOtherForm(word, key)) return true;
+  }
+  return false;
+}
+
 // A definition of today's word from its thesaurus entry: "Synonymes : a, b, c." with the
 // first synonyms that neither give the word away nor are unfit for a family game.
 std::string synonymDefinition(const std::string& key,
@@ -265,13 +276,7 @@ std::string synonymDefinition(const std::string& key,
   for (const Thesaurus::Group& group : groups) {
     for (const std::string& synonym : group.synonyms) {
       std::string utf8 = win1252ToUtf8(synonym);
-      bool givesAway = false;
-      for (const std::string& word : plainWordsOf(utf8)) {
-        // "ciné" for "cinéma", "cinémathèque": the synonym is the word itself.
-        bool clipped = word.size() >= 3 && key.rfind(word, 0) == 0;
-        givesAway = givesAway || clipped || word.find(key) != std::string::npos ||
-                    isOtherForm(word, key);
-      }
+      bool givesAway = namesTheWord(key, utf8, true);
       bool taken = std::find(chosen.begin(), chosen.end(), synonym) != chosen.end();
       if (givesAway || taken || keptOut.isOffensive(utf8) || !isStorable(synonym)) continue;
       chosen.push_back(synonym);
@@ -387,6 +392,29 @@ void Vocabulary::noteFirstNames(const Lexicon& lexicon, const WordSignals& signa
     bool named = quotedAsName || thesaurus.mentions(word->second.records.front().spelling) == 0;
     word->second.namedMostly = word->second.namedMostly || named;
   }
+}
+
+std::vector<std::string> Vocabulary::applyReview(const Review& review) {
+  std::vector<std::string> givingAway;
+  for (auto& [key, word] : keys_) {
+    auto common = std::find_if(word.records.begin(), word.records.end(),
+                               [](const VocabularyRecord& r) { return !r.properNoun; });
+    if (common == word.records.end()) continue;
+    const ReviewedWord* reviewed = review.find(common->spelling);
+    if (reviewed == nullptr) continue;
+    word.standing.familiarity = reviewed->familiarity;
+    if (reviewed->definition.empty()) continue;
+    if (namesTheWord(key, reviewed->definition)) {
+      givingAway.push_back(win1252ToUtf8(common->spelling));
+      continue;
+    }
+    VocabularyRecord own{common->spelling, false,
+                         {common->spelling, common->fields.at(1), storableText(reviewed->definition)},
+                         false, common->articleSize};
+    std::erase_if(word.records, [](const VocabularyRecord& r) { return !r.properNoun; });
+    word.records.insert(word.records.begin(), std::move(own));
+  }
+  return givingAway;
 }
 
 LevelBands Vocabulary::assignLevels(const WordSignals& signals, const Thesaurus& thesaurus) {

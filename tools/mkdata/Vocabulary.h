@@ -7,6 +7,7 @@
 
 #include "KeptOut.h"
 #include "Levels.h"
+#include "Review.h"
 
 namespace vorlane::mkdata {
 
@@ -57,6 +58,11 @@ class Vocabulary {
   // thesaurus does not know as words: the subtitle list, blind to case, ranks the name.
   void noteFirstNames(const Lexicon& lexicon, const WordSignals& signals,
                       const Thesaurus& thesaurus);
+  // The review's judgement of each word it holds, and our own definition where the
+  // dictionary's text is not the sense a player knows: it replaces the word's common
+  // records with one. Returns the words whose own definition would give the word away
+  // (they keep the dictionary's text).
+  std::vector<std::string> applyReview(const Review& review);
   // Anagram classes, frequency signals and levels.
   LevelBands assignLevels(const WordSignals& signals, const Thesaurus& thesaurus);
 

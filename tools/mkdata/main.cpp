@@ -1,11 +1,11 @@
 // mkdata: writes the game's data folder from the French lexical packages.
 //   mkdata --littre BASE --aff FILE --dic FILE --thesaurus FILE --subtitles FILE
-//          --encyclopedia FILE --badwords FILE --notice TEXT --out FOLDER
+//          --encyclopedia FILE --badwords FILE --review FILE --notice TEXT --out FOLDER
 //   mkdata --dump FOLDER   prints each word a draw can show, with its level and both
 //                          forms of its definition as the game shows them
 // BASE is the Littré's StarDict base name (without ".idx"); the thesaurus is mythes-fr's
 // ".dat"; the subtitle and encyclopedia lists have one word a line, commonest first; the profanity list one
-// word a line. Exits non-zero, naming the missing package, when a source
+// word a line; the review is our own reviewed word list (reviewed/words.tsv). Exits non-zero, naming the missing package, when a source
 // is absent.
 #include <chrono>
 #include <iostream>
@@ -19,6 +19,7 @@
 #include "DataSetDump.h"
 #include "KeptOut.h"
 #include "Lexicon.h"
+#include "Review.h"
 #include "StarDict.h"
 #include "Thesaurus.h"
 #include "Vocabulary.h"
@@ -59,7 +60,8 @@ bool sourcesPresent(const Options& options) {
       {options.get("--thesaurus"), "mythes-fr"},
       {options.get("--subtitles"), "@zxcvbn-ts/language-fr (npm)"},
       {options.get("--encyclopedia"), "@zxcvbn-ts/language-fr (npm)"},
-      {options.get("--badwords"), "french-badwords-list (npm)"}};
+      {options.get("--badwords"), "french-badwords-list (npm)"},
+      {options.get("--review"), "tools/mkdata/reviewed/words.tsv (this project)"}};
   bool present = true;
   for (const auto& [file, package] : sources) {
     if (file.empty() || !fs::is_regular_file(file)) {
@@ -140,8 +142,10 @@ int main(int argc, char** argv) {
     signals.readSubtitleList(options.get("--subtitles"), &lexicon);
     signals.readSubtitleList(options.get("--encyclopedia"), &lexicon, kEncyclopediaScale);
     signals.countQuotations(littre);
+    Review review(options.get("--review"));
     KeptOut keptOut;
     keptOut.addListFile(options.get("--badwords"));
+    keptOut.addWords(review.unfitWords());
     Vocabulary vocabulary(std::move(keptOut));
     vocabulary.addCommonWords(littre, lexicon);
     if (vocabulary.keys().size() < kFewestWords) {
@@ -153,6 +157,10 @@ int main(int argc, char** argv) {
     vocabulary.addThesaurusWords(thesaurus, lexicon, signals);
     vocabulary.addProperNouns(lexicon, signals);
     vocabulary.noteFirstNames(lexicon, signals, thesaurus);
+    for (const std::string& word : vocabulary.applyReview(review)) {
+      std::printf("mkdata: the reviewed definition of \"%s\" names the word: the dictionary's "
+                  "stands\n", word.c_str());
+    }
     LevelBands bands = vocabulary.assignLevels(signals, thesaurus);
     writeWordData(vocabulary, out);
 #ifdef VORLANE_MKDATA_ASSETS

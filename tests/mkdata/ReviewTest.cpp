@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "Review.h"
+#include "data/IoError.h"
+#include "data/TextCodec.h"
+#include "support/TempFolder.h"
+
+namespace vorlane::mkdata {
+namespace {
+
+TEST(ReviewTest, ReadsJudgementsAndOwnDefinitionsAndRefusesMalformedLines) {
+  Review review;
+  EXPECT_TRUE(review.addLine("# a comment"));
+  EXPECT_TRUE(review.addLine(""));
+  EXPECT_TRUE(review.addLine("maison\t1\tok"));
+  EXPECT_TRUE(review.addLine("vaigre\t5\t-"));
+  EXPECT_TRUE(review.addLine("salaud\tX\t-"));
+  EXPECT_TRUE(review.addLine("classe\t1\tGroupe d'élèves qui suivent le même cours."));
+  for (const char* bad : {"danser\t1", "danser\t0\tok", "danser\t6\tok", "danser\tXX\tok",
+                          "\t1\tok", "danser\t1\t", "danser\t1\tok\textra"}) {
+    EXPECT_FALSE(review.addLine(bad)) << bad;
+  }
+  EXPECT_EQ(review.size(), 4u);
+  ASSERT_NE(review.find("maison"), nullptr);
+  EXPECT_EQ(review.find("maison")->familiarity, Familiarity::Everyday);
+  EXPECT_TRUE(review.find("maison")->definition.empty());
+  EXPECT_TRUE(review.find("vaigre")->definition.empty());
+  EXPECT_EQ(review.find("vaigre")->familiarity, Familiarity::Unknown);
+  EXPECT_EQ(review.find(toWin1252("classe"))->definition,
+            "Groupe d'élèves qui suivent le même cours.");
+  EXPECT_EQ(review.find("danser"), nullptr);
+  EXPECT_EQ(review.unfitWords(), std::vector<std::string>{"salaud"});
+}
+
+TEST(ReviewTest, FindsAccentedWordsByTheirWindows1252Spelling) {
+  Review review;
+  ASSERT_TRUE(review.addLine("épique\t2\tok"));
+  EXPECT_NE(review.find(toWin1252("épique")), nullptr);
+  EXPECT_EQ(review.find("epique"), nullptr);
+}
+
+TEST(ReviewTest, AFileNamesItsMalformedLineAndAMissingFileIsAnIoError) {
+  test::TempFolder folder;
+  folder.writeFile("words.tsv", "# head\r\nmaison\t1\tok\r\ndanser 1 ok\r\n");
+  try {
+    Review review(folder.path() / "words.tsv");
+    FAIL() << "a malformed line must be refused";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("line 3"), std::string::npos) << e.what();
+  }
+  folder.writeFile("good.tsv", "maison\t1\tok\r\n");
+  EXPECT_EQ(Review(folder.path() / "good.tsv").size(), 1u);
+  EXPECT_THROW(Review(folder.path() / "absent.tsv"), IoError);
+}
+
+}  // namespace
+}  // namespace vorlane::mkdata
