@@ -20,6 +20,7 @@
 #include "CleanText.h"
 #include "KeptOut.h"
 #include "LittreEntry.h"
+#include "Review.h"
 #include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
@@ -328,6 +329,44 @@ TEST_F(DataSetCheckTest, WordsJudgedUnknownOrOffensiveStayOutOfTheFirstLevels) {
     }
   }
   EXPECT_EQ(judged, 200);
+}
+
+// The reviewed word list reaches the data set: a word nobody knows today or unfit for the
+// game is never drawn nor to be found in a class, a rare word is never at levels 1-2, and
+// each of our own definitions is the one the game shows.
+TEST_F(DataSetCheckTest, TheReviewedJudgementsAndDefinitionsAreTheOnesPlayed) {
+  mkdata::Review review(VORLANE_REVIEW);
+  std::set<std::uint32_t> inDrawableClass;
+  for (std::uint32_t n = 0; n < anagrams_.size(); ++n) {
+    if (anagrams_[n].linkOrAddress == 0) continue;
+    std::vector<std::uint32_t> chain = chainOf(n);
+    bool canDraw = std::any_of(chain.begin(), chain.end(),
+                               [this](std::uint32_t m) { return anagrams_[m].levelOrKind > 0; });
+    if (canDraw) inDrawableClass.insert(chain.begin(), chain.end());
+  }
+  std::map<std::string, std::vector<std::string>> shown;
+  for (const Shown& word : shownWords()) shown[word.key] = word.full;
+  int ownShown = 0;
+  std::set<std::string> seen;
+  for (std::uint32_t n = 0; n < words_.size(); ++n) {
+    const mkdata::ReviewedWord* judged = review.find(words_[n].display());
+    if (judged == nullptr || !seen.insert(words_[n].key()).second) continue;
+    std::string word = win1252ToUtf8(words_[n].display());
+    int level = anagrams_[n].levelOrKind;
+    if (judged->familiarity >= mkdata::Familiarity::Unknown) {
+      EXPECT_EQ(level, 0) << word;
+      EXPECT_EQ(inDrawableClass.count(n), 0u) << word;
+    }
+    if (judged->familiarity == mkdata::Familiarity::Rare) EXPECT_GT(level, 2) << word;
+    if (!judged->definition.empty() && level > 0) {
+      ASSERT_FALSE(shown[words_[n].key()].empty()) << word;
+      std::string opening = mkdata::storableText(judged->definition).substr(0, 20);
+      EXPECT_NE(shown[words_[n].key()][0].find(opening), std::string::npos)
+          << word;
+      ++ownShown;
+    }
+  }
+  EXPECT_GT(ownShown, 0);
 }
 
 TEST_F(DataSetCheckTest, TheDataFolderPassesTheStartUpCheck) {

@@ -24,8 +24,9 @@ TEST(LevelsTest, TheReadersJudgementOrdersBeforeTheCountsAndUnknownWordsHaveNoPl
       judged(ranked(0), Familiarity::Known),    judged(ranked(5), Familiarity::Everyday),
       judged(quoted(90), Familiarity::Everyday), ranked(1),  // not reviewed: a recognised word
       judged(ranked(2), Familiarity::Rare),     judged(ranked(3), Familiarity::Unknown),
-      judged(ranked(4), Familiarity::Unfit),    judged(quoted(7), Familiarity::Recognised)};
-  EXPECT_EQ(commonnessPositions(words), (std::vector<int>{2, 0, 1, 3, 5, -1, -1, 4}));
+      judged(ranked(4), Familiarity::Unfit),    judged(quoted(7), Familiarity::Recognised),
+      judged(quoted(0), Familiarity::Known)};  // known to the reader alone
+  EXPECT_EQ(commonnessPositions(words), (std::vector<int>{2, 0, 1, 4, 6, -1, -1, 5, 3}));
 }
 
 struct BandRow {

@@ -35,7 +35,9 @@ std::vector<int> commonnessPositions(const std::vector<WordStanding>& words) {
   std::vector<std::size_t> known;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const WordStanding& w = words[i];
-    bool signal = w.subtitleRank >= 0 || w.thesaurusMentions > 0 || w.quotationCount >= kMinQuotations;
+    // The reader's judgement is a signal of its own: "troène" is known, though no count says so.
+    bool signal = w.subtitleRank >= 0 || w.thesaurusMentions > 0 ||
+                  w.quotationCount >= kMinQuotations || w.familiarity != Familiarity::NotReviewed;
     if (w.common && signal && findable(w)) known.push_back(i);
   }
   std::stable_sort(known.begin(), known.end(), [&](std::size_t a, std::size_t b) {

@@ -42,7 +42,8 @@ inline constexpr std::uint8_t kTopLevel = 6;
 // words first, a word not reviewed with the recognised ones), and within it the words that
 // the subtitle list ranks, by rank, then those that today's thesaurus names, most named
 // first, then those only the quotations know, most quoted first; −1 for a word that no
-// signal knows, that is never common, or that the review judged unknown today or unfit.
+// signal knows (the review is one), that is never common, or that the review judged
+// unknown today or unfit.
 // Words that nothing tells apart share a position (the first of them), so that they fall
 // into one level.
 std::vector<int> commonnessPositions(const std::vector<WordStanding>& words);
