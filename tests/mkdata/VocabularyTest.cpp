@@ -265,13 +265,14 @@ TEST(VocabularyReviewTest, JudgementsAndOwnDefinitionsReachTheDataSet) {
   signals.addSubtitleWords({"maison", "grenat", "argent", "danser", "gérant"}, nullptr);
   Review review;
   for (const char* line : {"argent\t1\tMétal blanc et précieux ; la monnaie.", "gérant\t5\t-",
-                           "grenat\t3\tok", "danser\t1\tFaire une danse.", "maison\t2\tok"}) {
+                           "grenat\t3\tok", "danser\t1\tFaire une danse.",
+                           "maison\t2\tLogis d'un salaud."}) {
     ASSERT_TRUE(review.addLine(line)) << line;
   }
   Vocabulary vocabulary;
   vocabulary.addCommonWords(littre.build(), lexicon);
   vocabulary.addProperNouns(lexicon, signals);
-  EXPECT_EQ(vocabulary.applyReview(review), std::vector<std::string>{"danser"});
+  EXPECT_EQ(vocabulary.applyReview(review), (std::vector<std::string>{"danser", "maison"}));
   vocabulary.assignLevels(signals, Thesaurus());
   const auto& keys = vocabulary.keys();
   EXPECT_EQ(keys.count("GERANT"), 0u);  // unknown today: left out of the class of "argent"
@@ -280,8 +281,9 @@ TEST(VocabularyReviewTest, JudgementsAndOwnDefinitionsReachTheDataSet) {
   ASSERT_EQ(keys.at("ARGENT").records.size(), 1u);
   EXPECT_EQ(keys.at("ARGENT").records[0].fields,
             (std::vector<std::string>{"argent", "s. m.", "M\xE9tal blanc et pr\xE9" "cieux ; la monnaie."}));
-  // The dictionary's text stands where our own names the word ("danse").
+  // The dictionary's text stands where our own names the word ("danse") or a kept-out word.
   EXPECT_EQ(keys.at("DANSER").records[0].fields[2].rfind("Mouvoir le corps en cadence.", 0), 0u);
+  EXPECT_EQ(keys.at("MAISON").records[0].fields[2].rfind("B\xE2timent servant de logis.", 0), 0u);
   EXPECT_EQ(keys.at("GRENAT").records[0].fields[2].rfind("Pierre pr\xE9" "cieuse rouge.", 0), 0u);
 }
 

@@ -395,7 +395,7 @@ void Vocabulary::noteFirstNames(const Lexicon& lexicon, const WordSignals& signa
 }
 
 std::vector<std::string> Vocabulary::applyReview(const Review& review) {
-  std::vector<std::string> givingAway;
+  std::vector<std::string> refused;
   for (auto& [key, word] : keys_) {
     auto common = std::find_if(word.records.begin(), word.records.end(),
                                [](const VocabularyRecord& r) { return !r.properNoun; });
@@ -404,8 +404,8 @@ std::vector<std::string> Vocabulary::applyReview(const Review& review) {
     if (reviewed == nullptr) continue;
     word.standing.familiarity = reviewed->familiarity;
     if (reviewed->definition.empty()) continue;
-    if (namesTheWord(key, reviewed->definition)) {
-      givingAway.push_back(win1252ToUtf8(common->spelling));
+    if (namesTheWord(key, reviewed->definition) || keptOut_.isOffensive(reviewed->definition)) {
+      refused.push_back(win1252ToUtf8(common->spelling));
       continue;
     }
     VocabularyRecord own{common->spelling, false,
@@ -414,7 +414,7 @@ std::vector<std::string> Vocabulary::applyReview(const Review& review) {
     std::erase_if(word.records, [](const VocabularyRecord& r) { return !r.properNoun; });
     word.records.insert(word.records.begin(), std::move(own));
   }
-  return givingAway;
+  return refused;
 }
 
 LevelBands Vocabulary::assignLevels(const WordSignals& signals, const Thesaurus& thesaurus) {

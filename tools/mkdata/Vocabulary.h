@@ -60,8 +60,8 @@ class Vocabulary {
                       const Thesaurus& thesaurus);
   // The review's judgement of each word it holds, and our own definition where the
   // dictionary's text is not the sense a player knows: it replaces the word's common
-  // records with one. Returns the words whose own definition would give the word away
-  // (they keep the dictionary's text).
+  // records with one. Returns the words whose own definition would give the word away or
+  // holds a kept-out word (they keep the dictionary's text).
   std::vector<std::string> applyReview(const Review& review);
   // Anagram classes, frequency signals and levels.
   LevelBands assignLevels(const WordSignals& signals, const Thesaurus& thesaurus);

@@ -158,8 +158,8 @@ int main(int argc, char** argv) {
     vocabulary.addProperNouns(lexicon, signals);
     vocabulary.noteFirstNames(lexicon, signals, thesaurus);
     for (const std::string& word : vocabulary.applyReview(review)) {
-      std::printf("mkdata: the reviewed definition of \"%s\" names the word: the dictionary's "
-                  "stands\n", word.c_str());
+      std::printf("mkdata: the reviewed definition of \"%s\" names the word or a kept-out "
+                  "word: the dictionary's stands\n", word.c_str());
     }
     LevelBands bands = vocabulary.assignLevels(signals, thesaurus);
     writeWordData(vocabulary, out);
