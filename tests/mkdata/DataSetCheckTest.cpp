@@ -300,35 +300,45 @@ TEST_F(DataSetCheckTest, FewDrawableClassesHoldAWordOfLevelZero) {
   EXPECT_LE(withUnknown * 100, drawable * 5) << withUnknown << " of " << drawable;
 }
 
-// The judged samples as regression lists: a word that French readers did not know is never
-// at levels 1-2, and a word they found offensive is not in the data set.
+// The judged samples of every round as regression lists: a word that French readers did
+// not know is never at levels 1-2, and a word they found offensive is not in the data set.
 TEST_F(DataSetCheckTest, WordsJudgedUnknownOrOffensiveStayOutOfTheFirstLevels) {
-  std::ifstream verdicts(VORLANE_LEVEL_VERDICTS);
-  ASSERT_TRUE(verdicts) << VORLANE_LEVEL_VERDICTS;
   std::map<std::string, int> levels;
   for (std::size_t n = 0; n < words_.size(); ++n) {
     levels.emplace(win1252ToUtf8(words_[n].display()), anagrams_[n].levelOrKind);
   }
-  int judged = 0;
-  std::string line;
-  while (std::getline(verdicts, line)) {
-    std::istringstream fields(line);
-    std::string number, word, verdict, flag;
-    std::getline(fields, number, '\t');
-    std::getline(fields, word, '\t');
-    std::getline(fields, verdict, '\t');
-    std::getline(fields, flag, '\t');
-    if (number.empty() || !std::isdigit(static_cast<unsigned char>(number[0]))) continue;
-    ++judged;
-    auto found = levels.find(word);
-    if (flag == "OFFENSIVE") {
-      EXPECT_EQ(found, levels.end()) << word;
-    }
-    if (verdict == "UNKNOWN" && found != levels.end()) {
-      EXPECT_TRUE(found->second == 0 || found->second > 2) << word << " at level " << found->second;
+  std::vector<fs::path> rounds;
+  for (const auto& entry : fs::directory_iterator(VORLANE_JUDGED)) {
+    std::string name = entry.path().filename().string();
+    if (name.rfind("levels", 0) == 0 && name.find("-verdicts.txt") != std::string::npos) {
+      rounds.push_back(entry.path());
     }
   }
-  EXPECT_EQ(judged, 200);
+  ASSERT_GE(rounds.size(), 2u);
+  for (const fs::path& name : rounds) {
+    std::ifstream verdicts(name);
+    ASSERT_TRUE(verdicts) << name;
+    int judged = 0;
+    std::string line;
+    while (std::getline(verdicts, line)) {
+      std::istringstream fields(line);
+      std::string number, word, verdict, flag;
+      std::getline(fields, number, '\t');
+      std::getline(fields, word, '\t');
+      std::getline(fields, verdict, '\t');
+      std::getline(fields, flag, '\t');
+      if (number.empty() || !std::isdigit(static_cast<unsigned char>(number[0]))) continue;
+      ++judged;
+      auto found = levels.find(word);
+      if (flag == "OFFENSIVE") {
+        EXPECT_EQ(found, levels.end()) << word;
+      }
+      if (verdict == "UNKNOWN" && found != levels.end()) {
+        EXPECT_TRUE(found->second == 0 || found->second > 2) << word << " at level " << found->second;
+      }
+    }
+    EXPECT_EQ(judged, 200) << name;
+  }
 }
 
 // The reviewed word list reaches the data set: a word nobody knows today or unfit for the

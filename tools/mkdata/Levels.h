@@ -28,10 +28,11 @@ struct WordStanding {
 };
 
 // Level 1 takes the `first` commonest words, levels 2 to 5 the next `step` each, level 6
-// every other word that a signal knows.
+// every other word that a signal knows. Sized so that levels 1 and 2 hold everyday words
+// and levels 3 and 4 the rest of the words every adult knows, about 2,000 in all.
 struct LevelBands {
-  int first = 1000;
-  int step = 600;
+  int first = 800;
+  int step = 450;
 };
 
 // A word that the subtitle list lacks is known when the quotations use it this often.
@@ -70,7 +71,7 @@ inline constexpr int kMinSingleDraws = 300;
 inline constexpr int kMinAnagramClasses = 150;
 bool enoughDraws(const DrawCounts& counts);
 
-// The levels of the words: bands of 1,000 and 600 words, widened until the game never
+// The levels of the words: bands of 800 and 450 words, widened until the game never
 // starves (or until they take in every known word).
 std::vector<std::uint8_t> chooseLevels(const std::vector<WordStanding>& words, LevelBands& bands);
 

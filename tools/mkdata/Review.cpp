@@ -37,7 +37,7 @@ Review::Review(const std::filesystem::path& file) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!addLine(line)) {
       throw std::runtime_error(file.string() + ", line " + std::to_string(number) +
-                               ": expected word<TAB>1-5 or X<TAB>ok, - or a definition");
+                               ": expected word<TAB>1-5 or X<TAB>category or -<TAB>ok, - or a definition");
     }
   }
 }
@@ -45,10 +45,13 @@ Review::Review(const std::filesystem::path& file) {
 bool Review::addLine(std::string_view utf8Line) {
   if (utf8Line.empty() || utf8Line[0] == '#') return true;
   std::vector<std::string_view> fields = tabFields(utf8Line);
-  if (fields.size() != 3 || fields[0].empty() || fields[2].empty()) return false;
-  ReviewedWord word{familiarityOf(fields[1]), std::string()};
+  if (fields.size() != 4 || fields[0].empty() || fields[2].empty() || fields[3].empty()) {
+    return false;
+  }
+  ReviewedWord word{familiarityOf(fields[1]), std::string(), std::string()};
   if (word.familiarity == Familiarity::NotReviewed) return false;
-  if (fields[2] != "ok" && fields[2] != "-") word.definition = std::string(fields[2]);
+  if (fields[2] != "-") word.category = std::string(fields[2]);
+  if (fields[3] != "ok" && fields[3] != "-") word.definition = std::string(fields[3]);
   words_[std::string(fields[0])] = std::move(word);
   return true;
 }

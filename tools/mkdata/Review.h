@@ -11,16 +11,19 @@
 namespace vorlane::mkdata {
 
 // One line of the review: the reader's judgement and, when the dictionary's text is not
-// the sense a player knows, a definition of our own (UTF-8; empty: the dictionary's).
+// the sense a player knows, a definition of our own with the category of that sense (UTF-8;
+// empty: the dictionary's).
 struct ReviewedWord {
   Familiarity familiarity = Familiarity::NotReviewed;
+  std::string category;
   std::string definition;
 };
 
 // The word list as French readers reviewed it, word by word: "tools/mkdata/reviewed/words.tsv",
-// one word a line, "word<TAB>F<TAB>D": F is 1 to 5 (`Familiarity`) or X (unfit), D is "ok"
-// (the dictionary's definition stands), "-" (none needed) or our own definition. Lines
-// starting with "#" are comments.
+// one word a line, "word<TAB>F<TAB>C<TAB>D": F is 1 to 5 (`Familiarity`) or X (unfit), D is
+// "ok" (the dictionary's definition stands), "-" (none needed) or our own definition, C the
+// category of our own definition ("s. f.", "part. passé de nouer") or "-" (the dictionary's).
+// Lines starting with "#" are comments.
 class Review {
  public:
   Review() = default;

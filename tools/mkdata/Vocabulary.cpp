@@ -408,9 +408,11 @@ std::vector<std::string> Vocabulary::applyReview(const Review& review) {
       refused.push_back(win1252ToUtf8(common->spelling));
       continue;
     }
+    std::string category =
+        reviewed->category.empty() ? common->fields.at(1) : storableText(reviewed->category);
     VocabularyRecord own{common->spelling, false,
-                         {common->spelling, common->fields.at(1), storableText(reviewed->definition)},
-                         false, common->articleSize};
+                         {common->spelling, category, storableText(reviewed->definition)}, false,
+                         common->articleSize};
     std::erase_if(word.records, [](const VocabularyRecord& r) { return !r.properNoun; });
     word.records.insert(word.records.begin(), std::move(own));
   }
