@@ -228,6 +228,9 @@ TEST(LittreEntryTest, OtherFormsOfAHeadwordAreToldFromItAndFromWordsThatHoldIt) 
   EXPECT_TRUE(isOtherForm("DANSONS", "DANSER"));
   EXPECT_TRUE(isOtherForm("CONTREDANSE", "DANSER"));
   EXPECT_TRUE(isOtherForm("PETIT", "PETITE"));
+  EXPECT_TRUE(isOtherForm("DUCAUX", "DUCALE"));  // the plural in "-aux" shares four letters
+  EXPECT_TRUE(isOtherForm("AMICAUX", "AMICAL"));
+  EXPECT_FALSE(isOtherForm("DUCATS", "DUCALE"));
   EXPECT_FALSE(isOtherForm("DANSER", "DANSER"));
   EXPECT_FALSE(isOtherForm("MARRONNIER", "MARRON"));  // masked with the word in the hint
   EXPECT_FALSE(isOtherForm("DANS", "DANSER"));

@@ -578,6 +578,11 @@ bool isOtherForm(std::string_view word, std::string_view headword) {
     return false;
   }
   if (word.find(headword.substr(0, kStem)) != std::string_view::npos) return true;
+  // The plural in "-aux" of a word in "-al" or "-ale": "ducaux" of "ducale".
+  std::size_t al = headword.rfind("AL");
+  bool inAl = al != std::string_view::npos && al + 2 >= headword.size() - 1 &&
+              headword.substr(al + 2).find_first_not_of('E') == std::string_view::npos;
+  if (inAl && word == std::string(headword.substr(0, al + 1)) + "UX") return true;
   // A verb's forms share only its root: "dansons", "cessait".
   std::string_view ending = headword.substr(headword.size() - 2);
   bool verb = ending == "ER" || ending == "IR" || ending == "RE";
