@@ -259,7 +259,8 @@ TEST(VocabularyReviewTest, JudgementsAndOwnDefinitionsReachTheDataSet) {
   littre.add({"MAISON"}, article("s. f.", "Bâtiment servant de logis."));
   test::TempFolder folder;
   folder.writeFile("fr.aff", "SET UTF-8\n");
-  folder.writeFile("fr.dic", "6\nargent\ngérant\ngrenat\ndanser\nmaison\nArgent po:npr\n");
+  folder.writeFile("fr.dic", "9\nargent\ngérant\ngrenat\ndanser\nmaison\nArgent po:npr\n"
+                             "tennis po:nom\nyaourt po:nom\nhockey po:nom\n");
   Lexicon lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic");
   WordSignals signals;
   signals.addSubtitleWords({"maison", "grenat", "argent", "danser", "gérant"}, nullptr);
@@ -267,16 +268,28 @@ TEST(VocabularyReviewTest, JudgementsAndOwnDefinitionsReachTheDataSet) {
   for (const char* line : {"argent\t1\t-\tMétal blanc et précieux ; la monnaie.",
                            "gérant\t5\t-\t-", "grenat\t3\tadj.\tD'un rouge sombre.",
                            "danser\t1\tv. a.\tFaire une danse.",
-                           "maison\t2\t-\tLogis d'un salaud.", "trésor\t1\ts. m.\tRichesse."}) {
+                           "maison\t2\t-\tLogis d'un salaud.", "trésor\t1\ts. m.\tRichesse.",
+                           "tennis\t1\ts. m.\tSport de raquette.", "yaourt\t5\t-\t-",
+                           "hockey\t1\t-\tSport de crosse.", "crosse\t1\ts. f.\tBâton."}) {
     ASSERT_TRUE(review.addLine(line)) << line;
   }
   Vocabulary vocabulary;
   vocabulary.addCommonWords(littre.build(), lexicon);
+  vocabulary.addReviewedWords(review, lexicon);
   vocabulary.addProperNouns(lexicon, signals);
   EXPECT_EQ(vocabulary.applyReview(review), (std::vector<std::string>{"danser", "maison"}));
   vocabulary.assignLevels(signals, Thesaurus());
   const auto& keys = vocabulary.keys();
   EXPECT_EQ(keys.count("GERANT"), 0u);  // unknown today: left out of the class of "argent"
+  // A word of today's lexicon that the review defines joins the vocabulary; not one it judges
+  // unknown, one it gives no category, nor one that today's lexicon lacks ("trésor", "crosse").
+  ASSERT_EQ(keys.count("TENNIS"), 1u);
+  EXPECT_EQ(keys.at("TENNIS").records[0].fields,
+            (std::vector<std::string>{"tennis", "s. m.", "Sport de raquette."}));
+  EXPECT_GT(keys.at("TENNIS").level, 0);
+  for (const char* absent : {"YAOURT", "HOCKEY", "TRESOR", "CROSSE"}) {
+    EXPECT_EQ(keys.count(absent), 0u) << absent;
+  }
   EXPECT_EQ(keys.at("ARGENT").standing.familiarity, Familiarity::Everyday);
   EXPECT_EQ(keys.at("MAISON").standing.familiarity, Familiarity::Known);
   ASSERT_EQ(keys.at("ARGENT").records.size(), 1u);

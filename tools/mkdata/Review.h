@@ -38,6 +38,8 @@ class Review {
   // The words judged unfit for a family game (UTF-8).
   std::vector<std::string> unfitWords() const;
   std::size_t size() const { return words_.size(); }
+  // Every reviewed word, by UTF-8 spelling.
+  const std::map<std::string, ReviewedWord, std::less<>>& words() const { return words_; }
 
  private:
   std::map<std::string, ReviewedWord, std::less<>> words_;  // by UTF-8 spelling

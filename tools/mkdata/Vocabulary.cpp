@@ -343,6 +343,24 @@ void Vocabulary::addCommonWords(const StarDict& littre, const Lexicon& lexicon) 
   }
 }
 
+void Vocabulary::addReviewedWords(const Review& review, const Lexicon& lexicon) {
+  for (const auto& [utf8, reviewed] : review.words()) {
+    bool known = reviewed.familiarity >= Familiarity::Everyday &&
+                 reviewed.familiarity <= Familiarity::Rare;
+    std::string spelling = toWin1252(utf8);
+    std::string key = plainForm(spelling);
+    if (!known || reviewed.definition.empty() || reviewed.category.empty() || keys_.count(key) ||
+        !isPlayable(spelling) || !fitsAsHint(key, reviewed.definition)) {
+      continue;
+    }
+    std::vector<std::string> stems = lexicon.stems(spelling);
+    if (std::find(stems.begin(), stems.end(), spelling) == stems.end()) continue;
+    addRecord({spelling, false,
+               {spelling, storableText(reviewed.category), storableText(reviewed.definition)},
+               false, 0});
+  }
+}
+
 void Vocabulary::addProperNouns(const Lexicon& lexicon, const WordSignals& signals) {
   for (const std::string& name : lexicon.properNouns()) {
     // Attested in the dictionary's quotations: places, people and peoples a player may know,
@@ -394,6 +412,10 @@ void Vocabulary::noteFirstNames(const Lexicon& lexicon, const WordSignals& signa
   }
 }
 
+bool Vocabulary::fitsAsHint(const std::string& key, const std::string& utf8Definition) const {
+  return !namesTheWord(key, utf8Definition) && !keptOut_.isOffensive(utf8Definition);
+}
+
 std::vector<std::string> Vocabulary::applyReview(const Review& review) {
   std::vector<std::string> refused;
   for (auto& [key, word] : keys_) {
@@ -404,7 +426,7 @@ std::vector<std::string> Vocabulary::applyReview(const Review& review) {
     if (reviewed == nullptr) continue;
     word.standing.familiarity = reviewed->familiarity;
     if (reviewed->definition.empty()) continue;
-    if (namesTheWord(key, reviewed->definition) || keptOut_.isOffensive(reviewed->definition)) {
+    if (!fitsAsHint(key, reviewed->definition)) {
       refused.push_back(win1252ToUtf8(common->spelling));
       continue;
     }

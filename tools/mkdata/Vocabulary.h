@@ -45,6 +45,10 @@ class Vocabulary {
   // Six-letter headwords (and feminines) of the Littré that today's lexicon accepts,
   // with their definitions.
   void addCommonWords(const StarDict& littre, const Lexicon& lexicon);
+  // Today's words that neither the dictionary nor the thesaurus define ("tennis",
+  // "yaourt"): a lemma of today's lexicon that the review judges known and defines, under
+  // the category the review gives.
+  void addReviewedWords(const Review& review, const Lexicon& lexicon);
   // Six-letter proper nouns of today's lexicon, capitalised, that the dictionary's
   // quotations use.
   void addProperNouns(const Lexicon& lexicon, const WordSignals& signals);
@@ -71,6 +75,9 @@ class Vocabulary {
  private:
   void addRecord(VocabularyRecord record);
   bool isPlayable(const std::string& spelling) const;
+  // Whether our own definition (UTF-8) of a word (plain form) neither names the word or
+  // another form of it nor holds a kept-out word.
+  bool fitsAsHint(const std::string& key, const std::string& utf8Definition) const;
   // A word that no signal knows would have to be found in every draw of its anagram class,
   // though no player can be expected to know it ("vaigre", "icaque"): it is left out.
   void leaveOutUnknownAnagrams(const std::vector<int>& positions);

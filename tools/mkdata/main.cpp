@@ -155,6 +155,7 @@ int main(int argc, char** argv) {
     }
     Thesaurus thesaurus(options.get("--thesaurus"));
     vocabulary.addThesaurusWords(thesaurus, lexicon, signals);
+    vocabulary.addReviewedWords(review, lexicon);
     vocabulary.addProperNouns(lexicon, signals);
     vocabulary.noteFirstNames(lexicon, signals, thesaurus);
     for (const std::string& word : vocabulary.applyReview(review)) {
