@@ -10,6 +10,10 @@
 #include <sstream>
 #include <set>
 
+#include "CleanText.h"
+#include "KeptOut.h"
+#include "LittreEntry.h"
+#include "Review.h"
 #include "data/DataFiles.h"
 #include "data/DataFolder.h"
 #include "data/Definitions.h"
@@ -17,10 +21,6 @@
 #include "data/TextCodec.h"
 #include "data/WordLists.h"
 #include "data/WordRecord.h"
-#include "CleanText.h"
-#include "KeptOut.h"
-#include "LittreEntry.h"
-#include "Review.h"
 #include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
@@ -263,6 +263,36 @@ TEST_F(DataSetCheckTest, EveryHintDefinesItsWordWithoutGivingItAway) {
   }
 }
 
+// A draw shows one word of an anagram class and hides the others: no word's definition
+// names another word of its class ("chelou : bizarre, louche").
+TEST_F(DataSetCheckTest, NoDefinitionNamesAnAnagramToFind) {
+  std::map<std::string, std::set<std::string>> textWords;
+  for (const Shown& word : shownWords()) {
+    for (const std::string& line : word.full) {
+      for (const std::string& plain : mkdata::plainWordsOf(win1252ToUtf8(line))) {
+        textWords[word.key].insert(plain);
+      }
+    }
+  }
+  int classes = 0;
+  for (std::uint32_t n = 0; n < anagrams_.size(); ++n) {
+    if (anagrams_[n].linkOrAddress == 0) continue;
+    std::vector<std::uint32_t> chain = chainOf(n);
+    if (chain.front() != *std::min_element(chain.begin(), chain.end())) continue;
+    ++classes;
+    for (std::uint32_t shown : chain) {
+      for (std::uint32_t hidden : chain) {
+        std::string key = words_[hidden].key();
+        if (key != words_[shown].key()) {
+          EXPECT_EQ(textWords[words_[shown].key()].count(key), 0u)
+              << words_[shown].key() << " names " << key;
+        }
+      }
+    }
+  }
+  EXPECT_GT(classes, 0);
+}
+
 // A family game: no kept-out word, and nothing offensive in any text a player can see.
 TEST_F(DataSetCheckTest, NoWordOrTextIsUnfitForAFamilyGame) {
   mkdata::KeptOut keptOut;
@@ -334,7 +364,8 @@ TEST_F(DataSetCheckTest, WordsJudgedUnknownOrOffensiveStayOutOfTheFirstLevels) {
         EXPECT_EQ(found, levels.end()) << word;
       }
       if (verdict == "UNKNOWN" && found != levels.end()) {
-        EXPECT_TRUE(found->second == 0 || found->second > 2) << word << " at level " << found->second;
+        EXPECT_TRUE(found->second == 0 || found->second > 2)
+            << word << " at level " << found->second;
       }
     }
     EXPECT_EQ(judged, 200) << name;
@@ -371,8 +402,7 @@ TEST_F(DataSetCheckTest, TheReviewedJudgementsAndDefinitionsAreTheOnesPlayed) {
     if (!judged->definition.empty() && level > 0) {
       ASSERT_FALSE(shown[words_[n].key()].empty()) << word;
       std::string opening = mkdata::storableText(judged->definition).substr(0, 20);
-      EXPECT_NE(shown[words_[n].key()][0].find(opening), std::string::npos)
-          << word;
+      EXPECT_NE(shown[words_[n].key()][0].find(opening), std::string::npos) << word;
       ++ownShown;
     }
   }

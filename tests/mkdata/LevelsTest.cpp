@@ -21,10 +21,10 @@ WordStanding judged(WordStanding w, Familiarity familiarity) {
 
 TEST(LevelsTest, TheReadersJudgementOrdersBeforeTheCountsAndUnknownWordsHaveNoPlace) {
   std::vector<WordStanding> words = {
-      judged(ranked(0), Familiarity::Known),    judged(ranked(5), Familiarity::Everyday),
+      judged(ranked(0), Familiarity::Known),     judged(ranked(5), Familiarity::Everyday),
       judged(quoted(90), Familiarity::Everyday), ranked(1),  // not reviewed: a recognised word
-      judged(ranked(2), Familiarity::Rare),     judged(ranked(3), Familiarity::Unknown),
-      judged(ranked(4), Familiarity::Unfit),    judged(quoted(7), Familiarity::Recognised),
+      judged(ranked(2), Familiarity::Rare),      judged(ranked(3), Familiarity::Unknown),
+      judged(ranked(4), Familiarity::Unfit),     judged(quoted(7), Familiarity::Recognised),
       judged(quoted(0), Familiarity::Known)};  // known to the reader alone
   EXPECT_EQ(commonnessPositions(words), (std::vector<int>{2, 0, 1, 4, 6, -1, -1, 5, 3}));
 }

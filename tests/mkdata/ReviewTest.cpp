@@ -18,9 +18,9 @@ TEST(ReviewTest, ReadsJudgementsAndOwnDefinitionsAndRefusesMalformedLines) {
   EXPECT_TRUE(review.addLine("vaigre\t5\t-\t-"));
   EXPECT_TRUE(review.addLine("salaud\tX\t-\t-"));
   EXPECT_TRUE(review.addLine("classe\t1\ts. f.\tGroupe d'élèves qui suivent le même cours."));
-  for (const char* bad : {"danser\t1\tok", "danser\t0\t-\tok", "danser\t6\t-\tok",
-                          "danser\tXX\t-\tok", "\t1\t-\tok", "danser\t1\t-\t",
-                          "danser\t1\t\tok", "danser\t1\t-\tok\textra"}) {
+  for (const char* bad :
+       {"danser\t1\tok", "danser\t0\t-\tok", "danser\t6\t-\tok", "danser\tXX\t-\tok", "\t1\t-\tok",
+        "danser\t1\t-\t", "danser\t1\t\tok", "danser\t1\t-\tok\textra"}) {
     EXPECT_FALSE(review.addLine(bad)) << bad;
   }
   EXPECT_EQ(review.size(), 4u);

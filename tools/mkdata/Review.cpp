@@ -13,7 +13,8 @@ std::vector<std::string_view> tabFields(std::string_view line) {
   std::vector<std::string_view> fields;
   for (std::size_t at = 0;;) {
     std::size_t tab = line.find('\t', at);
-    fields.push_back(line.substr(at, tab == std::string_view::npos ? std::string_view::npos : tab - at));
+    fields.push_back(
+        line.substr(at, tab == std::string_view::npos ? std::string_view::npos : tab - at));
     if (tab == std::string_view::npos) return fields;
     at = tab + 1;
   }
@@ -36,8 +37,9 @@ Review::Review(const std::filesystem::path& file) {
   for (int number = 1; std::getline(in, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!addLine(line)) {
-      throw std::runtime_error(file.string() + ", line " + std::to_string(number) +
-                               ": expected word<TAB>1-5 or X<TAB>category or -<TAB>ok, - or a definition");
+      throw std::runtime_error(
+          file.string() + ", line " + std::to_string(number) +
+          ": expected word<TAB>1-5 or X<TAB>category or -<TAB>ok, - or a definition");
     }
   }
 }

@@ -345,8 +345,8 @@ void Vocabulary::addCommonWords(const StarDict& littre, const Lexicon& lexicon) 
 
 void Vocabulary::addReviewedWords(const Review& review, const Lexicon& lexicon) {
   for (const auto& [utf8, reviewed] : review.words()) {
-    bool known = reviewed.familiarity >= Familiarity::Everyday &&
-                 reviewed.familiarity <= Familiarity::Rare;
+    bool known =
+        reviewed.familiarity >= Familiarity::Everyday && reviewed.familiarity <= Familiarity::Rare;
     std::string spelling = toWin1252(utf8);
     std::string key = plainForm(spelling);
     if (!known || reviewed.definition.empty() || reviewed.category.empty() || keys_.count(key) ||
@@ -355,9 +355,11 @@ void Vocabulary::addReviewedWords(const Review& review, const Lexicon& lexicon) 
     }
     std::vector<std::string> stems = lexicon.stems(spelling);
     if (std::find(stems.begin(), stems.end(), spelling) == stems.end()) continue;
-    addRecord({spelling, false,
+    addRecord({spelling,
+               false,
                {spelling, storableText(reviewed.category), storableText(reviewed.definition)},
-               false, 0});
+               false,
+               0});
   }
 }
 
@@ -413,7 +415,17 @@ void Vocabulary::noteFirstNames(const Lexicon& lexicon, const WordSignals& signa
 }
 
 bool Vocabulary::fitsAsHint(const std::string& key, const std::string& utf8Definition) const {
-  return !namesTheWord(key, utf8Definition) && !keptOut_.isOffensive(utf8Definition);
+  if (namesTheWord(key, utf8Definition) || keptOut_.isOffensive(utf8Definition)) return false;
+  // A draw shows one word of an anagram class and hides the others: the shown word's text
+  // must not name them ("chelou : bizarre, louche").
+  std::string letters = key;
+  std::sort(letters.begin(), letters.end());
+  for (const std::string& word : plainWordsOf(utf8Definition)) {
+    std::string sorted = word;
+    std::sort(sorted.begin(), sorted.end());
+    if (sorted == letters && word != key && keys_.count(word) > 0) return false;
+  }
+  return true;
 }
 
 std::vector<std::string> Vocabulary::applyReview(const Review& review) {
@@ -432,8 +444,10 @@ std::vector<std::string> Vocabulary::applyReview(const Review& review) {
     }
     std::string category =
         reviewed->category.empty() ? common->fields.at(1) : storableText(reviewed->category);
-    VocabularyRecord own{common->spelling, false,
-                         {common->spelling, category, storableText(reviewed->definition)}, false,
+    VocabularyRecord own{common->spelling,
+                         false,
+                         {common->spelling, category, storableText(reviewed->definition)},
+                         false,
                          common->articleSize};
     std::erase_if(word.records, [](const VocabularyRecord& r) { return !r.properNoun; });
     word.records.insert(word.records.begin(), std::move(own));

@@ -64,8 +64,8 @@ class Vocabulary {
                       const Thesaurus& thesaurus);
   // The review's judgement of each word it holds, and our own definition where the
   // dictionary's text is not the sense a player knows: it replaces the word's common
-  // records with one. Returns the words whose own definition would give the word away or
-  // holds a kept-out word (they keep the dictionary's text).
+  // records with one. Returns the words whose own definition would give the word or an
+  // anagram of it away, or holds a kept-out word (they keep the dictionary's text).
   std::vector<std::string> applyReview(const Review& review);
   // Anagram classes, frequency signals and levels.
   LevelBands assignLevels(const WordSignals& signals, const Thesaurus& thesaurus);
@@ -75,8 +75,8 @@ class Vocabulary {
  private:
   void addRecord(VocabularyRecord record);
   bool isPlayable(const std::string& spelling) const;
-  // Whether our own definition (UTF-8) of a word (plain form) neither names the word or
-  // another form of it nor holds a kept-out word.
+  // Whether our own definition (UTF-8) of a word (plain form) names neither the word,
+  // another form of it nor one of its anagrams, and holds no kept-out word.
   bool fitsAsHint(const std::string& key, const std::string& utf8Definition) const;
   // A word that no signal knows would have to be found in every draw of its anagram class,
   // though no player can be expected to know it ("vaigre", "icaque"): it is left out.

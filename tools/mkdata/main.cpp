@@ -4,9 +4,9 @@
 //   mkdata --dump FOLDER   prints each word a draw can show, with its level and both
 //                          forms of its definition as the game shows them
 // BASE is the Littré's StarDict base name (without ".idx"); the thesaurus is mythes-fr's
-// ".dat"; the subtitle and encyclopedia lists have one word a line, commonest first; the profanity list one
-// word a line; the review is our own reviewed word list (reviewed/words.tsv). Exits non-zero, naming the missing package, when a source
-// is absent.
+// ".dat"; the subtitle and encyclopedia lists have one word a line, commonest first; the profanity
+// list one word a line; the review is our own reviewed word list (reviewed/words.tsv). Exits
+// non-zero, naming the missing package, when a source is absent.
 #include <chrono>
 #include <iostream>
 #include <cstdint>
@@ -159,8 +159,10 @@ int main(int argc, char** argv) {
     vocabulary.addProperNouns(lexicon, signals);
     vocabulary.noteFirstNames(lexicon, signals, thesaurus);
     for (const std::string& word : vocabulary.applyReview(review)) {
-      std::printf("mkdata: the reviewed definition of \"%s\" names the word or a kept-out "
-                  "word: the dictionary's stands\n", word.c_str());
+      std::printf(
+          "mkdata: the reviewed definition of \"%s\" names the word, an anagram of "
+          "it or a kept-out word: the dictionary's stands\n",
+          word.c_str());
     }
     LevelBands bands = vocabulary.assignLevels(signals, thesaurus);
     writeWordData(vocabulary, out);
