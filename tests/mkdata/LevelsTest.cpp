@@ -29,6 +29,38 @@ TEST(LevelsTest, TheReadersJudgementOrdersBeforeTheCountsAndUnknownWordsHaveNoPl
   EXPECT_EQ(commonnessPositions(words), (std::vector<int>{2, 0, 1, 4, 6, -1, -1, 5, 3}));
 }
 
+TEST(LevelsTest, WordsThatNothingTellsApartShareTheFirstPositionOfTheirRun) {
+  std::vector<WordStanding> words = {ranked(4), ranked(4), quoted(3), quoted(3), quoted(2)};
+  EXPECT_EQ(commonnessPositions(words), (std::vector<int>{0, 0, 2, 2, 4}));
+}
+
+// Exactly the fewest draws at every level is enough; one short anywhere, level 6 and the
+// Junior's top level included, is not.
+TEST(LevelsTest, EnoughDrawsMeansTheFewestAtEveryLevelAndForBothTopLevels) {
+  DrawCounts least;
+  for (int L = 1; L <= kTopLevel; ++L) {
+    least.singles[L] = kMinSingleDraws;
+    least.classes[L] = kMinAnagramClasses;
+  }
+  least.seniorTop = kMinSingleDraws;
+  least.juniorTop = kMinSingleDraws;
+  EXPECT_TRUE(enoughDraws(least));
+  for (int L = 1; L <= kTopLevel; ++L) {
+    DrawCounts counts = least;
+    --counts.singles[L];
+    EXPECT_FALSE(enoughDraws(counts)) << "singles at level " << L;
+    counts = least;
+    --counts.classes[L];
+    EXPECT_FALSE(enoughDraws(counts)) << "classes at level " << L;
+  }
+  DrawCounts junior = least;
+  --junior.juniorTop;
+  EXPECT_FALSE(enoughDraws(junior));
+  DrawCounts senior = least;
+  --senior.seniorTop;
+  EXPECT_FALSE(enoughDraws(senior));
+}
+
 struct BandRow {
   int position;
   int level;
