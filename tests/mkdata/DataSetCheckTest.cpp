@@ -398,7 +398,9 @@ TEST_F(DataSetCheckTest, TheReviewedJudgementsAndDefinitionsAreTheOnesPlayed) {
       EXPECT_EQ(level, 0) << word;
       EXPECT_EQ(inDrawableClass.count(n), 0u) << word;
     }
-    if (judged->familiarity == mkdata::Familiarity::Rare) EXPECT_GT(level, 2) << word;
+    if (judged->familiarity == mkdata::Familiarity::Rare) {
+      EXPECT_GT(level, 2) << word;
+    }
     if (!judged->definition.empty() && level > 0) {
       ASSERT_FALSE(shown[words_[n].key()].empty()) << word;
       std::string opening = mkdata::storableText(judged->definition).substr(0, 20);
