@@ -29,6 +29,12 @@ TEST(LevelsTest, TheReadersJudgementOrdersBeforeTheCountsAndUnknownWordsHaveNoPl
   EXPECT_EQ(commonnessPositions(words), (std::vector<int>{2, 0, 1, 4, 6, -1, -1, 5, 3}));
 }
 
+TEST(LevelsTest, ThesaurusMentionsPlaceAWordBetweenTheRankedAndTheQuotedOnes) {
+  auto named = [](int mentions) { return WordStanding{-1, 0, true, -1, mentions}; };
+  std::vector<WordStanding> words = {named(1), quoted(kMinQuotations), named(3), ranked(9)};
+  EXPECT_EQ(commonnessPositions(words), (std::vector<int>{2, 3, 1, 0}));
+}
+
 TEST(LevelsTest, WordsThatNothingTellsApartShareTheFirstPositionOfTheirRun) {
   std::vector<WordStanding> words = {ranked(4), ranked(4), quoted(3), quoted(3), quoted(2)};
   EXPECT_EQ(commonnessPositions(words), (std::vector<int>{0, 0, 2, 2, 4}));
