@@ -9,10 +9,9 @@
 
 namespace vorlane {
 
-// The document type that opens every menu file of the freedesktop desktops.
-inline constexpr const char* kMenuDoctype =
-    "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-    " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n";
+// The document type that opens every menu file of the freedesktop desktops: the menu
+// readers go by the root element's name and never fetch a document type definition.
+inline constexpr const char* kMenuDoctype = "<!DOCTYPE Menu>\n";
 
 // The program-group service of the freedesktop desktops: each group is a submenu of the
 // applications menu, written as
