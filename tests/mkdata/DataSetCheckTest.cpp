@@ -71,6 +71,18 @@ class DataSetCheckTest : public ::testing::Test {
     return chain;
   }
 
+  // Every anagram class once, as the records of its chain.
+  std::vector<std::vector<std::uint32_t>> classes() const {
+    std::vector<std::vector<std::uint32_t>> all;
+    std::set<std::uint32_t> seen;
+    for (std::uint32_t n = 0; n < anagrams_.size(); ++n) {
+      if (anagrams_[n].linkOrAddress == 0 || seen.count(n)) continue;
+      all.push_back(chainOf(n));
+      seen.insert(all.back().begin(), all.back().end());
+    }
+    return all;
+  }
+
   // The lines of every common word's definition in both forms, as the game shows them.
   struct Shown {
     std::string key;
@@ -163,20 +175,11 @@ TEST_F(DataSetCheckTest, EachWordIsACommonWordWithTextOrACapitalisedProperNounWi
 }
 
 TEST_F(DataSetCheckTest, EveryCommonWordReadsBackAsCleanTextInBothForms) {
-  test::TempFolder program;
-  fs::copy(folder_, program.dataFolder(), fs::copy_options::recursive);
-  DataFolder data(program.path());
-  WordLists lists(data);
-  OneLinePerText measure;
-  Definitions definitions(data, lists, measure);
-  std::set<std::string> done;
-  for (const WordRecord& word : words_) {
-    if (word.levelOrKind == 0 || !done.insert(word.key()).second) continue;
+  for (const Shown& word : shownWords()) {
     for (bool longForm : {true, false}) {
-      DefinitionBox box;
-      definitions.lookUpDefinitions(word.key(), 1, longForm, box, 20);
-      ASSERT_FALSE(box.lines.empty()) << win1252ToUtf8(word.display());
-      for (const std::string& line : box.lines) {
+      const std::vector<std::string>& lines = longForm ? word.full : word.masked;
+      ASSERT_FALSE(lines.empty()) << word.key;
+      for (const std::string& line : lines) {
         std::string text = win1252ToUtf8(line);
         EXPECT_EQ(line.find_first_of("<>&#"), std::string::npos) << text;
         EXPECT_EQ(line.find("  "), std::string::npos) << text;
@@ -187,7 +190,7 @@ TEST_F(DataSetCheckTest, EveryCommonWordReadsBackAsCleanTextInBothForms) {
         EXPECT_EQ(line.find("erreur du fichier"), std::string::npos) << text;
         EXPECT_GT(line.size(), 2u) << text;
         if (!longForm) {
-          EXPECT_EQ(plainForm(line).find(word.key()), std::string::npos) << "unmasked: " << text;
+          EXPECT_EQ(plainForm(line).find(word.key), std::string::npos) << "unmasked: " << text;
         }
       }
     }
@@ -211,19 +214,14 @@ TEST_F(DataSetCheckTest, EveryLevelOffersEnoughDrawsForBothClassesAndTopLevelOnO
                                 << (junior ? " junior" : "");
       }
     }
-    std::set<std::uint32_t> counted;
-    int classes = 0;
-    for (std::uint32_t n = 0; n < anagrams_.size(); ++n) {
-      if (anagrams_[n].linkOrAddress == 0 || counted.count(n)) continue;
-      bool drawable = false;
-      for (std::uint32_t member : chainOf(n)) {
-        counted.insert(member);
+    int drawable = 0;
+    for (const std::vector<std::uint32_t>& chain : classes()) {
+      drawable += std::any_of(chain.begin(), chain.end(), [this, L](std::uint32_t member) {
         int level = anagrams_[member].levelOrKind;
-        drawable = drawable || (level >= 1 && level <= L);
-      }
-      classes += drawable;
+        return level >= 1 && level <= L;
+      });
     }
-    EXPECT_GE(classes, 150) << "level " << L;
+    EXPECT_GE(drawable, 150) << "level " << L;
   }
 }
 
@@ -274,12 +272,8 @@ TEST_F(DataSetCheckTest, NoDefinitionNamesAnAnagramToFind) {
       }
     }
   }
-  int classes = 0;
-  for (std::uint32_t n = 0; n < anagrams_.size(); ++n) {
-    if (anagrams_[n].linkOrAddress == 0) continue;
-    std::vector<std::uint32_t> chain = chainOf(n);
-    if (chain.front() != *std::min_element(chain.begin(), chain.end())) continue;
-    ++classes;
+  std::vector<std::vector<std::uint32_t>> all = classes();
+  for (const std::vector<std::uint32_t>& chain : all) {
     for (std::uint32_t shown : chain) {
       for (std::uint32_t hidden : chain) {
         std::string key = words_[hidden].key();
@@ -290,7 +284,7 @@ TEST_F(DataSetCheckTest, NoDefinitionNamesAnAnagramToFind) {
       }
     }
   }
-  EXPECT_GT(classes, 0);
+  EXPECT_FALSE(all.empty());
 }
 
 // A family game: no kept-out word, and nothing offensive in any text a player can see.
@@ -311,15 +305,12 @@ TEST_F(DataSetCheckTest, NoWordOrTextIsUnfitForAFamilyGame) {
 // Classes a player can finish: a word that must be found in every draw of its class is a
 // word a player may know (a level of 1 to 6), save in a few classes.
 TEST_F(DataSetCheckTest, FewDrawableClassesHoldAWordOfLevelZero) {
-  std::set<std::uint32_t> counted;
   int drawable = 0;
   int withUnknown = 0;
-  for (std::uint32_t n = 0; n < anagrams_.size(); ++n) {
-    if (anagrams_[n].linkOrAddress == 0 || counted.count(n)) continue;
+  for (const std::vector<std::uint32_t>& chain : classes()) {
     bool canDraw = false;
     bool unknown = false;
-    for (std::uint32_t member : chainOf(n)) {
-      counted.insert(member);
+    for (std::uint32_t member : chain) {
       canDraw = canDraw || anagrams_[member].levelOrKind > 0;
       unknown = unknown || anagrams_[member].levelOrKind == 0;
     }
@@ -378,9 +369,7 @@ TEST_F(DataSetCheckTest, WordsJudgedUnknownOrOffensiveStayOutOfTheFirstLevels) {
 TEST_F(DataSetCheckTest, TheReviewedJudgementsAndDefinitionsAreTheOnesPlayed) {
   mkdata::Review review(VORLANE_REVIEW);
   std::set<std::uint32_t> inDrawableClass;
-  for (std::uint32_t n = 0; n < anagrams_.size(); ++n) {
-    if (anagrams_[n].linkOrAddress == 0) continue;
-    std::vector<std::uint32_t> chain = chainOf(n);
+  for (const std::vector<std::uint32_t>& chain : classes()) {
     bool canDraw = std::any_of(chain.begin(), chain.end(),
                                [this](std::uint32_t m) { return anagrams_[m].levelOrKind > 0; });
     if (canDraw) inDrawableClass.insert(chain.begin(), chain.end());
