@@ -28,7 +28,9 @@ std::array<std::string, kDistributionSlots> buildDistributionFiles() {
       "blue.bmp", "cotebl.bmp", "cotejau.bmp", "diable.bmp", "gristra.bmp", "jaunbul.bmp",
       "mauve.bmp", "pave.bmp", "redbul.bmp", "riveteal.bmp", "riviol.bmp", "vert.bmp",
       "vertmar.bmp", "violet.bmp", "bip.wav", "btn.wav", "Ding.wav", "dong.wav", "fin.wav",
-      "gagne.wav", "Hi.wav", "Inter.wav", "joker.wav", "Nscostx.666", "", "", "", "", "", "",
+      "gagne.wav", "Hi.wav", "Inter.wav", "joker.wav", "Nscostx.666",
+      // The word-form list: optional, so that the installer copies it too.
+      "Formes.666", "", "", "", "", "",
       // The executable is the file "Vorlane" here, so that the installer copies it.
       "vorlane.url", "Zari666", "Cerf.hlp", "Cerfhtml.htm", "Vorlane", "Vorlane.hlp", "ecran.bmp",
       "File_id.diz", "Lisezmoi.txt", "Lisezmoi.wri", "Vendor.doc"};

@@ -13,8 +13,8 @@ inline constexpr std::size_t kDataFolderSlots = 32;
 inline constexpr std::size_t kRequiredSlots = 6;
 
 // `distributionFiles`: 50 file-name slots, numbered from 1 (index 0 is slot 1). Slots 7,
-// 8 and 33 to 38 are empty; after slot 38 comes the application-folder set, a membership
-// list for the installer.
+// 8 and 34 to 38 are empty; slot 33 is the optional word-form list; after slot 38 comes the
+// application-folder set, a membership list for the installer.
 const std::array<std::string, kDistributionSlots>& distributionFiles();
 
 // The message of the start-up failure box, naming the program's folder (Windows-1252).

@@ -20,6 +20,7 @@ GameEngine::GameEngine(const DataFolder& folder, const WordLists& words, RecentD
       port_(port),
       measure_(port),
       definitions_(folder, words, measure_),
+      forms_(folder),
       seeder_([](Random& r) { r.seedFromClock(); }) {
   for (int k = 1; k <= kRowCount; ++k)
     boxTops_[static_cast<std::size_t>(k - 1)] = 146 + 20 * (k - 1);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "data/Definitions.h"
+#include "data/WordForms.h"
 #include "data/WordLists.h"
 #include "game/GamePort.h"
 #include "game/GameState.h"
@@ -155,6 +156,8 @@ class GameEngine {
   void giveLettersBack();
   void checkIfComplete();
   void markFound(int row);
+  // The status text and sound of a six-letter word that matches no row.
+  void refuseWord(const std::string& word);
 
   // Scoring.cpp
   int rowValue(int row) const;
@@ -181,6 +184,7 @@ class GameEngine {
   GamePort& port_;
   PortLineMeasure measure_;
   Definitions definitions_;
+  WordForms forms_;  // tells a real word that is not in the draw from a made-up one
   std::function<void(Random&)> seeder_;
 
   GameState state_;

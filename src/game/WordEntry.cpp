@@ -168,10 +168,7 @@ void GameEngine::checkWord() {
     const std::string& rowWord = state_.rowWords[static_cast<std::size_t>(k - 1)];
     if (rowWord.empty()) continue;
     if (word != rowWord) {
-      if (k == state_.rowCount) {
-        showStatus(" " + word + " n'existe pas.");
-        playSound("ding.wav");
-      }
+      if (k == state_.rowCount) refuseWord(word);
       continue;
     }
     if (row(k).inputColour == kRed) {
@@ -189,6 +186,17 @@ void GameEngine::checkWord() {
     playSound("hi.wav");
     endDraw();
   }
+}
+
+// A word that is no row of the draw: a real French form is only not to be found here, and
+// costs nothing, not even the sound of a mistake.
+void GameEngine::refuseWord(const std::string& word) {
+  if (forms_.isWordForm(word)) {
+    showStatus(" " + word + toWin1252(" n'est pas à trouver dans ce tirage."));
+    return;
+  }
+  showStatus(" " + word + " n'existe pas.");
+  playSound("ding.wav");
 }
 
 void GameEngine::markFound(int k) {

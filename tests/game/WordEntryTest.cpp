@@ -1,4 +1,7 @@
+#include <filesystem>
+
 #include "data/TextCodec.h"
+#include "data/WordForms.h"
 #include "game/GameTestSupport.h"
 
 namespace vorlane::test {
@@ -119,6 +122,56 @@ TEST_F(WordEntryTest, EachKindOfWordGetsItsStatusTextAndSound) {
     EXPECT_EQ(port_.sounds.back(), "ding.wav");
     EXPECT_EQ(state().drawGain, 66);
     EXPECT_EQ(state().foundCount, 1);
+  }
+}
+
+// LAINES and ENLISA are French, but no row of this draw: the game says so, without the sound
+// of a mistake and without cost; SNEILA is no French word at all. Without a sound list of
+// forms, every word that is no row is refused as it always was.
+TEST_F(WordEntryTest, ARealWordThatIsNoRowIsOnlyNotToBeFoundHere) {
+  writeWordForms(folder_.dataFolder() / "Formes.666", {"SALINE", "LAINES", "ENLISA", "ALIENS"});
+  ticks(3);
+  const GameState before = state();
+  struct Attempt {
+    const char* word;
+    const char* status;
+    bool ding;
+  };
+  const Attempt attempts[] = {{"LAINES", " LAINES n'est pas à trouver dans ce tirage.", false},
+                              {"SNEILA", " SNEILA n'existe pas.", true},
+                              {"ENLISA", " ENLISA n'est pas à trouver dans ce tirage.", false}};
+  for (const Attempt& a : attempts) {
+    SCOPED_TRACE(a.word);
+    port_.sounds.clear();
+    type(a.word);
+    EXPECT_EQ(view().statusText, toWin1252(a.status));
+    EXPECT_EQ(port_.count("ding.wav"), a.ding ? 1 : 0);
+    EXPECT_EQ(port_.count("btn.wav"), 6);
+    EXPECT_EQ(port_.sounds.size(), a.ding ? 7u : 6u);
+    EXPECT_EQ(lower(), a.word);  // left on the lower keyboard, as any word not found
+    EXPECT_TRUE(state().statusLocked);
+    EXPECT_EQ(state().drawGain, before.drawGain);
+    EXPECT_EQ(state().reserve, before.reserve);
+    EXPECT_EQ(state().score, before.score);
+    EXPECT_EQ(state().foundCount, 0);
+    for (int i = 0; i < 6; ++i) engine().keyb2KeyPress('\b');
+  }
+  type("SALINE");  // a row first: found, whatever the list says
+  EXPECT_EQ(row(2).inputColour, kRed);
+  EXPECT_EQ(state().foundCount, 1);
+
+  // Cut short, then gone: the old refusal.
+  for (bool cut : {true, false}) {
+    if (cut) {
+      folder_.writeFile("Zari666/Formes.666", "LAINESENLISALAINE");
+    } else {
+      std::filesystem::remove(folder_.dataFolder() / "Formes.666");
+    }
+    port_.sounds.clear();
+    type("LAINES");
+    EXPECT_EQ(view().statusText, " LAINES n'existe pas.");
+    EXPECT_EQ(port_.sounds.back(), "ding.wav");
+    for (int i = 0; i < 6; ++i) engine().keyb2KeyPress('\b');
   }
 }
 

@@ -19,6 +19,7 @@
 #include "data/Definitions.h"
 #include "data/RecordFile.h"
 #include "data/TextCodec.h"
+#include "data/WordForms.h"
 #include "data/WordLists.h"
 #include "data/WordRecord.h"
 #include "support/TempFolder.h"
@@ -398,6 +399,28 @@ TEST_F(DataSetCheckTest, TheReviewedJudgementsAndDefinitionsAreTheOnesPlayed) {
     }
   }
   EXPECT_GT(ownShown, 0);
+}
+
+// A real word is never refused as made up: every word of the data set, in a class or not, is
+// in the word-form list, and so are the forms that are no headword; a made-up word is not.
+TEST_F(DataSetCheckTest, TheWordFormListHoldsEveryWordOfTheDataSetAndTheirForms) {
+  const fs::path file = folder_ / std::string(kWordFormsFile);
+  ASSERT_TRUE(fs::is_regular_file(file));
+  const std::uintmax_t size = fs::file_size(file);
+  ASSERT_EQ(size % kWordFormRecordSize, 0u);
+  EXPECT_GT(size / kWordFormRecordSize, 4 * words_.size());  // forms far outnumber headwords
+  DataFolder data(folder_.parent_path());
+  WordForms forms(data);
+  std::set<std::string> keys;
+  for (const WordRecord& word : words_) keys.insert(word.key());
+  for (const std::string& key : keys) EXPECT_TRUE(forms.isWordForm(key)) << key;
+  for (const char* form : {"CHERES", "PEPINS", "ECRIVE", "COEURS", "EGYPTE", "NEVERS", "VENONS",
+                           "MANGEA", "LAINES"}) {
+    EXPECT_TRUE(forms.isWordForm(form)) << form;
+  }
+  for (const char* madeUp : {"SNEILA", "EEOPPU", "FAISAI", "AAAAAA", "ZZZZZZ"}) {
+    EXPECT_FALSE(forms.isWordForm(madeUp)) << madeUp;
+  }
 }
 
 TEST_F(DataSetCheckTest, TheDataFolderPassesTheStartUpCheck) {

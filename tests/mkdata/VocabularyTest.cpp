@@ -350,6 +350,26 @@ TEST(WordSignalsTest, AFormSharedByTwoLemmasCountsOnlyForTheOneItBeginsWith) {
   EXPECT_EQ(signals.subtitleRank("parles"), -1);
 }
 
+// The forms a player may type: suffixes by their conditions, a prefix over a suffix, the
+// ligature spelled out, a capital's accent folded; a stem that needs an affix and a form
+// of another length are not words to type.
+TEST(LexiconTest, EveryFormTheAffixRulesDeriveIsKnownByItsPlainForm) {
+  test::TempFolder folder;
+  folder.writeFile("fr.aff",
+                   "SET UTF-8\nFLAG long\nNEEDAFFIX ()\n"
+                   "SFX S. Y 2\nSFX S. 0 s [^sx]\nSFX S. 0 x [u]\n"
+                   "SFX F. Y 2\nSFX F. 0 e .\nSFX F. 0 es .\n"
+                   "SFX V. Y 2\nSFX V. er a er\nSFX V. er ez er\n"
+                   "PFX R. Y 1\nPFX R. 0 re .\n");
+  folder.writeFile("fr.dic", "6\ncher/F.S.\nenliser/V.\ncœur/S.\nÉgypte\nfiler/R.V.\n"
+                             "chant/()S.\n");
+  Lexicon lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic");
+  EXPECT_EQ(lexicon.formKeys(6), (std::vector<std::string>{"CHANTS", "CHERES", "COEURS", "EGYPTE",
+                                                          "ENLISA", "REFILA"}));
+  EXPECT_EQ(lexicon.formKeys(5),
+            (std::vector<std::string>{"CHERE", "CHERS", "COEUR", "FILER", "FILEZ"}));
+}
+
 TEST(LexiconTest, MissingDictionaryFilesAreNamed) {
   test::TempFolder folder;
   folder.writeFile("fr.aff", "SET UTF-8\n");

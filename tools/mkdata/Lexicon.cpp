@@ -28,7 +28,8 @@ std::string lemmaOf(const std::string& line) {
 
 }  // namespace
 
-Lexicon::Lexicon(const fs::path& affFile, const fs::path& dicFile) {
+Lexicon::Lexicon(const fs::path& affFile, const fs::path& dicFile)
+    : affFile_(affFile), dicFile_(dicFile) {
   requireFile(affFile);
   requireFile(dicFile);
   handle_ = Hunspell_create(affFile.c_str(), dicFile.c_str());

@@ -40,13 +40,24 @@ class Lexicon {
   // The grammatical category that the dictionary gives a six-letter lemma, as the Littré
   // writes categories: "s. m.", "s. f.", "adj.", "v."; empty when it gives none.
   std::string categoryOf(const std::string& lemma) const;
+  // The plain forms of `length` letters of every form that today's lexicon accepts: the
+  // lemmas of the ".dic" and the forms its affix rules derive ("chères", "pépins",
+  // "écrive", "Nevers"), ligatures spelled out ("coeurs"), sorted, each once.
+  std::vector<std::string> formKeys(std::size_t length) const;
 
  private:
+  std::filesystem::path affFile_;
+  std::filesystem::path dicFile_;
   Hunhandle* handle_ = nullptr;
   std::vector<std::string> properNouns_;
   std::vector<std::string> firstNames_;
   std::vector<std::string> names_;
   std::map<std::string, std::string> tags_;  // six-letter lemmas: their morphological fields
 };
+
+// The key a word form (Windows-1252) is looked up by: its plain form with the ligatures
+// spelled out ("cœurs" → "COEURS") and the accents of capitals folded ("Égypte" → "EGYPTE"),
+// or empty when that holds anything but the letters A to Z.
+std::string formKey(std::string_view win1252);
 
 }  // namespace vorlane::mkdata

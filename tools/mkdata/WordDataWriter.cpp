@@ -2,10 +2,14 @@
 
 #include <stdexcept>
 
+#include "Headword.h"
+#include "Lexicon.h"
+#include "StarDict.h"
 #include "Vocabulary.h"
 #include "data/DefinitionWriter.h"
 #include "data/Definitions.h"
 #include "data/WordFileWriter.h"
+#include "data/WordForms.h"
 
 namespace vorlane::mkdata {
 namespace {
@@ -60,6 +64,21 @@ void writeWordData(const Vocabulary& vocabulary, const std::filesystem::path& da
         dicx.appendScrambled(static_cast<std::int32_t>(i), record.fields);
   }
   writeWordFiles(dataFolder, ordered);
+}
+
+std::size_t writeWordFormList(const Vocabulary& vocabulary,
+                              const std::vector<std::string>& lexiconForms,
+                              const StarDict& littre, const std::filesystem::path& dataFolder) {
+  std::vector<std::string> forms = lexiconForms;
+  for (const StarDict::IndexEntry& entry : littre.index()) {
+    auto headword = parseHeadword(entry.name);
+    if (!headword) continue;
+    for (const std::string& spelling : {headword->masculine, headword->feminine}) {
+      if (!spelling.empty()) forms.push_back(formKey(spelling));
+    }
+  }
+  for (const auto& [key, word] : vocabulary.keys()) forms.push_back(key);
+  return writeWordForms(dataFolder / std::string(kWordFormsFile), std::move(forms));
 }
 
 }  // namespace vorlane::mkdata

@@ -79,7 +79,7 @@ constexpr double kEncyclopediaScale = 0.5;
 constexpr std::size_t kFewestWords = 2000;
 
 void reportFiles(const fs::path& out) {
-  for (const char* name : {"Azl.666", "Azlana.666", "Prefn.666", "Dicx.666", "Nazniv.666",
+  for (const char* name : {"Azl.666", "Azlana.666", "Prefn.666", "Dicx.666", "Formes.666", "Nazniv.666",
                            "Nsco.666", "Nscostx.666"}) {
     std::error_code error;
     auto size = fs::file_size(out / name, error);
@@ -166,6 +166,10 @@ int main(int argc, char** argv) {
     }
     LevelBands bands = vocabulary.assignLevels(signals, thesaurus);
     writeWordData(vocabulary, out);
+    auto formsStart = std::chrono::steady_clock::now();
+    std::size_t forms = writeWordFormList(vocabulary, lexicon.formKeys(6), littre, out);
+    std::printf("mkdata: %zu word forms in %.1f s\n", forms,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - formsStart).count());
 #ifdef VORLANE_MKDATA_ASSETS
     writeSounds(out);
     writePatterns(out);
