@@ -119,6 +119,11 @@ std::string dataFilesFailureMessage(const DataFolder& folder) {
 }
 
 bool checkDataFiles(const DataFolder& folder) {
+  {
+    // A save of an earlier run cut short by its end is finished or undone first.
+    DataFolderLock lock(folder);
+    Settings(folder).finishInterruptedSave();
+  }
   if (folder.existsInProgramFolder("azl.666")) tidyOlderLayout(folder);
   makeFactoryCopy(folder, kSettingsFile, kFactorySettingsFile);
   makeFactoryCopy(folder, kScoreNamesFile, kFactoryScoreNamesFile);

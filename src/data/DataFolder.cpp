@@ -1,7 +1,12 @@
 #include "data/DataFolder.h"
 
 #include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <system_error>
+#include <thread>
+#include <unistd.h>
 
 #include "data/IoError.h"
 #include "data/TextCodec.h"
@@ -93,6 +98,24 @@ RecordFile DataFolder::openPath(const fs::path& path, std::size_t recordSize,
   return RecordFile(path, recordSize, mode);
 }
 
+std::unique_ptr<FileReplacement> DataFolder::prepareReplacement(const fs::path& path,
+                                                                std::string_view bytes) const {
+  if (writeProtected_) {
+    errno = 0;
+    throw IoError(path, toWin1252("disque protégé en écriture"));
+  }
+  std::error_code ec;
+  const bool exists = fs::exists(path, ec);
+  if (takesNoNewFile_ && !exists) {
+    throw IoError(path, toWin1252("création impossible (") + systemReason(EACCES) + ")");
+  }
+  return std::make_unique<FileReplacement>(path, bytes, takesNoNewFile_);
+}
+
+void DataFolder::replaceFile(const fs::path& path, std::string_view bytes) const {
+  prepareReplacement(path, bytes)->commit();
+}
+
 bool DataFolder::copyFile(const fs::path& from, const fs::path& to) const {
   if (writeProtected_ || takesNoNewFile_) return false;
   fs::path temporary = to;
@@ -133,6 +156,33 @@ bool DataFolder::createDataFolder() const {
   std::error_code ec;
   fs::create_directory(programFolder_ / fs::path(std::string(kDataFolderName)), ec);
   return !ec;
+}
+
+DataFolderLock::DataFolderLock(const DataFolder& folder) {
+  const fs::path locked = folder.dataFolder().value_or(folder.programFolder());
+  fd_ = ::open(locked.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd_ < 0) return;
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPatienceMs);
+  while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EWOULDBLOCK && errno != EINTR) {
+      // No lock on this file system: the copy goes on as it would alone.
+      ::close(fd_);
+      fd_ = -1;
+      return;
+    }
+    if (std::chrono::steady_clock::now() > giveUp) {
+      ::close(fd_);
+      fd_ = -1;
+      errno = 0;
+      throw IoError(locked, toWin1252("dossier occupé par une autre copie de Vorlane qui ne le "
+                                      "libère pas ; rien n'a été enregistré"));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
+DataFolderLock::~DataFolderLock() {
+  if (fd_ >= 0) ::close(fd_);
 }
 
 bool isSystemInstall(const fs::path& programFolder) {

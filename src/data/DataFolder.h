@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -66,6 +67,15 @@ class DataFolder {
   RecordFile openPath(const std::filesystem::path& path, std::size_t recordSize,
                       RecordFile::Mode mode) const;
 
+  // Prepares `path` to be rewritten whole with `bytes` (see FileReplacement): the copy is
+  // written now, commit() puts it in place. Throws IoError on a write-protected medium, and
+  // where the folder takes no new file and `path` does not exist; where it takes no new
+  // file, the bytes go over the file itself.
+  std::unique_ptr<FileReplacement> prepareReplacement(const std::filesystem::path& path,
+                                                      std::string_view bytes) const;
+  // Rewrites `path` whole: its old bytes or its new ones, never a mix.
+  void replaceFile(const std::filesystem::path& path, std::string_view bytes) const;
+
   // File operations of the start-up tidy-up; each returns whether it succeeded. A copy
   // goes to a temporary file beside `to` that then takes its name, so that a copy that
   // fails (a full disk) leaves `to` as it was and no partial file behind.
@@ -81,6 +91,26 @@ class DataFolder {
   bool writable_ = false;
   bool writeProtected_ = false;
   bool takesNoNewFile_ = false;
+};
+
+// An advisory lock (flock) on the data folder, held while a copy of the game changes the
+// settings, score-name or colour file: two copies of the game started on one folder take
+// turns, and each reads the files again under the lock before it changes them. The folder
+// itself is locked (the program's folder when there is no data folder), so that no lock
+// file is left among the player's files and a folder that takes no new file is locked
+// too. Another copy holds the lock for a few milliseconds at a time; after kPatienceMs
+// without it the lock throws IoError. Where the system offers no lock, none is taken.
+class DataFolderLock {
+ public:
+  explicit DataFolderLock(const DataFolder& folder);
+  ~DataFolderLock();
+  DataFolderLock(const DataFolderLock&) = delete;
+  DataFolderLock& operator=(const DataFolderLock&) = delete;
+
+  static constexpr int kPatienceMs = 10000;
+
+ private:
+  int fd_ = -1;
 };
 
 // A program folder under /usr belongs to the system's package manager: the game treats it

@@ -8,7 +8,143 @@
 #include "data/IoError.h"
 #include "data/TextCodec.h"
 
+namespace fs = std::filesystem;
+
 namespace vorlane {
+namespace {
+
+FileFaultHook& faultHook() {
+  static FileFaultHook hook;
+  return hook;
+}
+
+// 0, or the error number a test makes this step fail with.
+int injectedFault(FileStep step, const fs::path& file) {
+  return faultHook() ? faultHook()(step, file) : 0;
+}
+
+// Writes all of `bytes` from byte `offset`; false with errno set when a write fails.
+bool writeAll(int fd, std::string_view bytes, off_t offset, const fs::path& file) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    if (const int err = injectedFault(FileStep::Write, file)) {
+      errno = err;
+      return false;
+    }
+    const ssize_t w = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                               offset + static_cast<off_t>(done));
+    if (w < 0 && errno == EINTR) continue;
+    if (w < 0) return false;
+    if (w == 0) {
+      errno = EIO;
+      return false;
+    }
+    done += static_cast<std::size_t>(w);
+  }
+  return true;
+}
+
+bool flushToDisk(int fd, const fs::path& file) {
+  if (const int err = injectedFault(FileStep::Flush, file)) {
+    errno = err;
+    return false;
+  }
+  return ::fsync(fd) == 0;
+}
+
+// The folder's entry of a renamed file reaches the disk too; a folder that cannot be
+// flushed (some file systems refuse) changes nothing of what was written.
+void flushFolder(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+void setFileFaultHook(FileFaultHook hook) { faultHook() = std::move(hook); }
+
+fs::path FileReplacement::copyPath(const fs::path& file) {
+  std::error_code ec;
+  fs::path copy = file;
+  if (fs::is_symlink(file, ec)) {
+    const fs::path target = fs::canonical(file, ec);
+    if (!ec) copy = target;
+  }
+  copy += std::string(kReplacementSuffix);
+  return copy;
+}
+
+FileReplacement::FileReplacement(const fs::path& file, std::string_view bytes, bool inPlace)
+    : file_(file), target_(file), bytes_(bytes), inPlace_(inPlace) {
+  std::error_code ec;
+  if (fs::is_symlink(file, ec)) {
+    target_ = fs::canonical(file, ec);
+    if (ec) fail(ec.value(), "ouverture impossible");
+  }
+  copy_ = target_;
+  copy_ += std::string(kReplacementSuffix);
+  if (inPlace_) return;
+  struct stat st {};
+  const mode_t mode = ::stat(target_.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+  const int fd = ::open(copy_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+  if (fd < 0) {
+    // A folder without write permission for this player still lets the file be written.
+    if ((errno == EACCES || errno == EPERM) && fs::is_regular_file(target_, ec)) {
+      inPlace_ = true;
+      return;
+    }
+    fail(errno, toWin1252("création de la copie impossible"));
+  }
+  ::fchmod(fd, mode);
+  const bool written = writeAll(fd, bytes_, 0, copy_) && flushToDisk(fd, copy_);
+  const int err = errno;
+  ::close(fd);
+  if (!written) {
+    ::unlink(copy_.c_str());
+    fail(err, toWin1252("écriture impossible"));
+  }
+}
+
+FileReplacement::~FileReplacement() {
+  if (!committed_ && !inPlace_ && !keepCopy_) ::unlink(copy_.c_str());
+}
+
+void FileReplacement::fail(int err, const std::string& what) {
+  std::string reason = what + " (" + systemReason(err) + ")";
+  if (keepCopy_) {
+    reason += toWin1252(" ; la nouvelle version attend à côté et le remplacera au prochain démarrage");
+  } else if (!inPlace_) {
+    reason += toWin1252(" ; le fichier est resté tel qu'il était");
+  }
+  throw IoError(file_, reason);
+}
+
+void FileReplacement::commit() {
+  if (committed_) return;
+  if (inPlace_) {
+    const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) fail(errno, "ouverture impossible");
+    bool written = writeAll(fd, bytes_, 0, target_);
+    if (written && ::ftruncate(fd, static_cast<off_t>(bytes_.size())) != 0) written = false;
+    if (written) written = flushToDisk(fd, target_);
+    const int err = errno;
+    ::close(fd);
+    if (!written) fail(err, toWin1252("écriture impossible"));
+    committed_ = true;
+    return;
+  }
+  int err = injectedFault(FileStep::Rename, target_);
+  if (err == 0 && ::rename(copy_.c_str(), target_.c_str()) != 0) err = errno;
+  if (err != 0) {
+    if (!keepCopy_) ::unlink(copy_.c_str());
+    committed_ = true;
+    fail(err, "remplacement impossible");
+  }
+  committed_ = true;
+  flushFolder(target_.parent_path());
+}
 
 RecordFile::RecordFile(const std::filesystem::path& path, std::size_t recordSize, Mode mode)
     : path_(path), recordSize_(recordSize == 0 ? 1 : recordSize), mode_(mode) {
@@ -75,13 +211,8 @@ void RecordFile::writeBytesAt(std::int64_t offset, std::string_view bytes) {
       fail("enregistrement hors du fichier");
     }
   }
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t w = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
-                         static_cast<off_t>(offset) + static_cast<off_t>(done));
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) fail(toWin1252("écriture impossible"));
-    done += static_cast<std::size_t>(w);
+  if (!writeAll(fd_, bytes, static_cast<off_t>(offset), path_)) {
+    fail(toWin1252("écriture impossible"));
   }
 }
 

@@ -3,10 +3,62 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace vorlane {
+
+// The steps by which the record-file layer changes the disk.
+enum class FileStep {
+  Write,   // bytes written into a file
+  Flush,   // a file's bytes forced to the disk
+  Rename,  // a finished copy takes the place of the file it replaces
+};
+
+// Every write, flush and rename of the record-file layer asks the hook first; an answer
+// other than 0 is the error number the step then fails with, as the system would (a full
+// disk, a hardware error). Tests inject failures here; an empty hook removes it.
+using FileFaultHook = std::function<int(FileStep step, const std::filesystem::path& file)>;
+void setFileFaultHook(FileFaultHook hook);
+
+// A file rewritten whole without ever being torn: the new bytes go to a copy beside the
+// file (same folder, name + kReplacementSuffix), which is flushed to the disk before
+// commit() renames it over the file. Until then, and whenever a step fails, the file keeps
+// its old bytes; a replacement destroyed before its commit removes its copy. The failure
+// is thrown as IoError naming the file replaced. A symbolic link is followed: the file it
+// names is replaced, the link stays.
+//
+// In a folder that takes no new file (the player may write its files, not add any), no
+// copy can be made: `inPlace` writes the bytes over the file itself at commit, the one
+// way left.
+class FileReplacement {
+ public:
+  FileReplacement(const std::filesystem::path& file, std::string_view bytes, bool inPlace = false);
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+
+  void commit();
+  // From now on a failure leaves the finished copy beside the file, for the next start to
+  // put in place: one of several files replaced together has already taken its new bytes.
+  void keepCopy() { keepCopy_ = true; }
+
+  // Where the copy of `file` is written.
+  static std::filesystem::path copyPath(const std::filesystem::path& file);
+  static constexpr std::string_view kReplacementSuffix = ".nouveau";
+
+ private:
+  [[noreturn]] void fail(int err, const std::string& what);
+
+  std::filesystem::path file_;    // as the player knows it, for the error report
+  std::filesystem::path target_;  // the file itself, behind a symbolic link
+  std::filesystem::path copy_;
+  std::string bytes_;
+  bool inPlace_;
+  bool committed_ = false;
+  bool keepCopy_ = false;
+};
 
 // A flat file of fixed-size records without a header: record n starts at n × recordSize.
 // The file is open for the life of the object only; every failure throws IoError.

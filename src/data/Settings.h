@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace vorlane {
 
@@ -56,9 +58,18 @@ inline constexpr Colour kTeal = 0x808000;
 // written with the definition colour.
 using ColourTable = std::array<Colour, 4>;
 
+// Records of the settings file and of the score-name file that change together, as the
+// rows of a top-six table do: names are cut to 150 characters (Windows-1252 bytes).
+struct RecordChanges {
+  std::vector<std::pair<int, std::int32_t>> settings;
+  std::vector<std::pair<int, std::string>> names;
+};
+
 // The only access to the settings, score-name and colour files. Nothing is cached: each
 // call opens the file, reads or writes one record, and closes it. Every write is skipped
-// while the data folder is not writable; failures throw IoError.
+// while the data folder is not writable; failures throw IoError. Writes take the data
+// folder's lock (DataFolderLock), so that a copy of the game never changes a file under
+// another copy's save.
 class Settings {
  public:
   explicit Settings(const DataFolder& folder) : folder_(folder) {}
@@ -76,10 +87,24 @@ class Settings {
   // characters; a record not wholly in the file throws IoError.
   std::string readScoreName(int record) const;
 
+  // Writes the records as one save, for the caller that holds the data folder's lock: the
+  // settings file and the score-name file are each rewritten whole through a finished copy
+  // beside it, the settings file's copy first, and take their new bytes in that order. A
+  // failure leaves both files as they were; an end of the program between the two renames
+  // leaves the names' copy finished, which finishInterruptedSave puts in place. A record
+  // outside its file (a damaged, short file) writes nothing: a file is never lengthened.
+  void writeTogether(const RecordChanges& changes) const;
+  // What a save cut short left beside the files, for the caller that holds the lock: the
+  // names' finished copy takes its place when the settings file already took its own (the
+  // save had passed its first rename); any other copy is removed, so both files keep
+  // their old bytes. Nothing happens on a write-protected medium.
+  void finishInterruptedSave() const;
+
   // Defaults: teal for 0 and 1, white for 2, black for 3; the colour file when it exists.
   Colour readColour(int index) const;
   // Writes the main window, background and definition colours, the last one twice, into
-  // "Zari666/color.ini" when the folder exists, else "color.ini" beside the program.
+  // "Zari666/color.ini" when the folder exists, else "color.ini" beside the program. The
+  // file is rewritten whole through a copy: a failure leaves the old colours.
   void saveColours(Colour mainWindow, Colour background, Colour definitionText) const;
 
  private:

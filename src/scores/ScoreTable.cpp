@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/DataFolder.h"
+#include "data/Settings.h"
 #include "data/IoError.h"
 #include "data/TextCodec.h"
 
@@ -83,6 +84,10 @@ ScoreRow ScoreTable::readRow(bool junior, int r, std::optional<IoError>& failure
 
 std::optional<IoError> ScoreTable::readRows(bool junior) {
   dropEntry();
+  if (folder_.writable()) {
+    DataFolderLock lock(folder_);
+    settings_.finishInterruptedSave();
+  }
   std::optional<IoError> failure;
   for (int r = 1; r <= kScoreRows; ++r) {
     rows_[static_cast<std::size_t>(r - 1)] = readRow(junior, r, failure);
@@ -104,23 +109,13 @@ void ScoreTable::loadScores(bool junior, bool setButtonCaption) {
   if (failure) throw *failure;
 }
 
-int ScoreTable::rankOf(std::int32_t points) const {
-  if (points < rows_.back().points) return 0;
-  for (int r = 1; r <= kScoreRows; ++r) {
-    if (row(r).points < points) return r;
-  }
-  return 0;
-}
+int ScoreTable::rankOf(std::int32_t points) const { return rankIn(rows_, points); }
 
 int ScoreTable::insertScore(std::int32_t score) {
   const int r = rankOf(score);
   if (r == 0) return 0;
   pendingEntry_ = true;
-  const auto index = static_cast<std::size_t>(r - 1);
-  if (r < kScoreRows && rows_[index].points != 0) {
-    std::move_backward(rows_.begin() + r - 1, rows_.end() - 1, rows_.end());
-  }
-  rows_[index] = ScoreRow{" ", score};
+  placeRow(rows_, ScoreRow{" ", score});
   entryText_ = kSixBlanks;
   entryRow_ = r;
   classButtonVisible_ = false;
@@ -132,25 +127,66 @@ ScoreTable::CommitOutcome ScoreTable::commitEntry(const std::function<void()>& s
   pendingEntry_ = false;
   std::string name = typedName(entryText_);
   if (name.empty()) name = kNoName;
-  rows_[static_cast<std::size_t>(entryRow_ - 1)].name = name;
+  const int r = entryRow_;
+  rows_[static_cast<std::size_t>(r - 1)].name = name;
   entryRow_ = 0;
   if (showCompletedTable) showCompletedTable();
   classButtonVisible_ = true;
   if (!folder_.writable()) return CommitOutcome::ReadOnly;
-  writeTable();
+  const ScoreRow named = rows_[static_cast<std::size_t>(r - 1)];
+  changeStoredTable([&](Rows& stored) { placeRow(stored, named); });
   return CommitOutcome::Saved;
 }
 
-void ScoreTable::writeTable() const {
-  for (int r = 1; r <= kScoreRows; ++r) {
-    settings_.writeScoreName(nameRecord(juniorClass_, r), row(r).name);
-    settings_.writeSetting(pointsRecord(juniorClass_, r), row(r).points);
+void ScoreTable::placeRow(Rows& rows, const ScoreRow& placed) {
+  const int r = rankIn(rows, placed.points);
+  if (r == 0) return;
+  const auto index = static_cast<std::size_t>(r - 1);
+  if (r < kScoreRows && rows[index].points != 0) {
+    std::move_backward(rows.begin() + r - 1, rows.end() - 1, rows.end());
   }
+  rows[index] = placed;
+}
+
+int ScoreTable::rankIn(const Rows& rows, std::int32_t points) {
+  if (points < rows.back().points) return 0;
+  for (int r = 1; r <= kScoreRows; ++r) {
+    if (rows[static_cast<std::size_t>(r - 1)].points < points) return r;
+  }
+  return 0;
+}
+
+void ScoreTable::changeStoredTable(const std::function<void(Rows&)>& change) {
+  // Another copy of the game may have saved since this table was read: the table is read
+  // again under the lock and the change made to what is stored, so its row stays.
+  DataFolderLock lock(folder_);
+  settings_.finishInterruptedSave();
+  std::optional<IoError> failure;
+  Rows stored;
+  for (int r = 1; r <= kScoreRows; ++r) {
+    stored[static_cast<std::size_t>(r - 1)] = readRow(juniorClass_, r, failure);
+  }
+  if (failure) {
+    throw IoError(failure->file(),
+                  failure->what() + toWin1252(" : fichier endommagé ; rien n'a été enregistré"));
+  }
+  change(stored);
+  RecordChanges changes;
+  for (int r = 1; r <= kScoreRows; ++r) {
+    const ScoreRow& row = stored[static_cast<std::size_t>(r - 1)];
+    changes.names.emplace_back(nameRecord(juniorClass_, r), row.name);
+    changes.settings.emplace_back(pointsRecord(juniorClass_, r), row.points);
+  }
+  settings_.writeTogether(changes);
+  if (shownJunior_ == juniorClass_) rows_ = stored;
 }
 
 void ScoreTable::clearScores() {
-  for (int r = 2; r <= kScoreRows; ++r) settings_.writeScoreName(nameRecord(juniorClass_, r), "");
-  for (int r = 2; r <= kScoreRows; ++r) settings_.writeSetting(pointsRecord(juniorClass_, r), 0);
+  if (folder_.writable()) {
+    changeStoredTable([](Rows& stored) {
+      for (int r = 2; r <= kScoreRows; ++r) stored[static_cast<std::size_t>(r - 1)] = ScoreRow{};
+    });
+  }
   if (const std::optional<IoError> failure = readRows(juniorClass_)) throw *failure;
 }
 

@@ -29,9 +29,9 @@ struct ScoreRow {
 // one of them: the six rows on show, the title, the class button and the name entry.
 // Names live in the score-name file (records 1..6 Senior, 7..12 Junior), points in the
 // settings file (records 11..16 Senior, 23..28 Junior). Reads fall back to the factory
-// copies; writes go only through writeScoreName and writeSetting, so nothing is written
-// while the data folder is not writable. A placed score reaches the files only through
-// commitEntry.
+// copies; writes go only through Settings, so nothing is written while the data folder is
+// not writable. A placed score reaches the files only through commitEntry, which saves the
+// two files of a table as one (Settings::writeTogether) under the data folder's lock.
 class ScoreTable {
  public:
   enum class CommitOutcome {
@@ -60,12 +60,15 @@ class ScoreTable {
   // Ends a pending entry: the name is the letters and digits of the entry in order (blanks
   // and anything else left out), or "666" when there are none; it goes into the entry's row and the entry leaves the table.
   // `showCompletedTable` runs next (the window shows the finished table there), then the
-  // class button comes back and the whole table of the class played is written row by row,
-  // name then points. A failed write throws IoError and leaves the earlier rows written.
+  // class button comes back and the named row is saved: under the data folder's lock the
+  // table of the class played is read again from the files (another copy of the game may
+  // have saved a score since), the row placed in it by the same rule, and the whole table
+  // written as one save; the rows on show become the table saved. A failure throws IoError
+  // and leaves both files as they were.
   CommitOutcome commitEntry(const std::function<void()>& showCompletedTable = {});
 
-  // Empties rows 2..6 of the class played in both files (row 1 and the other class are
-  // kept), then reloads that class's rows (a failed read throws IoError, as loadScores). Title and caption stay as they are.
+  // Empties rows 2..6 of the class played in both files as one save under the lock (row 1,
+  // as stored, and the other class are kept), then reloads that class's rows (a failed read throws IoError, as loadScores). Title and caption stay as they are.
   void clearScores();
 
   // `juniorClass`: the class currently played, whose table commitEntry and clearScores
@@ -99,7 +102,11 @@ class ScoreTable {
   // The first failure of the reads, if any.
   std::optional<IoError> readRows(bool junior);
   ScoreRow readRow(bool junior, int r, std::optional<IoError>& failure) const;
-  void writeTable() const;
+  using Rows = std::array<ScoreRow, kScoreRows>;
+  static int rankIn(const Rows& rows, std::int32_t points);
+  static void placeRow(Rows& rows, const ScoreRow& placed);
+  // Reads the stored table of the class played under the lock, changes it and saves it.
+  void changeStoredTable(const std::function<void(Rows&)>& change);
   void dropEntry();
 
   Settings settings_;

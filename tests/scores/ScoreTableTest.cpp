@@ -275,7 +275,7 @@ TEST_F(ScoreTableTest, ReadOnlyModeWritesNothingAndKeepsTheNamedRow) {
   EXPECT_EQ(shownPoints(), (Points{500, 400, 300, 200, 100, 0}));
 }
 
-TEST_F(ScoreTableTest, FailedWriteKeepsEarlierRowsAndPropagates) {
+TEST_F(ScoreTableTest, AFailedSaveWritesNeitherFile) {
   // No working settings file: points read from the factory copy, but cannot be written.
   temp_.writeFile("Zari666/Nsco.666", settingsBytes({500, 400, 300, 200, 100, 0}, kJuniorPoints));
   temp_.writeFile("Zari666/stx.666", namesBytes(kSeniorNames, kJuniorNames));
@@ -284,10 +284,25 @@ TEST_F(ScoreTableTest, FailedWriteKeepsEarlierRowsAndPropagates) {
   table_.setEntryText("IVY   ");
 
   EXPECT_THROW(table_.commitEntry(), IoError);
-  EXPECT_EQ(storedName(1), "IVY");    // row 1's name went out before its points failed
-  EXPECT_EQ(storedName(2), "BRUNO");  // row 2 was never reached
+  // No name without its points: ANNE keeps her row in the names file.
+  EXPECT_EQ(namesFile(), namesBytes(kSeniorNames, kJuniorNames));
   EXPECT_FALSE(temp_.exists("Zari666/Prefint.666"));
   EXPECT_FALSE(table_.pendingEntry());
+
+  // A settings file emptied by a damaged disk: the names stay, the reason is told.
+  temp_.writeFile("Zari666/Prefint.666", "");
+  ASSERT_EQ(table_.insertScore(700), 1);
+  table_.setEntryText("ZORRO ");
+  try {
+    table_.commitEntry();
+    ADD_FAILURE() << "a save into an empty settings file went unreported";
+  } catch (const IoError& error) {
+    EXPECT_EQ(error.file().filename(), "Prefint.666");
+    EXPECT_NE(std::string(error.what()).find(toWin1252("endommagé")), std::string::npos)
+        << error.what();
+  }
+  EXPECT_EQ(namesFile(), namesBytes(kSeniorNames, kJuniorNames));
+  EXPECT_EQ(settingsFile(), "");
 }
 
 TEST_F(ScoreTableTest, ClearEmptiesRowsTwoToSixOfTheClassPlayedOnly) {

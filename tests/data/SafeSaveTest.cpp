@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "data/DataFiles.h"
+#include "data/DataFolder.h"
+#include "data/IoError.h"
+#include "data/Settings.h"
+#include "data/TextCodec.h"
+#include "support/FileFaults.h"
+#include "support/TempFolder.h"
+
+// The colour file is rewritten whole: a save cut short at any step, by an error or by the
+// end of the program, leaves the old colours or the new ones, never an empty file.
+namespace vorlane {
+namespace {
+
+using test::FileFaults;
+
+class ColourSaveTest : public ::testing::Test {
+ protected:
+  ColourSaveTest() {
+    folder.setWritable(true);
+    temp.dataFolder();
+  }
+  std::string colourFile() const { return temp.readFile("Zari666/color.ini"); }
+  std::vector<std::string> dataFolderEntries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(temp.dataFolder()))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  void saveNewColours() const { settings.saveColours(0x0000FF, 0x00FF00, 0x123456); }
+
+  // Main window red, background green, definitions 0x123456 twice.
+  const std::string after{"\xFF\0\0\0\0\xFF\0\0\x56\x34\x12\0\x56\x34\x12\0", 16};
+  const std::string before{"\x80\x80\0\0\x11\x22\x33\0\xFF\xFF\xFF\0\xFF\xFF\xFF\0", 16};
+  test::TempFolder temp;
+  DataFolder folder{temp.path()};
+  Settings settings{folder};
+};
+
+TEST_F(ColourSaveTest, AFailureAtAnyStepKeepsTheOldColoursAndSaysSo) {
+  FileFaults faults;
+  temp.writeFile("Zari666/color.ini", before);
+  faults.failAt(0, 0);
+  saveNewColours();
+  ASSERT_EQ(colourFile(), after);
+  const int steps = faults.steps();
+  ASSERT_EQ(steps, 3) << "the copy written, flushed, renamed";
+
+  for (const bool firstSave : {false, true}) {
+    for (const int error : {EIO, ENOSPC}) {
+      for (int n = 1; n <= steps; ++n) {
+        SCOPED_TRACE((firstSave ? "first save, step " : "step ") + std::to_string(n) + ", error " +
+                     std::to_string(error));
+        std::filesystem::remove(temp.dataFolder() / "color.ini");
+        if (!firstSave) temp.writeFile("Zari666/color.ini", before);
+        faults.failAt(n, error);
+        try {
+          saveNewColours();
+          ADD_FAILURE() << "the failure went unreported";
+        } catch (const IoError& failure) {
+          EXPECT_EQ(failure.file(), temp.dataFolder() / "color.ini");
+          const std::string what = failure.what();
+          EXPECT_NE(what.find(systemReason(error)), std::string::npos) << what;
+          EXPECT_NE(what.find(toWin1252("le fichier est resté tel qu'il était")), std::string::npos)
+              << what;
+        }
+        faults.failAt(0, 0);
+        if (firstSave) {
+          EXPECT_EQ(dataFolderEntries(), std::vector<std::string>{}) << "no empty colour file";
+          EXPECT_EQ(settings.readColour(0), kTeal);
+        } else {
+          EXPECT_EQ(colourFile(), before);
+          EXPECT_EQ(dataFolderEntries(), std::vector<std::string>{"color.ini"});
+          EXPECT_EQ(settings.readColour(1), 0x332211u);
+        }
+      }
+    }
+  }
+}
+
+TEST_F(ColourSaveTest, AKilledSaveLeavesTheOldColoursOrTheNewAndTheNextStartTidiesUp) {
+  FileFaults faults;
+  int killed = 0;
+  for (int n = 1;; ++n) {
+    SCOPED_TRACE("killed at step " + std::to_string(n));
+    temp.writeFile("Zari666/color.ini", before);
+    const int exit = test::inChildProcess([&] {
+      faults.killAt(n);
+      saveNewColours();
+    });
+    if (exit == 0) break;
+    ASSERT_EQ(exit, FileFaults::kKilled);
+    ++killed;
+    EXPECT_EQ(colourFile(), before);
+    checkDataFiles(folder);  // the next start
+    EXPECT_EQ(dataFolderEntries(), std::vector<std::string>{"color.ini"}) << "the copy is gone";
+  }
+  EXPECT_EQ(killed, 3);
+  EXPECT_EQ(colourFile(), after);
+}
+
+TEST_F(ColourSaveTest, AFolderThatTakesNoNewFileStillHasItsColoursWritten) {
+  folder.setTakesNoNewFile(true);
+  EXPECT_THROW(saveNewColours(), IoError) << "no colour file to write into";
+  EXPECT_FALSE(temp.exists("Zari666/color.ini"));
+  temp.writeFile("Zari666/color.ini", before + "tail");
+  saveNewColours();
+  EXPECT_EQ(colourFile(), after);
+  EXPECT_EQ(dataFolderEntries(), std::vector<std::string>{"color.ini"});
+
+  folder.setTakesNoNewFile(false);
+  folder.setWritable(false);
+  temp.writeFile("Zari666/color.ini", before);
+  saveNewColours();
+  EXPECT_EQ(colourFile(), before) << "read-only mode writes nothing";
+}
+
+}  // namespace
+}  // namespace vorlane
