@@ -13,6 +13,8 @@ namespace {
 
 // Candidates tried before the recent-draw condition is dropped, and again after.
 constexpr int kDrawTries = 2000;
+// Word levels 1 to 4 hold the words that every adult knows; 5 and 6 the rarer ones.
+constexpr int kKnownWordLevels = 4;
 
 std::string sortedLetters(std::string letters) {
   std::sort(letters.begin(), letters.end(), [](char a, char b) {
@@ -136,6 +138,12 @@ GameEngine::Candidate GameEngine::tryAnagramDraw(bool checkRecent) {
     }
   };
   const int level = state_.level;
+  // The starting word is shown, not found: below the top level it is a word of the player's
+  // level or one that every adult knows, never a rare one ("ictère" for "écrite").
+  const int start = anagramSet_[0].levelOrKind;
+  if (!state_.topLevel && (start < 1 || start > std::max(level, kKnownWordLevels))) {
+    return Candidate::rejected;
+  }
   place([&](int l) { return l >= 1 && l <= level; });
   if (filled == 0) return Candidate::rejected;
   if (checkRecent && recent_.isRecentAnagram(anagramSet_[0].recordNumber)) {

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <fstream>
+#include <set>
 
 #include "data/TextCodec.h"
 #include "game/GameTestSupport.h"
@@ -123,6 +124,35 @@ TEST_F(DrawFlowTest, TheFirstFindPutsTheDrawInTheRecentListAndOnlyThen) {
   engine().Button1Click();
   type("SALIEN");
   for (int r = 1; r <= 5; ++r) EXPECT_TRUE(recent_.isRecentAnagram(r)) << r;
+}
+
+// ICTERE (level 6) and the level-0 LIANES are never shown as the starting word below the top
+// level; they are still words to find, after the words of the level. RECITE, a word every
+// adult knows (level 4), may start a level-1 draw; ECRITE cannot, for the class would then
+// hold no word of level 1 to find.
+TEST_F(DrawFlowTest, ARareWordNeverStartsADrawBelowTheTopLevel) {
+  std::vector<GameWord> words = aliensSet();
+  words.insert(words.end(), {{"écrite", 1, 1, ""}, {"ictère", 6, 1, ""}, {"récite", 4, 1, ""}});
+  load(words);
+  engine().setTrainingMode(true);
+  std::set<std::string> starts;
+  std::set<std::string> found;
+  for (int draw = 0; draw < 60; ++draw) {
+    engine().Button1Click();
+    if (state().drawKind == kAnagramDraw && state().drawActive) {
+      const std::vector<std::string> r = rows();
+      starts.insert(r.back());
+      found.insert(r.begin(), r.end() - 1);
+    }
+    engine().Button1Click();
+  }
+  EXPECT_EQ(starts.count("ICTERE"), 0u);
+  EXPECT_EQ(starts.count("LIANES"), 0u);
+  EXPECT_EQ(starts.count("RECITE"), 1u);
+  EXPECT_EQ(found.count("ECRITE"), 1u);  // the level's word to find when RECITE starts
+  EXPECT_EQ(found.count("ICTERE"), 1u);
+  EXPECT_EQ(found.count("LIANES"), 1u);
+  EXPECT_TRUE(port_.dataErrors.empty());
 }
 
 TEST_F(DrawFlowTest, ARecentDrawComesBackWhenNothingElseQualifies) {
