@@ -26,7 +26,7 @@ class WordFormsTest : public ::testing::Test {
 
 TEST_F(WordFormsTest, EverySixLetterFormWrittenIsFoundAndNothingElse) {
   // Out of order, twice over, with texts that are no six-letter plain form.
-  std::vector<std::string> given = {"PEPINS", "CHERES", "ABAQUE", "ZYTHUM", "CHERES",
+  std::vector<std::string> given = {"PEPINS", "CHERES", "ABAQUE", "ZYTHUM",  "CHERES",
                                     "CHERE",  "Cheres", "CHÈRES", "ALIENS7", ""};
   for (int i = 0; i < 500; ++i) {  // enough records for the halving to matter
     given.push_back(std::string("M") + static_cast<char>('A' + i % 26) +

@@ -197,11 +197,20 @@ std::string spelledOut(const std::string& win1252) {
   std::string text;
   for (char c : win1252) {
     switch (static_cast<unsigned char>(c)) {
-      case 0x9C: text += "oe"; break;
-      case 0x8C: text += "OE"; break;
-      case 0xE6: text += "ae"; break;
-      case 0xC6: text += "AE"; break;
-      default: text += c;
+      case 0x9C:
+        text += "oe";
+        break;
+      case 0x8C:
+        text += "OE";
+        break;
+      case 0xE6:
+        text += "ae";
+        break;
+      case 0xC6:
+        text += "AE";
+        break;
+      default:
+        text += c;
     }
   }
   return text;
@@ -219,7 +228,8 @@ std::string formKey(std::string_view win1252) {
     const std::size_t at = kCapitals.find(c);
     if (at != std::string::npos) c = kBare[at];
   }
-  const bool letters = std::all_of(key.begin(), key.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+  const bool letters =
+      std::all_of(key.begin(), key.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
   return letters ? key : std::string();
 }
 
