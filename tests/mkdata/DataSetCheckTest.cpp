@@ -160,13 +160,23 @@ TEST_F(DataSetCheckTest, EveryLinkChainClosesOverOneClassOfAtMostFourteenWords) 
   EXPECT_GE(chains, 300);
 }
 
-TEST_F(DataSetCheckTest, EachWordIsACommonWordWithTextOrACapitalisedProperNounWithout) {
+// A proper noun is never also a common word; one that a draw can show has a text of its own.
+TEST_F(DataSetCheckTest, EachWordIsACommonWordWithTextOrACapitalisedProperNoun) {
+  std::set<std::string> common;
+  for (const WordRecord& word : words_) {
+    if (word.levelOrKind != 0) common.insert(word.key());
+  }
+  std::set<std::uint32_t> inClass;
+  for (const std::vector<std::uint32_t>& chain : classes()) inClass.insert(chain.begin(), chain.end());
   for (std::size_t n = 0; n < words_.size(); ++n) {
     std::string display = words_[n].display();
     bool capital = display[0] >= 'A' && display[0] <= 'Z';
     if (words_[n].levelOrKind == 0) {
       EXPECT_TRUE(capital) << win1252ToUtf8(display);
-      EXPECT_EQ(words_[n].linkOrAddress, 0u);
+      EXPECT_EQ(common.count(words_[n].key()), 0u) << win1252ToUtf8(display);
+      if (inClass.count(static_cast<std::uint32_t>(n))) {
+        EXPECT_NE(words_[n].linkOrAddress, 0u) << win1252ToUtf8(display) << " has no text";
+      }
       EXPECT_EQ(anagrams_[n].levelOrKind, 0) << "a proper noun never counts as common";
     } else {
       EXPECT_FALSE(capital) << win1252ToUtf8(display);

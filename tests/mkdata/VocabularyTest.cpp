@@ -311,6 +311,49 @@ TEST(VocabularyReviewTest, JudgementsAndOwnDefinitionsReachTheDataSet) {
             (std::vector<std::string>{"grenat", "adj.", "D'un rouge sombre."}));
 }
 
+// "pressé", a participle that the review defines, joins "presse" with its own text; a name
+// that is also a word ("Menton") is no record of its own; a name that the review defines
+// reads as a plain text in both forms, without the proper-noun label in the short one.
+TEST(VocabularyReviewTest, HomographsAndNamesGetTheirOwnTexts) {
+  LittreBuilder littre;
+  littre.add({"PRESSE"}, article("s. f.", "Foule, multitude de gens qui se pressent."));
+  littre.add({"MENTON"}, article("s. m.", "Partie du visage."));
+  test::TempFolder folder;
+  folder.writeFile("fr.aff", "SET UTF-8\nSFX E Y 1\nSFX E er é er\n");
+  folder.writeFile("fr.dic", "5\npresse\npresser/E\nmenton\nMenton po:npr\nNevers po:npr\n");
+  Lexicon lexicon(folder.path() / "fr.aff", folder.path() / "fr.dic");
+  WordSignals signals;
+  signals.addQuotation("De Menton à Nevers, la presse.");
+  Review review;
+  for (const char* line : {"presse\t1\t-\tEnsemble des journaux.", "pressé\t1\tadj.\tQui a hâte.",
+                           "Nevers\t3\tnom propre\tVille de la Nièvre.", "Menton\t3\tnom propre\tVille."}) {
+    ASSERT_TRUE(review.addLine(line)) << line;
+  }
+  Vocabulary vocabulary;
+  vocabulary.addCommonWords(littre.build(), lexicon);
+  vocabulary.addReviewedWords(review, lexicon);
+  vocabulary.addProperNouns(lexicon, signals);
+  EXPECT_TRUE(vocabulary.applyReview(review).empty());
+  vocabulary.assignLevels(signals, Thesaurus());
+  const auto& keys = vocabulary.keys();
+  ASSERT_EQ(keys.at("PRESSE").records.size(), 2u);
+  EXPECT_EQ(keys.at("PRESSE").records[0].fields[2], "Ensemble des journaux.");
+  EXPECT_EQ(keys.at("PRESSE").records[1].fields,
+            (std::vector<std::string>{toWin1252("pressé"), "adj.", toWin1252("Qui a hâte.")}));
+  ASSERT_EQ(keys.at("MENTON").records.size(), 1u);
+  EXPECT_FALSE(keys.at("MENTON").records[0].properNoun);
+  writeWordData(vocabulary, folder.dataFolder());
+  DataFolder data(folder.path());
+  WordLists lists(data);
+  OneLine measure;
+  for (bool longForm : {true, false}) {
+    DefinitionBox box;
+    Definitions(data, lists, measure).lookUpDefinitions("NEVERS", 1, longForm, box, 20);
+    EXPECT_EQ(box.lines, std::vector<std::string>{toWin1252(
+                             longForm ? "Nevers : nom propre, Ville de la Nièvre." : "Ville de la Nièvre.")});
+  }
+}
+
 TEST(WordSignalsTest, ALemmaWeighsItsFormsAndSpellingsKeepTheirAccents) {
   test::TempFolder folder;
   folder.writeFile("fr.aff", "SET UTF-8\nSFX S Y 1\nSFX S 0 s .\n");

@@ -349,17 +349,26 @@ void Vocabulary::addReviewedWords(const Review& review, const Lexicon& lexicon) 
         reviewed.familiarity >= Familiarity::Everyday && reviewed.familiarity <= Familiarity::Rare;
     std::string spelling = toWin1252(utf8);
     std::string key = plainForm(spelling);
-    if (!known || reviewed.definition.empty() || reviewed.category.empty() || keys_.count(key) ||
+    if (isCapitalised(spelling)) continue;  // a name's text goes to its proper-noun record
+    auto existing = keys_.find(key);
+    bool spelled = existing != keys_.end() &&
+                   std::any_of(existing->second.records.begin(), existing->second.records.end(),
+                               [&spelling](const VocabularyRecord& r) { return r.spelling == spelling; });
+    if (!known || reviewed.definition.empty() || reviewed.category.empty() || spelled ||
         !isPlayable(spelling) || !fitsAsHint(key, reviewed.definition)) {
       continue;
     }
+    // A homograph of a word may be a participle ("pressé", of "presser"): today's lexicon
+    // has it as a form, not as a lemma of its own.
     std::vector<std::string> stems = lexicon.stems(spelling);
-    if (std::find(stems.begin(), stems.end(), spelling) == stems.end()) continue;
+    bool lemma = std::find(stems.begin(), stems.end(), spelling) != stems.end();
+    if (existing != keys_.end() ? !lexicon.accepts(spelling) : !lemma) continue;
     addRecord({spelling,
                false,
                {spelling, storableText(reviewed.category), storableText(reviewed.definition)},
                false,
-               0});
+               0,
+               true});
   }
 }
 
@@ -367,7 +376,12 @@ void Vocabulary::addProperNouns(const Lexicon& lexicon, const WordSignals& signa
   for (const std::string& name : lexicon.properNouns()) {
     // Attested in the dictionary's quotations: places, people and peoples a player may know,
     // not the trade names that today's lexicon also tags as proper nouns.
-    if (isCapitalised(name) && isPlayable(name) && signals.quotationCount(lowerCase(name)) > 0) {
+    auto known = keys_.find(plainForm(name));
+    bool common = known != keys_.end() &&
+                  std::any_of(known->second.records.begin(), known->second.records.end(),
+                              [](const VocabularyRecord& r) { return !r.properNoun; });
+    if (isCapitalised(name) && isPlayable(name) && !common &&
+        signals.quotationCount(lowerCase(name)) > 0) {
       addRecord({name, true, {}, false, 0});
     }
   }
@@ -431,6 +445,17 @@ bool Vocabulary::fitsAsHint(const std::string& key, const std::string& utf8Defin
 std::vector<std::string> Vocabulary::applyReview(const Review& review) {
   std::vector<std::string> refused;
   for (auto& [key, word] : keys_) {
+    for (VocabularyRecord& record : word.records) {
+      const ReviewedWord* named = record.properNoun ? review.find(record.spelling) : nullptr;
+      if (named == nullptr || named->definition.empty()) continue;
+      if (!fitsAsHint(key, named->definition)) {
+        refused.push_back(win1252ToUtf8(record.spelling));
+        continue;
+      }
+      record.fields = {named->category.empty() ? std::string("nom propre")
+                                               : storableText(named->category),
+                       storableText(named->definition)};
+    }
     auto common = std::find_if(word.records.begin(), word.records.end(),
                                [](const VocabularyRecord& r) { return !r.properNoun; });
     if (common == word.records.end()) continue;
@@ -442,14 +467,31 @@ std::vector<std::string> Vocabulary::applyReview(const Review& review) {
       refused.push_back(win1252ToUtf8(common->spelling));
       continue;
     }
+    // A homograph that the review defines under its own spelling ("pressé" beside "presse")
+    // takes that text and stays.
+    for (VocabularyRecord& other : word.records) {
+      if (other.properNoun || other.spelling == common->spelling) continue;
+      const ReviewedWord* homograph = review.find(other.spelling);
+      if (homograph == nullptr || homograph->definition.empty() || homograph->category.empty() ||
+          !fitsAsHint(key, homograph->definition)) {
+        continue;
+      }
+      other.fields = {other.spelling, storableText(homograph->category),
+                      storableText(homograph->definition)};
+      other.reviewed = true;
+    }
     std::string category =
         reviewed->category.empty() ? common->fields.at(1) : storableText(reviewed->category);
     VocabularyRecord own{common->spelling,
                          false,
                          {common->spelling, category, storableText(reviewed->definition)},
                          false,
-                         common->articleSize};
-    std::erase_if(word.records, [](const VocabularyRecord& r) { return !r.properNoun; });
+                         common->articleSize,
+                         true};
+    // A homograph that the review defines for its own spelling keeps its text.
+    std::erase_if(word.records, [&own](const VocabularyRecord& r) {
+      return !r.properNoun && !(r.reviewed && r.spelling != own.spelling);
+    });
     word.records.insert(word.records.begin(), std::move(own));
   }
   return refused;

@@ -19,10 +19,12 @@ class WordSignals;
 // One record of the word list: a spelling and, for a common word, its definition fields.
 struct VocabularyRecord {
   std::string spelling;             // Windows-1252, as "Azl.666" shows it
-  bool properNoun = false;          // capitalised, no text (kind 0, address 0)
-  std::vector<std::string> fields;  // common word: headword, category, definition (Windows-1252)
+  bool properNoun = false;          // capitalised, kind 0: no text (address 0), or a plain one
+  std::vector<std::string> fields;  // common word: headword, category, definition; proper
+                                    // noun: none, or "nom propre" and its text (Windows-1252)
   bool labelled = false;            // the definition is of a field or a period only
   std::size_t articleSize = 0;      // the main homograph has the longest article
+  bool reviewed = false;            // our own text, from the review, for this very spelling
 };
 
 // The records of one plain form; the first one carries the level and the anagram class.
@@ -46,11 +48,13 @@ class Vocabulary {
   // with their definitions.
   void addCommonWords(const StarDict& littre, const Lexicon& lexicon);
   // Today's words that neither the dictionary nor the thesaurus define ("tennis",
-  // "yaourt"): a lemma of today's lexicon that the review judges known and defines, under
-  // the category the review gives.
+  // "yaourt"), and homographs that they leave out ("pressé" beside "presse"): a lemma of
+  // today's lexicon that the review judges known and defines, under the category the
+  // review gives.
   void addReviewedWords(const Review& review, const Lexicon& lexicon);
   // Six-letter proper nouns of today's lexicon, capitalised, that the dictionary's
-  // quotations use.
+  // quotations use, and that are no common word: a town that shares its name with a word
+  // ("Menton", "Orange") would only add "Menton, nom propre." to the word's definition.
   void addProperNouns(const Lexicon& lexicon, const WordSignals& signals);
   // Today's common words that the Littré lacks (words born after it, articles its edition
   // lost), from the thesaurus: a lemma of today's lexicon that the subtitle list ranks,
@@ -64,7 +68,7 @@ class Vocabulary {
                       const Thesaurus& thesaurus);
   // The review's judgement of each word it holds, and our own definition where the
   // dictionary's text is not the sense a player knows: it replaces the word's common
-  // records with one. Returns the words whose own definition would give the word or an
+  // records with one. A proper noun that the review defines ("Nevers") gets that text. Returns the words whose own definition would give the word or an
   // anagram of it away, or holds a kept-out word (they keep the dictionary's text).
   std::vector<std::string> applyReview(const Review& review);
   // Anagram classes, frequency signals and levels.

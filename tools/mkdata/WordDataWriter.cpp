@@ -58,7 +58,11 @@ void writeWordData(const Vocabulary& vocabulary, const std::filesystem::path& da
   DefinitionWriter dicx(dataFolder / std::string(kDefinitionsFile));
   for (std::size_t i = 0; i < ordered.size(); ++i) {
     const VocabularyRecord& record = *pending[i].record;
-    if (record.properNoun) continue;
+    if (record.properNoun) {
+      // Kind 0: a name without text keeps address 0 ("Nevers, nom propre.").
+      if (!record.fields.empty()) ordered[i].definitionAddress = dicx.appendPlain(record.fields);
+      continue;
+    }
     ordered[i].kind = kCommonWordKind;
     ordered[i].definitionAddress =
         dicx.appendScrambled(static_cast<std::int32_t>(i), record.fields);
