@@ -411,6 +411,24 @@ TEST_F(DataSetCheckTest, TheReviewedJudgementsAndDefinitionsAreTheOnesPlayed) {
   EXPECT_GT(ownShown, 0);
 }
 
+// The words a player meets most read as today's French: none of the old dictionary's set
+// phrases in a definition that a draw at levels 1 to 4 shows.
+TEST_F(DataSetCheckTest, NoDefinitionOfTheFirstFourLevelsKeepsTheOldDictionarysPhrases) {
+  const std::vector<std::string> phrases = {"Il se dit", "il se dit", "Nom général sous lequel",
+                                            "Dans une signification plus restreinte", "Terme de"};
+  int checked = 0;
+  for (const Shown& word : shownWords()) {
+    if (word.level < 1 || word.level > 4) continue;
+    ++checked;
+    for (const std::string& line : word.full) {
+      for (const std::string& phrase : phrases) {
+        EXPECT_EQ(line.find(toWin1252(phrase)), std::string::npos) << win1252ToUtf8(line);
+      }
+    }
+  }
+  EXPECT_GT(checked, 2000);
+}
+
 // A real word is never refused as made up: every word of the data set, in a class or not, is
 // in the word-form list, and so are the forms that are no headword; a made-up word is not.
 TEST_F(DataSetCheckTest, TheWordFormListHoldsEveryWordOfTheDataSetAndTheirForms) {
