@@ -1,6 +1,10 @@
 #include "data/DataFiles.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <string_view>
 #include <vector>
 
@@ -96,8 +100,15 @@ void tidyOlderLayout(const DataFolder& folder) {
   }
 }
 
+// An entry of the data folder by that name, whatever it is: a folder, or a link that leads
+// nowhere, is no file, yet it is not replaced without a word.
+bool hasEntry(const DataFolder& folder, std::string_view name) {
+  const auto dataFolder = folder.dataFolder();
+  return dataFolder && DataFolder::findEntry(*dataFolder, name);
+}
+
 void makeFactoryCopy(const DataFolder& folder, std::string_view working, std::string_view factory) {
-  if (folder.existsInProgramFolder(working) || folder.existsInDataFolder(working)) return;
+  if (folder.existsInProgramFolder(working) || hasEntry(folder, working)) return;
   if (!folder.existsInDataFolder("azl.666")) return;
   folder.copyFile(folder.inDataFolder(factory), folder.inDataFolder(working));
 }
@@ -134,6 +145,49 @@ bool checkDataFiles(const DataFolder& folder) {
     }
   }
   return true;
+}
+
+std::string nothingSavedNotice() {
+  return toWin1252(" ; les réglages et les scores ne seront pas enregistrés pendant cette partie");
+}
+
+std::optional<IoError> settingsFileTrouble(const DataFolder& folder) {
+  const auto dataFolder = folder.dataFolder();
+  if (!dataFolder || folder.existsInProgramFolder(kSettingsFile)) return std::nullopt;
+  const std::optional<fs::path> entry = DataFolder::findEntry(*dataFolder, kSettingsFile);
+  if (!entry) {
+    if (!folder.existsInDataFolder(kFactorySettingsFile) || folder.writeProtected()) {
+      return std::nullopt;
+    }
+    // The copy of the start-up failed: tried again, it tells why.
+    const fs::path working = *dataFolder / fs::path(std::string(kSettingsFile));
+    std::error_code failure;
+    if (folder.copyFile(folder.inDataFolder(kFactorySettingsFile), working, &failure)) {
+      return std::nullopt;
+    }
+    // No permission or a read-only medium: the write test makes it the read-only mode.
+    if (failure.value() == EROFS || failure.value() == EACCES || failure.value() == EPERM) {
+      return std::nullopt;
+    }
+    return IoError(working, toWin1252("création à partir de la copie d'origine Nsco.666 "
+                                      "impossible (") +
+                                systemReason(failure.value()) + ")");
+  }
+  struct stat st {};
+  const int fd = ::open(entry->c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    const int err = errno;
+    if (::lstat(entry->c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+      return IoError(*entry, toWin1252("c'est un dossier, pas le fichier des réglages"));
+    }
+    return IoError(*entry, toWin1252("lecture impossible (") + systemReason(err) + ")");
+  }
+  const bool isFolder = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+  ::close(fd);
+  if (isFolder) {
+    return IoError(*entry, toWin1252("c'est un dossier, pas le fichier des réglages"));
+  }
+  return std::nullopt;
 }
 
 bool testDataFolderWritable(const DataFolder& folder) {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+
+#include "data/IoError.h"
 
 namespace vorlane {
 
@@ -25,6 +28,17 @@ inline constexpr const char* kDataFilesFailureTitle = "Vorlane : erreur de fichi
 // settings and score-name files from their factory copies, and returns whether the six
 // required files are all reachable. Failures of the tidy-up are ignored.
 bool checkDataFiles(const DataFolder& folder);
+
+// Why the settings file of the data folder cannot serve this run, or nothing when it can:
+// an entry "Prefint.666" that is a folder or a file that cannot be read (a damaged disk, a
+// link that leads nowhere or round in circles), or a working copy that the start-up could
+// not make from the factory copy (a full disk). The error names the entry and gives the
+// reason in French; the game then runs with every write skipped (nothingSavedNotice says
+// so), the entry left as it is. A medium that cannot be written is no trouble of the file: the write
+// test makes it the read-only mode.
+std::optional<IoError> settingsFileTrouble(const DataFolder& folder);
+// What follows the reason in the start-up's report (Windows-1252).
+std::string nothingSavedNotice();
 
 // The write test of start-up: clears the read-only attribute of the "*.666" and "*.ini"
 // files, then writes a 0 into record 8 of the settings file (or of its factory copy).

@@ -116,14 +116,22 @@ void DataFolder::replaceFile(const fs::path& path, std::string_view bytes) const
   prepareReplacement(path, bytes)->commit();
 }
 
-bool DataFolder::copyFile(const fs::path& from, const fs::path& to) const {
-  if (writeProtected_ || takesNoNewFile_) return false;
+bool DataFolder::copyFile(const fs::path& from, const fs::path& to, std::error_code* failure) const {
+  if (writeProtected_ || takesNoNewFile_) {
+    if (failure) *failure = std::error_code(writeProtected_ ? EROFS : EACCES, std::generic_category());
+    return false;
+  }
   fs::path temporary = to;
   temporary += ".copie";
   std::error_code ec;
-  fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, ec);
+  if (const int err = injectedFileFault(FileStep::Write, temporary)) {
+    ec = std::error_code(err, std::generic_category());
+  } else {
+    fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, ec);
+  }
   if (!ec) fs::rename(temporary, to, ec);
   if (ec) {
+    if (failure) *failure = ec;
     std::error_code ignored;
     fs::remove(temporary, ignored);
     return false;

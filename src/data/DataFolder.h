@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <system_error>
 
 #include "data/RecordFile.h"
 
@@ -60,6 +62,11 @@ class DataFolder {
   bool takesNoNewFile() const { return takesNoNewFile_; }
   void setTakesNoNewFile(bool on) { takesNoNewFile_ = on; }
 
+  // Why nothing is saved in this run although the medium may be written (a damaged
+  // settings file), in French; empty on a write-protected medium and when all is well.
+  const std::string& unsavedReason() const { return unsavedReason_; }
+  void setUnsavedReason(std::string reason) { unsavedReason_ = std::move(reason); }
+
   // Opens the file that dataFilePath gives for `name`. Writing modes throw IoError on a
   // write-protected medium.
   RecordFile open(std::string_view name, std::size_t recordSize, RecordFile::Mode mode) const;
@@ -79,7 +86,9 @@ class DataFolder {
   // File operations of the start-up tidy-up; each returns whether it succeeded. A copy
   // goes to a temporary file beside `to` that then takes its name, so that a copy that
   // fails (a full disk) leaves `to` as it was and no partial file behind.
-  bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to) const;
+  // `failure`, when given, receives the reason of a failed copy.
+  bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to,
+                std::error_code* failure = nullptr) const;
   bool removeFile(const std::filesystem::path& path) const;
   // Clears the read-only attribute (on Linux: sets the owner's write permission).
   bool clearReadOnly(const std::filesystem::path& path) const;
@@ -91,6 +100,7 @@ class DataFolder {
   bool writable_ = false;
   bool writeProtected_ = false;
   bool takesNoNewFile_ = false;
+  std::string unsavedReason_;
 };
 
 // An advisory lock (flock) on the data folder, held while a copy of the game changes the

@@ -32,6 +32,8 @@ std::string systemReason(int err) {
     case EMFILE:
     case ENFILE:
       return toWin1252("trop de fichiers ouverts");
+    case ELOOP:
+      return toWin1252("lien symbolique qui tourne en rond");
     case ENAMETOOLONG:
       return toWin1252("nom de fichier trop long");
     default:

@@ -65,6 +65,8 @@ void flushFolder(const fs::path& folder) {
 
 void setFileFaultHook(FileFaultHook hook) { faultHook() = std::move(hook); }
 
+int injectedFileFault(FileStep step, const fs::path& file) { return injectedFault(step, file); }
+
 fs::path FileReplacement::copyPath(const fs::path& file) {
   std::error_code ec;
   fs::path copy = file;

@@ -21,6 +21,9 @@ enum class FileStep {
 // disk, a hardware error). Tests inject failures here; an empty hook removes it.
 using FileFaultHook = std::function<int(FileStep step, const std::filesystem::path& file)>;
 void setFileFaultHook(FileFaultHook hook);
+// 0, or the error number the hook makes this step fail with: for the file operations of
+// other layers (the start-up's copies) that ask it too.
+int injectedFileFault(FileStep step, const std::filesystem::path& file);
 
 // A file rewritten whole without ever being torn: the new bytes go to a copy beside the
 // file (same folder, name + kReplacementSuffix), which is flushed to the disk before

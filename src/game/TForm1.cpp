@@ -66,13 +66,19 @@ void TForm1::FormCreate(const std::string& handOffWord, const std::filesystem::p
                           toQString(dataFilesFailureMessage(folder_)), QMessageBox::Ok);
     return;
   }
-  folder_.setWritable(testDataFolderWritable(folder_));
+  // A damaged settings file is told as it is, and nothing is saved: it is not the
+  // write-protected medium that the read-only mode and the installer are for.
+  const std::optional<IoError> trouble = settingsFileTrouble(folder_);
+  if (trouble) folder_.setUnsavedReason(pathText(trouble->file()) + " : " + trouble->what());
+  folder_.setWritable(!trouble && testDataFolderWritable(folder_));
   engine_->setDataFolderWritable(folder_.writable());
   sounds_.detectOutputDevices();
   engine_->setSoundAvailable(sounds_.soundAvailable());
   showHandOff(handOffWord);
   installation_->setVisible(false);
-  if (!folder_.writable()) {
+  if (trouble) {
+    reportIoError(IoError(trouble->file(), trouble->what() + nothingSavedNotice()));
+  } else if (!folder_.writable()) {
     sounds_.playSound("gagne.wav");
     installation_->setVisible(true);
   }
@@ -151,7 +157,7 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::FormShow() {
   const Point place = formShowPlacement({x(), y()});
   move(place.left, place.top);
-  if (!folder_.writable()) {
+  if (!folder_.writable() && folder_.unsavedReason().empty()) {
     if (prefer_) prefer_->setCentred(true);
     engine_->setAlwaysCentred(true);
     repositionMainWindow();
@@ -190,21 +196,22 @@ void TForm1::FormDestroy() {
 
 void TForm1::entrainClick() {
   run([this] {
+    // The game plays what the buttons show, even when the choice cannot be saved.
     const bool training = entrain_->isChecked();
-    settings_.writeSetting(setting::kTrainingMode, training ? 1 : 0);
     engine_->setTrainingMode(training);
+    settings_.writeSetting(setting::kTrainingMode, training ? 1 : 0);
   });
 }
 
 void TForm1::JuniorClick() {
   run([this] {
     const bool junior = junior_->isChecked();
-    settings_.writeSetting(setting::kJuniorClass, junior ? 1 : 0);
     engine_->setJuniorClass(junior);
     if (scores_) {
       scores_->setJuniorClass(junior);
       scores_->loadScores(junior, true);
     }
+    settings_.writeSetting(setting::kJuniorClass, junior ? 1 : 0);
   });
 }
 

@@ -194,7 +194,11 @@ std::string ScoreTable::clearQuestion() {
   return toWin1252("Voulez-vous réellement effacer les scores ?");
 }
 
-std::string ScoreTable::readOnlyNotice() {
+std::string ScoreTable::readOnlyNotice() const {
+  if (!folder_.unsavedReason().empty()) {
+    return toWin1252("Le fichier des réglages ne peut pas servir (") + folder_.unsavedReason() +
+           "). Impossible d'enregistrer les scores.";
+  }
   return toWin1252("Application lancée à partir d'un disque protégé en écriture. ") +
          "Impossible d'enregistrer les scores.";
 }

@@ -96,7 +96,9 @@ class ScoreTable {
 
   // Texts of the window (Windows-1252).
   static std::string clearQuestion();
-  static std::string readOnlyNotice();
+  // Why a score was not saved: the write-protected medium, or the damaged settings file
+  // that the start-up found (DataFolder::unsavedReason).
+  std::string readOnlyNotice() const;
 
  private:
   // The first failure of the reads, if any.

@@ -219,7 +219,7 @@ void TFormscore::showCompletedTable() {
 
 void TFormscore::showReadOnlyNotice() {
   QMessageBox::information(mainWindow_, QStringLiteral("Information"),
-                           toQString(ScoreTable::readOnlyNotice()), QMessageBox::Ok);
+                           toQString(table_.readOnlyNotice()), QMessageBox::Ok);
 }
 
 bool TFormscore::askClearConfirmation() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -120,6 +122,58 @@ TEST_F(ColourSaveTest, AFolderThatTakesNoNewFileStillHasItsColoursWritten) {
   temp.writeFile("Zari666/color.ini", before);
   saveNewColours();
   EXPECT_EQ(colourFile(), before) << "read-only mode writes nothing";
+}
+
+// A settings file that cannot serve: the start-up names it with its true reason, leaves it
+// as it is, and the run saves nothing; the score window says why.
+TEST(DamagedSettingsTest, EachDamageIsToldWithItsReasonAndTheEntryIsLeftAlone) {
+  struct Case {
+    const char* what;
+    std::function<void(const test::TempFolder&)> damage;
+    const char* reason;
+  };
+  const std::vector<Case> cases = {
+      {"a folder in its place",
+       [](const test::TempFolder& t) { std::filesystem::create_directory(t.dataFolder() / "Prefint.666"); },
+       "c'est un dossier"},
+      {"a link round in circles",
+       [](const test::TempFolder& t) {
+         std::filesystem::create_symlink("Prefint.666", t.dataFolder() / "Prefint.666");
+       },
+       "lien symbolique qui tourne en rond"},
+      {"a full disk at the first start", [](const test::TempFolder&) {}, "disque plein"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::TempFolder temp;
+    for (const char* name : {"azl.666", "Azlana.666", "Dicx.666", "Nazniv.666", "Prefn.666"})
+      temp.writeFile(std::string("Zari666/") + name, "x");
+    temp.writeFile("Zari666/Nsco.666", std::string(1600, '\0'));
+    c.damage(temp);
+    DataFolder folder(temp.path());
+    FileFaults faults;
+    faults.failFrom(1, ENOSPC);  // a disk with no room for the working copy
+    ASSERT_TRUE(checkDataFiles(folder));
+    const std::optional<IoError> trouble = settingsFileTrouble(folder);
+    ASSERT_TRUE(trouble.has_value());
+    EXPECT_EQ(trouble->file(), temp.dataFolder() / "Prefint.666") << "the data folder's entry";
+    EXPECT_NE(std::string(trouble->what()).find(toWin1252(c.reason)), std::string::npos)
+        << trouble->what();
+    std::error_code ec;
+    EXPECT_FALSE(std::filesystem::is_regular_file(temp.dataFolder() / "Prefint.666", ec))
+        << "not replaced without a word";
+    EXPECT_FALSE(temp.exists("Prefint.666"));
+  }
+
+  test::TempFolder healthy;
+  healthy.writeFile("Zari666/Prefint.666", std::string(1600, '\0'));
+  EXPECT_FALSE(settingsFileTrouble(DataFolder(healthy.path())).has_value());
+  // A medium that takes no write is the read-only mode's business, not a damaged file.
+  healthy.writeFile("Zari666/Nsco.666", std::string(1600, '\0'));
+  std::filesystem::remove(healthy.dataFolder() / "Prefint.666");
+  DataFolder medium(healthy.path());
+  medium.setWriteProtected(true);
+  EXPECT_FALSE(settingsFileTrouble(medium).has_value());
 }
 
 }  // namespace

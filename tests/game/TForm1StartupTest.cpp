@@ -202,3 +202,34 @@ TEST_F(TForm1StartupTest, InstallationEntryShowsOnlyWithCtrlAltRightClick) {
 
 }  // namespace
 }  // namespace vorlane::test
+
+// A folder where the settings file should be: the start names it in the data folder, says
+// why, and offers no installer; the game saves nothing and plays what its buttons show.
+namespace vorlane::test {
+namespace {
+
+TEST_F(TForm1StartupTest, AFolderInPlaceOfTheSettingsIsToldAndTheButtonsStillRule) {
+  std::filesystem::remove(temp.dataFolder() / "Prefint.666");
+  std::filesystem::create_directory(temp.dataFolder() / "Prefint.666");
+  std::vector<IoError> reported;
+  setIoErrorReporter([&](const IoError& error) { reported.push_back(error); });
+  start();
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_EQ(reported[0].file(), temp.dataFolder() / "Prefint.666");
+  EXPECT_NE(std::string(reported[0].what()).find("dossier"), std::string::npos);
+  EXPECT_FALSE(form->folder().writable());
+  EXPECT_FALSE(form->installationEntry()->isVisible()) << "not a write-protected disk";
+  EXPECT_FALSE(form->engine().state().alwaysCentred);
+  QTest::mouseClick(form->entrain(), Qt::LeftButton, {}, QPoint(5, 10));
+  EXPECT_TRUE(form->engine().state().trainingMode);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Entraînement - Version 1.3"));
+  QTest::mouseClick(form->compet(), Qt::LeftButton, {}, QPoint(5, 10));
+  EXPECT_FALSE(form->engine().state().trainingMode);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Version 1.3"));
+  EXPECT_EQ(reported.size(), 1u) << "nothing more to report: nothing is written";
+  EXPECT_TRUE(std::filesystem::is_directory(temp.dataFolder() / "Prefint.666"));
+  stop();
+}
+
+}  // namespace
+}  // namespace vorlane::test

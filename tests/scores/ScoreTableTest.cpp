@@ -273,6 +273,14 @@ TEST_F(ScoreTableTest, ReadOnlyModeWritesNothingAndKeepsTheNamedRow) {
   EXPECT_EQ(namesFile(), namesBefore);
   // The clear's reload shows the files, which did not change.
   EXPECT_EQ(shownPoints(), (Points{500, 400, 300, 200, 100, 0}));
+  EXPECT_EQ(table_.readOnlyNotice(),
+            toWin1252("Application lancée à partir d'un disque protégé en écriture. ") +
+                "Impossible d'enregistrer les scores.");
+  // Not a write-protected disk but a damaged settings file: the notice gives that reason.
+  folder_.setUnsavedReason(toWin1252("Zari666/Prefint.666 : c'est un dossier"));
+  EXPECT_EQ(table_.readOnlyNotice(),
+            toWin1252("Le fichier des réglages ne peut pas servir (Zari666/Prefint.666 : c'est un "
+                      "dossier). Impossible d'enregistrer les scores."));
 }
 
 TEST_F(ScoreTableTest, AFailedSaveWritesNeitherFile) {

@@ -16,7 +16,7 @@ class FileFaults {
   FileFaults() {
     setFileFaultHook([this](FileStep, const std::filesystem::path&) {
       ++steps_;
-      if (steps_ != failAt_) return 0;
+      if (steps_ != failAt_ && !(everyOneAfter_ && failAt_ > 0 && steps_ > failAt_)) return 0;
       if (kill_) ::_exit(kKilled);
       return error_;
     });
@@ -31,6 +31,12 @@ class FileFaults {
     failAt_ = n;
     error_ = error;
     kill_ = false;
+    everyOneAfter_ = false;
+  }
+  // The n-th step from now and every one after fail with `error`: a full disk.
+  void failFrom(int n, int error) {
+    failAt(n, error);
+    everyOneAfter_ = true;
   }
   // The n-th step from now ends the program before it reaches the disk.
   void killAt(int n) {
@@ -47,6 +53,7 @@ class FileFaults {
   int failAt_ = 0;
   int error_ = 0;
   bool kill_ = false;
+  bool everyOneAfter_ = false;
 };
 
 // Runs `work` in a child process, as another copy of the game; returns its exit code
