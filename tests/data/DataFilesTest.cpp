@@ -126,10 +126,11 @@ TEST_F(DataFilesTest, WriteTestClearsReadOnlyFilesAndWritesRecordEight) {
   EXPECT_EQ(bytes.substr(28, 4), std::string(4, '\7'));
   EXPECT_EQ(bytes.substr(36, 4), std::string(4, '\7'));
 
-  // A damaged settings file too short for record 8: still a writable folder, never lengthened.
-  temp.writeFile("Zari666/Prefint.666", std::string(10, '\7'));
+  // A damaged settings file too short for record 8 (eight records and three bytes): still a
+  // writable folder, never lengthened.
+  temp.writeFile("Zari666/Prefint.666", std::string(35, '\7'));
   EXPECT_TRUE(testDataFolderWritable(folder));
-  EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), std::string(10, '\7'));
+  EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), std::string(35, '\7'));
 }
 
 TEST_F(DataFilesTest, WriteProtectedMediumGivesReadOnlyModeAndSkipsEveryWrite) {

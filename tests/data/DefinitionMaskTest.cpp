@@ -37,5 +37,17 @@ TEST(DefinitionMaskTest, HidesQuotedPassagesAndTheWord) {
   }
 }
 
+// The key folds every accented capital to its bare letter, one byte for one byte, and
+// nothing else: the capitals that are no accented vowel, Ç or Ñ keep their byte. Small
+// letters are upper-cased first, so ã folds as Ã does.
+TEST(DefinitionMaskTest, TheKeyFoldsEveryAccentedCapitalAndOnlyThem) {
+  EXPECT_EQ(win1252ToUtf8(maskKey(toWin1252("ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ×ØÙÚÛÜÝÞß"))),
+            "AAAAAAÆCEEEEIIIIÐNOOOOO×ØUUUUÝÞß");
+  EXPECT_EQ(win1252ToUtf8(maskKey(toWin1252("àâäçéèêëîïñôöùûü ãåìíòóõú"))),
+            "AAACEEEEIINOOUUU AAIIOOOU");
+  EXPECT_EQ(win1252ToUtf8(maskDefinition(toWin1252("ourdît"), toWin1252("OÙRDÎT, Ourdît."))),
+            "......, .......");
+}
+
 }  // namespace
 }  // namespace vorlane

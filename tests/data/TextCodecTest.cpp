@@ -1,43 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "data/TextCodec.h"
 
 namespace vorlane {
 namespace {
-
-TEST(TextCodecTest, PlainFormFoldsAccentsOfSmallLettersOnly) {
-  EXPECT_EQ(plainForm(toWin1252("été")), "ETE");
-  EXPECT_EQ(plainForm(toWin1252("garçon")), "GARCON");
-  EXPECT_EQ(plainForm(toWin1252("où")), "OU");
-  EXPECT_EQ(plainForm(toWin1252("naïve")), "NAIVE");
-  EXPECT_EQ(plainForm(toWin1252("cañon")), "CANON");
-  EXPECT_EQ(plainForm("Paris"), "PARIS");
-  // A capital É keeps its upper-case form.
-  EXPECT_EQ(plainForm(toWin1252("École")), toWin1252("ÉCOLE"));
-  // œ is not folded: it keeps its upper-case form Œ.
-  EXPECT_EQ(plainForm(toWin1252("œ")), toWin1252("Œ"));
-  // Small letters without a bare form take their capitals, at both ends of the range;
-  // the signs × and ÷ and the ß that has no capital stay as they are.
-  EXPECT_EQ(plainForm(toWin1252("æøþÿšž")), toWin1252("ÆØÞŸŠŽ"));
-  EXPECT_EQ(plainForm(toWin1252("×÷ß")), toWin1252("×÷ß"));
-}
-
-TEST(TextCodecTest, StoredBytesDisplayThroughTheTable) {
-  EXPECT_EQ(decodeStoredByte(142), toWin1252("é"));
-  EXPECT_EQ(decodeStoredByte(131), toWin1252("É"));
-  EXPECT_EQ(decodeStoredByte(139), "a");
-  EXPECT_EQ(decodeStoredByte(166), toWin1252("¶"));
-  EXPECT_EQ(decodeStoredByte(199), toWin1252("«"));
-  EXPECT_EQ(decodeStoredByte(206), "Oe");
-  EXPECT_EQ(decodeStoredByte(207), "oe");
-  EXPECT_EQ(decodeStoredByte('k'), "k");
-  EXPECT_EQ(decodeStoredByte(0xE9), "\xE9");  // outside the table: unchanged
-  EXPECT_EQ(plainForm(displayForm("\xCE")), "OE");
-  EXPECT_EQ(displayForm("\x8E" "t\x8E"), toWin1252("été"));
-}
 
 TEST(TextCodecTest, EveryStoredByteOfTheTableAndNoOtherIsConverted) {
   const std::map<int, std::string> table = {
@@ -52,6 +22,26 @@ TEST(TextCodecTest, EveryStoredByteOfTheTableAndNoOtherIsConverted) {
         it != table.end() ? toWin1252(it->second) : std::string(1, static_cast<char>(b));
     EXPECT_EQ(decodeStoredByte(static_cast<unsigned char>(b)), expected) << b;
   }
+  EXPECT_EQ(displayForm("\x8E" "t\x8E \xCE"), toWin1252("été Oe"));
+  EXPECT_EQ(plainForm(displayForm("\xCE")), "OE");
+  // Written back: a character beyond ASCII that the table shows takes its table byte; any other passes
+  // through unless its own byte is one the table converts (it would not show as itself).
+  std::map<std::string, int> byGlyph;
+  for (const auto& [b, glyph] : table) {
+    const std::string shown = toWin1252(glyph);
+    if (shown.size() == 1 && static_cast<unsigned char>(shown[0]) >= 0x80) byGlyph.emplace(shown, b);
+  }
+  for (int c = 0; c < 256; ++c) {
+    const std::string one(1, static_cast<char>(c));
+    const auto stored = encodeStored(one);
+    if (const auto it = byGlyph.find(one); it != byGlyph.end()) {
+      EXPECT_EQ(stored, std::string(1, static_cast<char>(it->second))) << c;
+    } else if (table.count(c) != 0) {
+      EXPECT_FALSE(stored.has_value()) << c;
+    } else {
+      EXPECT_EQ(stored, one) << c;
+    }
+  }
 }
 
 TEST(TextCodecTest, EncodeStoredGivesMacRomanBytesThatDisplayAsWritten) {
@@ -65,19 +55,62 @@ TEST(TextCodecTest, EncodeStoredGivesMacRomanBytesThatDisplayAsWritten) {
   EXPECT_FALSE(encodeStored(toWin1252("Ça")).has_value());
 }
 
-// A name keeps every letter the score-name file can hold, in capitals.
-TEST(TextCodecTest, NameCharactersAreCapitalLettersWithTheirAccentsOrBlanks) {
-  std::string name;
-  for (char typed : toWin1252("René, Œdipe & Ÿß 7×")) {
-    if (auto kept = nameCharacter(typed)) name += *kept;
+// Pairs of a small letter and its capital, in UTF-8, for the rules below.
+struct Folding {
+  const char* from;
+  const char* to;
+};
+
+// Every byte against the rule: a name keeps blanks and letters, in capitals with their
+// accents; a key of a word search folds the accents of small letters and upper-cases the rest.
+TEST(TextCodecTest, EveryByteFollowsTheNameAndThePlainFormRules) {
+  const Folding capitals = {"abcdefghijklmnopqrstuvwxyzàáâãäåæçèéêëìíîïðñòóôõöøùúûüýþÿšœž",
+                            "ABCDEFGHIJKLMNOPQRSTUVWXYZÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞŸŠŒŽ"};
+  const std::string capitalLetters = toWin1252(capitals.to) + toWin1252("ß");
+  const Folding bare = {"àáâäçèéêëîïñôöùûü", "AAAACEEEEIINOOUUU"};
+  std::map<unsigned char, unsigned char> upper, plain;
+  const std::string small = toWin1252(capitals.from), big = toWin1252(capitals.to);
+  for (std::size_t i = 0; i < small.size(); ++i) {
+    upper[static_cast<unsigned char>(small[i])] = static_cast<unsigned char>(big[i]);
+    plain[static_cast<unsigned char>(small[i])] = static_cast<unsigned char>(big[i]);
   }
-  EXPECT_EQ(name, toWin1252("RENÉ ŒDIPE  Ÿß "));
+  const std::string accented = toWin1252(bare.from);
+  for (std::size_t i = 0; i < accented.size(); ++i) {
+    plain[static_cast<unsigned char>(accented[i])] = static_cast<unsigned char>(bare.to[i]);
+  }
+  for (int b = 0; b < 256; ++b) {
+    SCOPED_TRACE(b);
+    const auto c = static_cast<unsigned char>(b);
+    const char ch = static_cast<char>(b);
+    std::optional<char> name;
+    if (c == ' ') name = ' ';
+    if (upper.count(c) != 0) name = static_cast<char>(upper[c]);
+    if (capitalLetters.find(ch) != std::string::npos) name = ch;
+    EXPECT_EQ(nameCharacter(ch), name);
+    const unsigned char key = plain.count(c) != 0 ? plain[c] : c;
+    EXPECT_EQ(plainForm(std::string(1, ch)), std::string(1, static_cast<char>(key)));
+  }
+  EXPECT_EQ(plainForm(toWin1252("Été, ÉCOLE, garçon")), toWin1252("ÉTE, ÉCOLE, GARCON"));
 }
 
-TEST(TextCodecTest, Utf8RoundTrip) {
-  const std::string text = "Entraînement « Œuvre » – 1€";
-  EXPECT_EQ(win1252ToUtf8(toWin1252(text)), text);
-  EXPECT_EQ(toWin1252("漢"), "?");
+// Every Windows-1252 byte goes to UTF-8 and back; what UTF-8 holds beyond it, or cut
+// short, becomes one "?" and the text after it is kept.
+TEST(TextCodecTest, Utf8AndWindows1252ConvertEveryCharacterBothWays) {
+  const std::string undefined = "\x81\x8D\x8F\x90\x9D";
+  for (int b = 1; b < 256; ++b) {
+    const std::string one(1, static_cast<char>(b));
+    const bool defined = undefined.find(one) == std::string::npos;
+    EXPECT_EQ(toWin1252(win1252ToUtf8(one)), defined ? one : "?") << b;
+  }
+  EXPECT_EQ(win1252ToUtf8("\x80\xA0\xE9\xFF\x9C"), "€\u00A0éÿœ");
+  EXPECT_EQ(win1252ToUtf8("\x81"), "\xEF\xBF\xBD");
+  EXPECT_EQ(toWin1252("Entraînement « Œuvre » – 1€"), "Entra\xEEnement \xAB \x8Cuvre \xBB \x96 1\x80");
+  EXPECT_EQ(toWin1252("a漢b"), "a?b");
+  EXPECT_EQ(toWin1252("a\xF0\x9F\x98\x80" "b"), "a?b");
+  EXPECT_EQ(toWin1252("\xF1\x80\x80\x80\xF4\x8F\xBF\xBF"), "??");
+  EXPECT_EQ(toWin1252("a\xC3"), "a?");
+  EXPECT_EQ(toWin1252("a\xE2\x82"), "a?");
+  EXPECT_EQ(toWin1252("\xF0\x9F\x98"), "?");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -158,32 +159,44 @@ TEST_F(WordListsTest, ProperNounOnlyIsFoundInTheAppendix) {
   EXPECT_EQ(words.loadAnagramSet("LORENC", set, false), 2);
 }
 
-TEST_F(WordListsTest, SingleWordDrawHonoursLevelsAndTheTopLevelFlag) {
+// Words at every level from 0 to 6 and a class of two: from each random start the forward
+// scan takes the first word its rule names, the fall-back the first word of levels 1 to L.
+TEST_F(WordListsTest, SingleWordDrawTakesTheLevelsItsRuleNamesAtEveryThreshold) {
   write(WordSetBuilder()
-            .word("banane", 1)
-            .word("domino", 3)
-            .word("favori", 5)
-            .word("pirate", 0)
+            .word("abaque", 1)
             .word("chiner", 1, 1)
             .word("nicher", 1, 1)
-            .word("zircon", 2));
+            .word("pirate", 0)
+            .word("quatre", 4)
+            .word("rapide", 1)
+            .word("sixain", 6)
+            .word("tribun", 3)
+            .word("violon", 5)
+            .word("zygote", 2));
   Random random(1);
-  for (int i = 0; i < 40; ++i) {
-    // Level 1 without the flag: the only level-1 word without anagram.
-    EXPECT_EQ(words.drawSingleWord(1, false, false, random), "BANANE");
-    // Top level, Junior: level 2 only, found by the forward scan whatever the start.
-    EXPECT_EQ(words.drawSingleWord(3, true, true, random), "ZIRCON");
-    // Top level, Senior: level 3 or more, else the fall-back's first word of levels 1..5.
-    std::string senior = words.drawSingleWord(5, true, false, random);
-    EXPECT_TRUE(senior == "DOMINO" || senior == "FAVORI" || senior == "BANANE") << senior;
+  std::set<std::string> one, two, junior, senior;
+  for (int i = 0; i < 60; ++i) {
+    one.insert(words.drawSingleWord(1, false, false, random));
+    two.insert(words.drawSingleWord(2, false, true, random));
+    junior.insert(words.drawSingleWord(2, true, true, random));
+    senior.insert(words.drawSingleWord(5, true, false, random));
   }
-}
-
-TEST_F(WordListsTest, SingleWordDrawFallsBackToTheFirstWordOfTheLevels) {
-  // Top level, Junior: no level-2 word after the random start; the fall-back ignores the flag.
-  write(WordSetBuilder().word("abaque", 1).word("bateau", 4).word("zozote", 3));
-  Random random(3);
-  EXPECT_EQ(words.drawSingleWord(1, true, true, random), "ABAQUE");
+  // Below the top level: level 1 to L, never 0 nor a word with anagrams.
+  EXPECT_EQ(one, (std::set<std::string>{"ABAQUE", "RAPIDE"}));
+  EXPECT_EQ(two, (std::set<std::string>{"ABAQUE", "RAPIDE", "ZYGOTE"}));
+  // Top level, Junior: level 2 exactly; Senior: level 3 or more, whatever L.
+  EXPECT_EQ(junior, std::set<std::string>{"ZYGOTE"});
+  EXPECT_EQ(senior, (std::set<std::string>{"QUATRE", "SIXAIN", "TRIBUN", "VIOLON"}));
+  // Only level 3 above level 2: a Senior at the top level still draws it.
+  write(WordSetBuilder().word("abaque", 1).word("rapide", 2).word("tribun", 3).word("zygote", 1));
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(words.drawSingleWord(5, true, false, random), "TRIBUN");
+  // No level 2 for a Junior at the top, no level 3 or more for a Senior: the fall-back takes
+  // the first word of levels 1 to L from record 0, whatever the flag and the class.
+  write(WordSetBuilder().word("abaque", 0).word("bateau", 2).word("cachou", 1).word("zozote", 0));
+  EXPECT_EQ(words.drawSingleWord(5, true, false, random), "BATEAU");
+  write(WordSetBuilder().word("abaque", 0).word("bateau", 3).word("cachou", 1).word("zozote", 0));
+  EXPECT_EQ(words.drawSingleWord(2, true, true, random), "CACHOU");
+  EXPECT_EQ(words.drawSingleWord(3, true, true, random), "BATEAU");
   EXPECT_EQ(words.drawSingleWord(6, false, false, random).size(), 6u);
 }
 
