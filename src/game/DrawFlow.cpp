@@ -275,6 +275,8 @@ void GameEngine::ImageFINClick() {
   playSound("fin.wav");
   endDraw();
   state_.drawActive = false;
+  // The help text endDraw wrote still saw the draw running.
+  refreshFormHelp();
   setCursor(CursorShape::normal);
 }
 

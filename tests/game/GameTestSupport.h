@@ -49,12 +49,15 @@ class FakeGamePort : public GamePort {
   int relayouts = 0;
   int repositions = 0;
   std::function<void()> whileMessageOpen;
+  std::function<void()> onRepaint;  // runs at every repaint the engine asks for
 
   int count(const std::string& sound) const;
 
   void playSound(std::string_view fileName) override { sounds.emplace_back(fileName); }
   void waitMilliseconds(int milliseconds) override { waits.push_back(milliseconds); }
-  void repaint() override {}
+  void repaint() override {
+    if (onRepaint) onRepaint();
+  }
   void setCursor(CursorShape cursor) override { cursors.push_back(cursor); }
   int definitionLineCount(int, const std::string& text) override;
   int showEndOfGame(std::string_view selector, int score) override;

@@ -250,5 +250,57 @@ TEST_F(HintsTest, CtrlWEnlargesAfterASingleWordDrawWithoutABookClick) {
   EXPECT_FALSE(view().memo15.visible);
 }
 
+// A word of two records shows both definitions, one line each, masked while it is to be
+// found and in full from the row's store once it is found.
+TEST_F(HintsTest, AWordWithTwoDefinitionsShowsBothFromItsStores) {
+  load({{"abbaye", 0, -1, ""},
+        {"chiner", 1, 0, ""},
+        {"nicher", 1, 0, ""},
+        {"marche", 1, -1, "Action de marcher."},
+        {"marché", 1, -1, "Lieu public de vente."}});
+  engine().Button1Click();
+  findAll();
+  engine().Button1Click();
+  ASSERT_EQ(state().drawKind, kSingleWordDraw);
+  ASSERT_EQ(state().rowWords[0], "MARCHE");
+  engine().askDefinition(1);
+  EXPECT_EQ(row(1).definition.lines, (Words{"Action de ......r.", "Lieu public de vente."}));
+  EXPECT_EQ(row(1).definition.maskedTexts, "#Action de ......r.#Lieu public de vente.");
+  EXPECT_EQ(row(1).definition.tag, 2 * 19);
+  EXPECT_TRUE(row(1).bookEnabled);
+  type("MARCHE");
+  const Words full = {"marche, n. m. : Action de marcher.",
+                      toWin1252("marché, n. m. : Lieu public de vente.")};
+  EXPECT_EQ(row(1).definition.lines, full);
+  EXPECT_EQ(row(1).definition.fullTexts, "#" + full[0] + "#" + full[1]);
+  engine().SpeedButtonMouseDown(1);
+  ASSERT_TRUE(view().memo15.visible);
+  EXPECT_EQ(view().memo15.definition.lines, full);
+}
+
+// Rows are 1 to 14: a press or a release given another number changes nothing.
+TEST_F(HintsTest, ABookOrABoxOutsideTheRowsChangesNothing) {
+  startAliens();
+  engine().askDefinition(4);
+  const GameState state0 = state();
+  const MainViewModel view0 = view();
+  for (int k : {0, 15, -1}) {
+    SCOPED_TRACE(k);
+    engine().MemoMouseUp(k);
+    engine().SpeedButtonMouseDown(k);
+    engine().SpeedButtonMouseUp(k);
+    engine().releaseBook(k);
+    engine().pressBook(k);
+    engine().askDefinition(k);
+    EXPECT_EQ(state(), state0);
+    EXPECT_TRUE(view() == view0);
+  }
+  // Rows 6 to 14 hold no word in this draw: their books are hidden and take no press.
+  engine().askDefinition(6);
+  engine().SpeedButtonMouseUp(6);
+  EXPECT_EQ(state(), state0);
+  EXPECT_TRUE(view() == view0);
+}
+
 }  // namespace
 }  // namespace vorlane::test

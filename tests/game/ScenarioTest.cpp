@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 #include "data/TextCodec.h"
@@ -200,6 +201,254 @@ TEST_F(ScenarioTest, TheEnlargedDefinitionStaysMaskedUntilTheWordIsComplete) {
   engine().pressBook(lianes);
   ASSERT_TRUE(view().memo15.visible);
   EXPECT_NE(view().memo15.definition.lines[0].find("lianes"), std::string::npos);
+}
+
+
+// The whole view field by field, so that a failure names what drifted.
+void expectView(const MainViewModel& actual, const MainViewModel& expected) {
+  for (int k = 1; k <= kRowCount; ++k) {
+    SCOPED_TRACE("row " + std::to_string(k));
+    const RowView& a = actual.rows[static_cast<std::size_t>(k - 1)];
+    const RowView& e = expected.rows[static_cast<std::size_t>(k - 1)];
+    EXPECT_EQ(a.input.text(), e.input.text());
+    EXPECT_EQ(a.input.tileIndex(), e.input.tileIndex());
+    EXPECT_EQ(a.inputColour, e.inputColour);
+    EXPECT_EQ(a.valueCaption, e.valueCaption);
+    EXPECT_EQ(a.panelColour, e.panelColour);
+    EXPECT_EQ(a.panelBold, e.panelBold);
+    EXPECT_EQ(a.visible, e.visible);
+    EXPECT_EQ(a.book, e.book);
+    EXPECT_EQ(a.bookTag, e.bookTag);
+    EXPECT_EQ(a.bookEnabled, e.bookEnabled);
+    EXPECT_EQ(a.bookPressed, e.bookPressed);
+    EXPECT_EQ(a.definition.lines, e.definition.lines);
+    EXPECT_EQ(a.definition.tag, e.definition.tag);
+    EXPECT_EQ(a.definition.fullTexts, e.definition.fullTexts);
+    EXPECT_EQ(a.definition.maskedTexts, e.definition.maskedTexts);
+    EXPECT_EQ(a.scrollSerial, e.scrollSerial);
+  }
+  EXPECT_EQ(actual.memo15, expected.memo15);
+  EXPECT_EQ(actual.keyb1.row.text(), expected.keyb1.row.text());
+  EXPECT_EQ(actual.keyb1.row.tileIndex(), expected.keyb1.row.tileIndex());
+  EXPECT_EQ(actual.keyb1.visible, expected.keyb1.visible);
+  EXPECT_EQ(actual.keyb2.row.text(), expected.keyb2.row.text());
+  EXPECT_EQ(actual.keyb2.row.tileIndex(), expected.keyb2.row.tileIndex());
+  EXPECT_EQ(actual.keyb2.visible, expected.keyb2.visible);
+  EXPECT_EQ(actual.motVisible, expected.motVisible);
+  EXPECT_EQ(actual.motEyeVisible, expected.motEyeVisible);
+  EXPECT_EQ(actual.finVisible, expected.finVisible);
+  EXPECT_EQ(actual.finEyeVisible, expected.finEyeVisible);
+  EXPECT_EQ(actual.hintVisible, expected.hintVisible);
+  EXPECT_EQ(actual.hintColumn, expected.hintColumn);
+  EXPECT_EQ(actual.modeBoxVisible, expected.modeBoxVisible);
+  EXPECT_EQ(actual.clockCaption, expected.clockCaption);
+  EXPECT_EQ(actual.clockVisible, expected.clockVisible);
+  EXPECT_EQ(actual.reserveCaption, expected.reserveCaption);
+  EXPECT_EQ(actual.scoreCaption, expected.scoreCaption);
+  EXPECT_EQ(win1252ToUtf8(actual.statusText), win1252ToUtf8(expected.statusText));
+  EXPECT_EQ(actual.definitionEntry, expected.definitionEntry);
+  EXPECT_EQ(actual.enlargeEntry, expected.enlargeEntry);
+  EXPECT_EQ(actual.letterEntry, expected.letterEntry);
+  EXPECT_EQ(actual.solutionList, expected.solutionList);
+  EXPECT_EQ(actual.windowHeight, expected.windowHeight);
+  EXPECT_EQ(actual.timerRunning, expected.timerRunning);
+  EXPECT_EQ(actual.focus, expected.focus);
+  EXPECT_EQ(actual.cursor, expected.cursor);
+  EXPECT_EQ(actual.title, expected.title);
+}
+
+std::string toLower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+TileRow tiles(const std::string& text, int index) {
+  TileRow row;
+  row.setText(text);
+  row.setTileIndex(index);
+  return row;
+}
+
+// One draw step by step: after every step the whole state and the whole view are what the
+// step before left, changed only where the rules say.
+TEST_F(ScenarioTest, EachStepOfADrawChangesWhatItsRuleSaysAndNothingElse) {
+  load(aliensSet());
+  seed = kAliensSeed;
+  std::vector<CursorShape> cursorAtRepaint;
+  port_.onRepaint = [&] { cursorAtRepaint.push_back(view().cursor); };
+  GameState s;
+  s.soundAvailable = true;
+  MainViewModel v;
+  EXPECT_EQ(state(), s);
+  expectView(view(), v);
+
+  // MOT !: an anagram draw of ALIENS at level 1, its starting word last and defined.
+  engine().Button1Click();
+  s.drawWord = s.drawLetters = "ALIENS";
+  s.hintCaption = toWin1252("Première lettre");
+  s.drawActive = true;
+  s.rowCount = 5;
+  s.rowWords = {"SALIEN", "SALINE", "SILANE", "LIANES", "ALIENS"};
+  s.lastShownRow = 5;
+  s.enterAction = kNoAction;
+  EXPECT_EQ(state(), s);
+  for (int k = 1; k <= 4; ++k) {
+    v.rows[static_cast<std::size_t>(k - 1)].visible = true;
+    v.rows[static_cast<std::size_t>(k - 1)].input = tiles("      ", 0);
+  }
+  RowView& start = v.rows[4];
+  start.visible = true;
+  start.input = tiles("ALIENS", 0);
+  start.valueCaption = "0";
+  start.panelColour = kRed;
+  start.book = BookPicture::livouv2;
+  start.bookTag = 1;
+  start.bookEnabled = false;
+  start.definition.lines = {"aliens, n. m. : Venu d'un autre monde."};
+  start.definition.tag = 19;
+  start.definition.fullTexts = start.definition.maskedTexts = "#" + start.definition.lines[0];
+  start.scrollSerial = 1;
+  v.keyb1 = {tiles("ALIENS", 0), true};
+  v.keyb2 = {TileRow{}, true};
+  v.motVisible = v.motEyeVisible = v.modeBoxVisible = false;
+  v.hintVisible = true;
+  v.statusText = toWin1252(" Bouton droit de la souris pour accéder au menu.");
+  v.definitionEntry.enabled = v.enlargeEntry.enabled = true;
+  v.letterEntry = {toWin1252("Première lettre"), true};
+  v.solutionList = {"ALIENS", "LIANES", "SALIEN", "SALINE", "SILANE"};
+  v.windowHeight = mainWindowHeight(20, 5);
+  v.timerRunning = true;
+  v.focus = Focus::upperKeyboard;
+  expectView(view(), v);
+  EXPECT_EQ(port_.sounds, Words{"gagne.wav"});
+  EXPECT_EQ(port_.cursors, (std::vector<CursorShape>{CursorShape::hourglass, CursorShape::normal}));
+  EXPECT_EQ(cursorAtRepaint, std::vector<CursorShape>{CursorShape::hourglass})
+      << "the window shows the hourglass while the draw is chosen";
+  EXPECT_EQ(port_.relayouts, 1);
+  EXPECT_EQ(port_.repositions, 1);
+
+  // Three seconds: the reserve and the clock's count, nothing else.
+  ticks(3);
+  s.elapsed = 3;
+  s.reserve = 63;
+  EXPECT_EQ(state(), s);
+  v.reserveCaption = "63";
+  v.clockCaption = "00:03";
+  expectView(view(), v);
+
+  // The definition of SALINE (two lines): its value falls to 36 and its book opens.
+  engine().askDefinition(2);
+  s.lastShownRow = 2;
+  EXPECT_EQ(state(), s);
+  RowView& saline = v.rows[1];
+  saline.valueCaption = "36";
+  saline.book = BookPicture::livouv;
+  saline.bookTag = 1;
+  saline.definition = row(2).definition;
+  saline.scrollSerial = 1;
+  EXPECT_EQ(saline.definition.lines, Words{toWin1252("Marais où l'on recueille le sel de la mer.")});
+  EXPECT_EQ(saline.definition.tag, 2 * 19);
+  expectView(view(), v);
+
+  // SALIEN found: 66 won, FIN ! offered, the letters back in draw order.
+  port_.sounds.clear();
+  type("SALIEN");
+  s.enteredWord = "SALIEN";
+  s.foundCount = 1;
+  s.drawGain = 66;
+  s.enterAction = kEndDrawAction;
+  EXPECT_EQ(state(), s);
+  RowView& salien = v.rows[0];
+  salien.input = tiles("SALIEN", 0);
+  salien.inputColour = salien.panelColour = kRed;
+  salien.panelBold = true;
+  salien.book = BookPicture::livouv;  // two lines of 40
+  salien.bookTag = 1;
+  salien.definition.lines = {"salien, n. m. : Relatif aux Francs saliens."};
+  salien.definition.tag = 2 * 19;
+  salien.definition.fullTexts = salien.definition.maskedTexts = "#" + salien.definition.lines[0];
+  salien.scrollSerial = 1;
+  v.finVisible = v.finEyeVisible = true;
+  v.statusText = toWin1252(" FIN ! ou Entrée pour un autre mot. Gain mot courant : 66 points.");
+  v.keyb2.row = tiles("", -1);
+  expectView(view(), v);
+  EXPECT_EQ(port_.sounds, (Words{"btn.wav", "btn.wav", "btn.wav", "btn.wav", "btn.wav", "btn.wav",
+                                 "Inter.wav"}));
+  for (int k = 0; k < s.rowCount; ++k) {
+    const TableauNivAd& entry = engine().anagramSet()[static_cast<std::size_t>(k)];
+    EXPECT_EQ(entry.recordNumber, static_cast<std::int32_t>(recordOf(toLower(entry.text))));
+    EXPECT_TRUE(recent_.isRecentAnagram(entry.recordNumber)) << entry.text;
+  }
+
+  // FIN !: the unfound words shown at 0 with their definitions, MOT ! offered, the gain kept.
+  port_.sounds.clear();
+  engine().Button1Click();
+  s.drawKind = kSingleWordDraw;
+  s.drawActive = false;
+  s.enterAction = kStartDrawAction;
+  EXPECT_EQ(state(), s);
+  saline.input = tiles("SALINE", 0);
+  saline.valueCaption = "0";
+  saline.definition.lines = saline.definition.fullTexts.empty()
+                                ? Words{}
+                                : Words{saline.definition.fullTexts.substr(1)};
+  saline.scrollSerial = 2;
+  RowView& silane = v.rows[2];
+  silane.input = tiles("SILANE", 0);
+  silane.valueCaption = "0";
+  silane.bookTag = 1;
+  silane.book = BookPicture::livouv;
+  silane.definition = row(3).definition;
+  silane.scrollSerial = 1;
+  EXPECT_EQ(silane.definition.lines,
+            Words{toWin1252("silane, n. m. : Composé de silicium et d'hydrogène.")});
+  EXPECT_EQ(silane.definition.tag, 2 * 19);
+  RowView& lianes = v.rows[3];
+  lianes.input = tiles("LIANES", 0);
+  lianes.valueCaption = "0";
+  lianes.bookTag = 1;
+  lianes.book = BookPicture::livouv;
+  lianes.definition = row(4).definition;
+  lianes.scrollSerial = 1;
+  EXPECT_EQ(lianes.definition.tag, 4 * 19);
+  salien.scrollSerial = 2;
+  start.scrollSerial = 2;
+  v.timerRunning = false;
+  v.finVisible = v.finEyeVisible = false;
+  v.motVisible = v.motEyeVisible = true;
+  v.clockVisible = true;
+  v.keyb1.visible = v.keyb2.visible = false;
+  v.hintVisible = false;
+  v.definitionEntry.enabled = v.letterEntry.enabled = false;
+  v.focus = Focus::firstInputBox;
+  v.statusText = toWin1252(" MOT ! ou Entrée pour continuer. Gain mot courant : 66 points.");
+  expectView(view(), v);
+  EXPECT_EQ(port_.sounds, Words{"fin.wav"});
+
+  // MOT !: the gain banked into score and reserve, a single-word draw laid out afresh.
+  port_.sounds.clear();
+  port_.waits.clear();
+  engine().Button1Click();
+  EXPECT_EQ(state().score, 66);
+  EXPECT_EQ(state().reserve, 63 + 66);
+  EXPECT_EQ(state().drawGain, 0);
+  EXPECT_EQ(state().rowCount, 1);
+  EXPECT_EQ(state().lastShownRow, 0);
+  EXPECT_EQ(state().elapsed, 0);
+  EXPECT_EQ(view().scoreCaption, "66");
+  EXPECT_EQ(view().reserveCaption, "129");
+  EXPECT_EQ(port_.sounds, (Words{"btn.wav", "gagne.wav"}));
+  EXPECT_EQ(port_.waits, std::vector<int>{30});
+  EXPECT_EQ(port_.relayouts, 1) << "a banked gain keeps the layout";
+  for (int k = 1; k <= kRowCount; ++k) {
+    SCOPED_TRACE("row " + std::to_string(k));
+    EXPECT_EQ(row(k).input.text(), k == 1 ? "      " : "");
+    RowView fresh;
+    fresh.visible = k == 1;
+    fresh.input = row(k).input;
+    fresh.scrollSerial = row(k).scrollSerial;
+    EXPECT_EQ(row(k), fresh);
+  }
 }
 
 }  // namespace
