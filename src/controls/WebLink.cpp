@@ -13,12 +13,6 @@ namespace {
 
 constexpr std::array<std::string_view, 3> kProgramEndings = {".EXE", ".BAT", ".COM"};
 
-std::string_view withoutBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::vector<std::string> wordsOf(std::string_view text) {
   std::vector<std::string> words;
   std::string word;
@@ -45,10 +39,11 @@ std::string_view::size_type programEnd(std::string_view command) {
   return std::string_view::npos;
 }
 
-// The arguments after a Windows program name: no quotes, no placeholder such as %1.
+// The arguments after a Windows program name: no quotes, no placeholder such as %1. Blanks
+// are left in: wordsOf splits at them and drops them.
 std::string windowsArguments(std::string_view rest) {
   std::string unquoted;
-  for (const char c : withoutBlanks(rest))
+  for (const char c : rest)
     if (c != '"') unquoted += c;
   std::string kept;
   for (std::size_t i = 0; i < unquoted.size(); ++i) {
@@ -58,7 +53,7 @@ std::string windowsArguments(std::string_view rest) {
       kept += unquoted[i];
     }
   }
-  return std::string(withoutBlanks(kept));
+  return kept;
 }
 
 }  // namespace

@@ -51,6 +51,9 @@ TEST(BackgroundPaintTest, PatternTilesCoverTheWindowWithClippedLastCopies) {
   EXPECT_EQ(tileGrid(128, 64, 64, 64), (TileGrid{2, 1}));
   EXPECT_EQ(tileGrid(1200, 1000, 0, 64), TileGrid{});
   EXPECT_EQ(tileGrid(1200, 1000, 64, 0), TileGrid{});
+  EXPECT_EQ(tileGrid(0, 1000, 64, 64), TileGrid{});
+  EXPECT_EQ(tileGrid(1200, 0, 64, 64), TileGrid{});
+  EXPECT_EQ(tileGrid(1, 1, 64, 64), (TileGrid{1, 1}));
 }
 
 TEST(ThumbnailTest, GradientCellHas18LinesFrom255To85) {
@@ -67,6 +70,8 @@ TEST(LargeFontsTest, LabelWidthAtTheScreensResolution) {
   EXPECT_EQ(scaledFontPixels(kDesignFontPixels, 120), 14);
   EXPECT_EQ(scaledFontPixels(kDesignFontPixels, 96), 11);
   EXPECT_EQ(scaledFontPixels(kDesignFontPixels, 144), 17);
+  EXPECT_EQ(scaledFontPixels(kDesignFontPixels, 150), 18) << "17.5 rounds up";
+  EXPECT_EQ(scaledFontPixels(kDesignFontPixels, 30), 4) << "3.5 rounds up";
   EXPECT_FALSE(largeFontsFor(35));
   EXPECT_TRUE(largeFontsFor(36));
 }

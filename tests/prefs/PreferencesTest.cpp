@@ -34,7 +34,7 @@ class PreferencesFilesTest : public ::testing::Test {
 };
 
 TEST_F(PreferencesFilesTest, PatternsAreTheBitmapsSortedWithoutRegardToCase) {
-  writeBitmaps("Zari666", {"vert.bmp", "Blue.BMP", "cotebl.Bmp", "azl.666", "bmp", "notes.txt"});
+  writeBitmaps("Zari666", {"vert.bmp", "Blue.BMP", "cotebl.Bmp", "azl.666", "bmp", ".bmp", "notes.txt"});
   PatternNames names;
   names[6] = "kept.bmp";
   EXPECT_EQ(findPatterns(temp.dataFolder(), names), 3);
@@ -114,6 +114,14 @@ TEST(InformationLineTest, TextsOfTheLinesAndTheThumbnails) {
   EXPECT_EQ(thumbnailCaption(7, names), "jaunbul.bmp");
   EXPECT_EQ(win1252ToUtf8(*thumbnailCaption(2, names)), "dégradé");
   EXPECT_EQ(thumbnailCaption(18, names), std::nullopt);
+  // Gradients are 0 to 2, patterns 3 to 17 (an empty slot has an empty caption).
+  names[3] = "blue.bmp";
+  names[17] = "violet.bmp";
+  EXPECT_EQ(win1252ToUtf8(*thumbnailCaption(0, names)), "dégradé");
+  EXPECT_EQ(thumbnailCaption(3, names), "blue.bmp");
+  EXPECT_EQ(thumbnailCaption(17, names), "violet.bmp");
+  EXPECT_EQ(thumbnailCaption(16, names), "");
+  EXPECT_EQ(thumbnailCaption(-1, names), std::nullopt);
 }
 
 TEST(SwatchTest, BackgroundLineShowsGreyWhileAPatternIsUsed) {
@@ -166,6 +174,10 @@ TEST_F(PreferencesFilesTest, ADamagedLineRecordSelectsTheFirstLine) {
   EXPECT_EQ(readPreferences(settings, kWideScreen, false, false).line, 0);
   settings.writeSetting(setting::kColourListLine, -1);
   EXPECT_EQ(readPreferences(settings, kWideScreen, false, false).line, 0);
+  settings.writeSetting(setting::kColourListLine, 4);
+  EXPECT_EQ(readPreferences(settings, kWideScreen, false, false).line, 0);
+  settings.writeSetting(setting::kColourListLine, 3);
+  EXPECT_EQ(readPreferences(settings, kWideScreen, false, false).line, 3) << "the last line";
 }
 
 TEST(ResetPreferencesTest, DefaultsLeaveTheBackgroundColour) {
