@@ -26,11 +26,14 @@ constexpr int kRightMargin = 2;
 constexpr int kShownTopMinimum = 10;
 constexpr int kStatusPanelTop = 2;
 
+// The widest window only where it fits: on a screen narrower than it (a screen of 640
+// pixels with large tiles, as a scaled screen of 1280 real pixels is) MOT ! and the rows
+// would be off-screen, so the middle width takes its place.
 int windowWidthFor(LayoutPreferences preferences, int screenWidth, int currentWidth) {
-  if (preferences.largeTiles) return preferences.widestWindow ? kWidestWidth : kMiddleWidth;
+  const int widest = screenWidth > kWidestWidth ? kWidestWidth : kMiddleWidth;
+  if (preferences.largeTiles) return preferences.widestWindow ? widest : kMiddleWidth;
   if (screenWidth == kSmallScreenWidth) return preferences.widestWindow ? kMiddleWidth : kFormWidth;
-  if (screenWidth > kSmallScreenWidth)
-    return preferences.widestWindow ? kWidestWidth : kMiddleWidth;
+  if (screenWidth > kSmallScreenWidth) return preferences.widestWindow ? widest : kMiddleWidth;
   return currentWidth;
 }
 

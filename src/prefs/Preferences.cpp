@@ -121,6 +121,15 @@ Colour swatchColour(const PreferenceChoices& choices, const ColourTable& colourT
   return colourTable[static_cast<std::size_t>(choices.line)];
 }
 
+Colour swatchTextColour(Colour swatch) {
+  const int red = static_cast<int>(swatch & 0xFF);
+  const int green = static_cast<int>((swatch >> 8) & 0xFF);
+  const int blue = static_cast<int>((swatch >> 16) & 0xFF);
+  // Perceived lightness with the usual weights, in thousandths: mid-grey is the turn.
+  const int lightness = 299 * red + 587 * green + 114 * blue;
+  return lightness >= 128 * 1000 ? kBlack : kWhite;
+}
+
 PreferenceChoices readPreferences(const Settings& settings, const ScreenFacts& screen,
                                   bool alwaysCentred, bool noProperNouns) {
   PreferenceChoices choices;

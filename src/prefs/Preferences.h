@@ -83,6 +83,9 @@ struct PreferenceChoices {
 // The colour of the sample `PanelEdit` for the selected line; the window's grey on the
 // background line while a pattern or a gradient is in use.
 Colour swatchColour(const PreferenceChoices& choices, const ColourTable& colourTable);
+// The caption "Définir une couleur" written on a swatch: black on a light colour, white on
+// a dark one (navy, black, a deep red), so that it stays readable on any colour chosen.
+Colour swatchTextColour(Colour swatch);
 
 // What the window's creation reads: the line (record 4), the size boxes (records 17 and
 // 18), the two flags the main window took from records 19 and 20. The colours, the

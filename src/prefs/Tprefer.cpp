@@ -48,17 +48,20 @@ Tprefer::Tprefer(TForm1& form1, TForm2& form2, const ScreenFacts& screen)
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(kTextPixels);
   setFont(font);
+  buildComponents();
+  connectEvents();
   try {
     FormCreate();
   } catch (const IoError& error) {
     reportIoError(error);
   }
+  refreshChoice();
+  applySwatch(swatchColour(choices_, form1_.colourTable()));
 }
 
-// Colours the player left as they were are not written again: a data folder that takes no
-// new file keeps its factory colours without an error.
+// The colours are written at every end of the program, changed or not: a damaged colour
+// file is repaired by the next end instead of being reported at every start.
 Tprefer::~Tprefer() {
-  if (!coloursChosen_) return;
   const ColourTable& colours = form1_.colourTable();
   try {
     settings_.saveColours(colours[kWindowLine], form2_.windowColour(), colours[kDefinitionLine]);
@@ -138,16 +141,6 @@ void Tprefer::FormCreate() {
   form1_.relayoutMainWindow(choices_.layout);
 }
 
-// The controls are made when the window first shows: the first frame of the game does not
-// show them. They take the choices as they are then.
-void Tprefer::ensureBuilt() {
-  if (colorcombo_) return;
-  buildComponents();
-  connectEvents();
-  refreshChoice();
-  applySwatch(swatchColour(choices_, form1_.colourTable()));
-}
-
 QPixmap Tprefer::loadPattern(int index) const {
   const auto file = patternFile(form1_.folder(), patternNames_, index);
   if (!file) return {};
@@ -162,7 +155,6 @@ void Tprefer::Colorcombo1Change(int row) {
 
 // The selected line decides what shows; the boxes show the choices.
 void Tprefer::refreshChoice() {
-  if (!colorcombo_) return;
   {
     const QSignalBlocker blocker(colorcombo_);
     colorcombo_->setCurrentRow(choices_.line);
@@ -199,6 +191,7 @@ void Tprefer::applyVisibility() {
 void Tprefer::applySwatch(Colour colour) {
   QPalette colours = panelEdit_->palette();
   colours.setColor(QPalette::Window, colorFromRef(colour));
+  colours.setColor(QPalette::WindowText, colorFromRef(swatchTextColour(colour)));
   panelEdit_->setPalette(colours);
 }
 
@@ -214,7 +207,6 @@ void Tprefer::applyBackground() {
 }
 
 void Tprefer::showEvent(QShowEvent* event) {
-  ensureBuilt();
   FormShow();
   QDialog::showEvent(event);
 }
@@ -239,7 +231,6 @@ void Tprefer::PanelEditClick() {
   const std::optional<QColor> chosen = chooseColour(this, start, screen_.bits);
   if (!chosen) return;
   const Colour colour = colorToRef(*chosen);
-  coloursChosen_ = true;
   applySwatch(colour);
   switch (choices_.line) {
     case kWindowLine:
@@ -313,13 +304,12 @@ void Tprefer::CheckNPMouseUp() {
 
 void Tprefer::setCentred(bool on) {
   choices_.centred = on;
-  if (checkcentree_) checkcentree_->setChecked(on);
+  checkcentree_->setChecked(on);
 }
 
 void Tprefer::resetPreferences() {
   ColourTable colours = form1_.colourTable();
   vorlane::resetPreferences(choices_, colours);
-  if (colours != form1_.colourTable()) coloursChosen_ = true;
   form1_.setColour(kWindowLine, colours[kWindowLine]);
   form1_.setColour(kDefinitionLine, colours[kDefinitionLine]);
   form2_.hide();

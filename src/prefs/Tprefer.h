@@ -40,18 +40,18 @@ class Tprefer : public QDialog {
   // "Toujours centrée" switched on from outside (a write-protected data folder).
   void setCentred(bool on);
 
-  // Components, by their names in the game; made when first asked for.
-  QListWidget* colorcombo() { return built(colorcombo_); }
-  QLabel* panelEdit() { return built(panelEdit_); }
-  QLabel* panel1() { return built(panel1_); }
-  ThumbnailGrid* thumbs() { return built(thumbs_); }
-  QCheckBox* checkfond() { return built(checkfond_); }
-  QCheckBox* checkTailleMax() { return built(checkTailleMax_); }
-  QCheckBox* checklargeurMax() { return built(checklargeurMax_); }
-  QCheckBox* checkcentree() { return built(checkcentree_); }
-  QCheckBox* checkNP() { return built(checkNP_); }
-  QPushButton* initButton() { return built(button1_); }
-  QPushButton* okButton() { return built(ok_); }
+  // Components, by their names in the game.
+  QListWidget* colorcombo() const { return colorcombo_; }
+  QLabel* panelEdit() const { return panelEdit_; }
+  QLabel* panel1() const { return panel1_; }
+  ThumbnailGrid* thumbs() const { return thumbs_; }
+  QCheckBox* checkfond() const { return checkfond_; }
+  QCheckBox* checkTailleMax() const { return checkTailleMax_; }
+  QCheckBox* checklargeurMax() const { return checklargeurMax_; }
+  QCheckBox* checkcentree() const { return checkcentree_; }
+  QCheckBox* checkNP() const { return checkNP_; }
+  QPushButton* initButton() const { return button1_; }
+  QPushButton* okButton() const { return ok_; }
 
   // Escape closes the window as its close box does.
   void reject() override;
@@ -62,12 +62,6 @@ class Tprefer : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void ensureBuilt();
-  template <typename Control>
-  Control* built(Control*& control) {
-    ensureBuilt();
-    return control;
-  }
   void buildComponents();
   QCheckBox* newCheckBox(const char* name, const QString& caption, QPoint place);
   void connectEvents();
@@ -96,7 +90,6 @@ class Tprefer : public QDialog {
   ScreenFacts screen_;
   PatternNames patternNames_;
   PreferenceChoices choices_;
-  bool coloursChosen_ = false;  // a colour was chosen or reset: saved at the end
 
   QListWidget* colorcombo_ = nullptr;
   QLabel* panelEdit_ = nullptr;

@@ -26,9 +26,12 @@ TEST_P(WindowWidthTest, FollowsPreferencesAndScreen) {
 INSTANTIATE_TEST_SUITE_P(
     EveryScreenCase, WindowWidthTest,
     ::testing::Values(WidthCase{true, true, 1024, 796}, WidthCase{true, false, 1024, 636},
-                      WidthCase{true, true, 600, 796}, WidthCase{true, false, 640, 636},
-                      WidthCase{false, true, 640, 636}, WidthCase{false, false, 640, 517},
-                      WidthCase{false, true, 641, 796}, WidthCase{false, false, 1920, 636},
+                      WidthCase{true, false, 640, 636}, WidthCase{false, true, 640, 636},
+                      WidthCase{false, false, 640, 517}, WidthCase{false, false, 1920, 636},
+                      // The widest window only on a screen it fits: never off-screen.
+                      WidthCase{true, true, 797, 796}, WidthCase{true, true, 796, 636},
+                      WidthCase{true, true, 640, 636}, WidthCase{true, true, 600, 636},
+                      WidthCase{false, true, 797, 796}, WidthCase{false, true, 641, 636},
                       // A narrower screen keeps the width the window has.
                       WidthCase{false, true, 639, 600}, WidthCase{false, false, 320, 600}));
 

@@ -137,6 +137,15 @@ TEST(SwatchTest, BackgroundLineShowsGreyWhileAPatternIsUsed) {
   EXPECT_EQ(swatchColour(choices, colours), 0x0000FFu);
 }
 
+TEST(SwatchTest, CaptionIsBlackOnLightColoursAndWhiteOnDarkOnes) {
+  // Navy, black, a deep red (red in the low byte) and teal take white; the window's grey,
+  // white, yellow and a light green take black.
+  for (Colour dark : {0x800000u, 0x000000u, 0x000080u, 0x808000u, 0x7F7F7Fu})
+    EXPECT_EQ(swatchTextColour(dark), kWhite) << std::hex << dark;
+  for (Colour light : {kSilver, 0xFFFFFFu, 0x00FFFFu, 0x80FF80u, 0x808080u})
+    EXPECT_EQ(swatchTextColour(light), kBlack) << std::hex << light;
+}
+
 TEST_F(PreferencesFilesTest, CloseWritesTheSevenRecordsAndNothingElse) {
   settings.writeSetting(setting::kTrainingMode, 1);
   settings.writeSetting(setting::kWindowTop, 77);
