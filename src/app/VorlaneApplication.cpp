@@ -1,7 +1,10 @@
 #include "app/VorlaneApplication.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "app/IoErrorReport.h"
 #include "data/IoError.h"
@@ -34,6 +37,16 @@ QPalette classicPalette() {
   return palette;
 }
 
+// Qt's own dialogs and menus (the colour and folder dialogs, the context menus of text
+// fields) speak French, whatever the desktop's language: every text of the game is French.
+void loadQtFrench(QApplication& app) {
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                       QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    app.installTranslator(translator);
+}
+
 }  // namespace
 
 VorlaneApplication::VorlaneApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -41,6 +54,8 @@ VorlaneApplication::VorlaneApplication(int& argc, char** argv) : QApplication(ar
   setApplicationName("Vorlane");
   setStyle(QStyleFactory::create("Fusion"));
   setPalette(classicPalette());
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  loadQtFrench(*this);
 }
 
 bool VorlaneApplication::notify(QObject* receiver, QEvent* event) {

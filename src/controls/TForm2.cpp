@@ -21,7 +21,9 @@ TForm2::TForm2(const Settings& settings, const ColourTable& colourTable, QWidget
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Form2"));
   // A desktop-like window: below every other window, never in the task bar, never over
-  // the panels of the desktop.
+  // the panels of the desktop. The window type reaches the X server only once the native
+  // window exists: set before, it is lost and the window manager lists an ordinary window.
+  create();
   setAttribute(Qt::WA_X11NetWmWindowTypeDesktop);
   // The game ends with its main window, whether the background shows or not.
   setAttribute(Qt::WA_QuitOnClose, false);

@@ -1,7 +1,9 @@
 #include "game/DefinitionMemo.h"
 
 #include <QFontMetrics>
+#include <QScrollBar>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -25,6 +27,24 @@ DefinitionMemo::DefinitionMemo(QWidget* parent, int margin)
 void DefinitionMemo::showOneLine() {
   const int spare = std::max(0, height() - QFontMetrics(font()).lineSpacing());
   setViewportMargins(margin_, spare / 2, margin_, spare - spare / 2);
+}
+
+void DefinitionMemo::scrollToFirstLine() {
+  moveCursor(QTextCursor::Start);
+  verticalScrollBar()->setValue(0);
+}
+
+// The text lays itself out again once the box is on screen with its real width, which can
+// bring another line up: the box goes back to its first line once that is done too.
+void DefinitionMemo::showEvent(QShowEvent* event) {
+  QPlainTextEdit::showEvent(event);
+  scrollToFirstLine();
+  QTimer::singleShot(0, this, &DefinitionMemo::scrollToFirstLine);
+}
+
+void DefinitionMemo::resizeEvent(QResizeEvent* event) {
+  QPlainTextEdit::resizeEvent(event);
+  scrollToFirstLine();
 }
 
 int DefinitionMemo::lineCountFor(const QString& text, int boxWidth) const {

@@ -19,6 +19,14 @@ class DefinitionMemo : public QPlainTextEdit {
   // as the box wraps it.
   int lineCountFor(const QString& text, int boxWidth) const;
 
+  // The box shows its text from the first line: after a new text, after it is shown or
+  // re-shown and after it is resized, whatever line the cursor or a wrap had brought up.
+  void scrollToFirstLine();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   int margin_;
 };

@@ -208,7 +208,7 @@ class TForm1 : public QWidget {
   // TForm1Render.cpp
   void renderRows(const MainViewModel& view);
   void renderRow(int k, const RowView& row);
-  void renderDefinition(QPlainTextEdit* box, const DefinitionBox& definition);
+  void renderDefinition(DefinitionMemo* box, const DefinitionBox& definition);
   void renderKeyboards(const MainViewModel& view);
   void renderButtons(const MainViewModel& view);
   void renderStatus(const MainViewModel& view);

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -114,19 +113,18 @@ void TForm1::renderRow(int k, const RowView& view) {
   renderDefinition(row.memo, view.definition);
   if (row.scrollSerial != view.scrollSerial) {
     row.scrollSerial = view.scrollSerial;
-    row.memo->verticalScrollBar()->setValue(0);
-    row.memo->moveCursor(QTextCursor::Start);
+    row.memo->scrollToFirstLine();
   }
   for (QWidget* part : {static_cast<QWidget*>(row.panel), static_cast<QWidget*>(row.image),
                         static_cast<QWidget*>(row.memo)})
     setShown(part, view.visible);
 }
 
-void TForm1::renderDefinition(QPlainTextEdit* box, const DefinitionBox& definition) {
+void TForm1::renderDefinition(DefinitionMemo* box, const DefinitionBox& definition) {
   const QString text = boxText(definition);
   if (box->toPlainText() == text) return;
   box->setPlainText(text);
-  box->verticalScrollBar()->setValue(0);
+  box->scrollToFirstLine();
 }
 
 void TForm1::renderEnlarged(const MainViewModel& view) {

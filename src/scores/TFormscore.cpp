@@ -57,6 +57,7 @@ void TFormscore::buildRows() {
   for (int r = 1; r <= kScoreRows; ++r) {
     auto* box = new Tkey_in(this);
     box->setObjectName(QStringLiteral("key_in%1").arg(r));
+    box->setAccessibleName(QStringLiteral("Nom %1").arg(r));
     box->setFont(boldArial(0));
     box->setTileSize(kTileSize);
     box->move(kRowLeft, rowTop(r));
@@ -74,6 +75,7 @@ void TFormscore::buildRows() {
   }
   tilesEntre_ = new TLetterTiles(this);
   tilesEntre_->setObjectName(QStringLiteral("TilesEntre"));
+  tilesEntre_->setAccessibleName(QStringLiteral("Votre nom"));
   tilesEntre_->setFont(boldArial(0));
   tilesEntre_->setTileSize(kTileSize);
   tilesEntre_->setText(std::string(kScoreRows, ' '));
