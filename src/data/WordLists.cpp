@@ -196,6 +196,8 @@ void RecentDraws::loadRecentDraws(const DataFolder& folder) {
 
 void RecentDraws::saveRecentDraws(const DataFolder& folder) const {
   if (!folder.writable()) return;
+  // Under the data folder's lock, like every other write of the settings file.
+  DataFolderLock lock(folder);
   RecordFile file = folder.open(kSettingsFile, 4, RecordFile::Mode::ReadWrite);
   for (std::size_t i = 0; i < kSingleSlots; ++i) {
     file.writeInt32LE(setting::kRecentSingle + static_cast<std::int64_t>(i), single_[i]);

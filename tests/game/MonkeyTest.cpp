@@ -32,13 +32,17 @@
 #include "messages/TFormMessage.h"
 #include "messages/Tdlg.h"
 #include "platform/QtText.h"
+#include "scores/ScoreTable.h"
 #include "scores/TFormscore.h"
 #include "support/TempFolder.h"
 
 // The game's windows on the real built data set under 20,000 random events: typed letters,
-// Enter, Backspace, arrows, the Ctrl shortcuts, Alt, clicks on every control and menu entry
-// but quitting, and timer ticks. After every event what must always hold is checked. A
-// failure names the seed; VORLANE_MONKEY_SEED=<seed> replays it.
+// words of the draw typed whole (read through the game's state, as a player who knows them,
+// or the draw's letters shuffled), Enter, Backspace, arrows, the Ctrl shortcuts, Alt, clicks
+// on every control and menu entry but quitting, timer ticks and long pauses of ticks. The monkey plays Normal
+// games, so that its scores rank. After every event what must always hold is checked; at
+// the end the run must have found words, ended games, ranked scores and saved every one of
+// them. A failure names the seed; VORLANE_MONKEY_SEED=<seed> replays it.
 namespace vorlane::test {
 namespace {
 
@@ -102,6 +106,7 @@ class MonkeyTest : public ::testing::Test {
     if (!modal) return;
     ++modalsAnswered;
     if (modal == scores.get()) {
+      if (scores->table().pendingEntry()) ++scoresRanked;
       for (int i = below(4); i > 0; --i) {
         QTest::keyClick(scores->nameEntry(), static_cast<char>('A' + below(26)));
       }
@@ -119,9 +124,10 @@ class MonkeyTest : public ::testing::Test {
 
   // Widgets a player can click on the main window now.
   std::vector<QWidget*> clickable() const {
+    // "Entraînement" is left alone: a training game never ranks.
     std::vector<QWidget*> widgets = {form->imageMOT(), form->imageFIN(), form->imageTETE(),
                                      form->keyb1(),    form->keyb2(),    form->memo15(),
-                                     form->statusBar(), form->entrain(), form->compet(),
+                                     form->statusBar(), form->compet(),
                                      form->junior(),   form->senior(),   form->comboBoxAna(),
                                      form->solutionSwitch(), form->clockPanel(),
                                      form->totalPanel(), form.get()};
@@ -181,6 +187,66 @@ class MonkeyTest : public ::testing::Test {
     QTest::keyClick(target, letter);
   }
 
+  // A word of the draw typed whole on the upper keyboard once the lower one is emptied: most
+  // often a row not found yet, else the draw's letters shuffled.
+  void playWord() {
+    const GameState& state = form->engine().state();
+    if (!state.drawActive || !form->keyb1()->isVisible()) {
+      typeLetter();
+      return;
+    }
+    for (int i = 0; i < kWordLength; ++i) QTest::keyClick(form->keyb1(), Qt::Key_Backspace);
+    std::vector<std::string> open;
+    for (int k = 1; k <= state.rowCount; ++k) {
+      const std::string& word = state.rowWords[static_cast<std::size_t>(k - 1)];
+      if (!word.empty() && form->engine().view().rows[static_cast<std::size_t>(k - 1)].inputColour != kRed)
+        open.push_back(word);
+    }
+    std::string word = sorted(state.drawLetters);
+    if (open.empty() || below(4) == 0) {
+      std::shuffle(word.begin(), word.end(), random);
+    } else {
+      word = pick(open);
+    }
+    for (const char letter : word) QTest::keyClick(form->keyb1(), letter);
+  }
+
+  // The counts of a playing run, updated after every event.
+  void count(const GameState& before) {
+    const GameState& state = form->engine().state();
+    if (state.drawActive && state.foundCount > before.foundCount && before.drawActive)
+      wordsFound += state.foundCount - before.foundCount;
+    // The reserve ran out with nothing won: the game ended and a new one waits.
+    if (before.drawActive && before.reserve <= 1 && !state.drawActive &&
+        state.reserve == kStartReserve && state.score == 0)
+      ++gamesEnded;
+    if (scoresRanked == scoresSaved) return;
+    ScoreTable stored(form->folder());
+    stored.loadScores(state.juniorClass, false);
+    if (stored.rows() != lastStored) {
+      ++scoresSaved;
+      lastStored = stored.rows();
+    }
+  }
+
+  // Up to `ticks` seconds without a move in a draw (one is started when none runs); with
+  // `untilTheEnd`, each draw that ends is followed by the next one until the game ends.
+  void pause(int ticks, bool untilTheEnd) {
+    const int gamesBefore = gamesEnded;
+    if (!form->timer1()->isActive()) key(Qt::Key_Return);
+    for (; ticks > 0 && gamesEnded == gamesBefore; --ticks) {
+      if (!form->timer1()->isActive()) {
+        if (!untilTheEnd) return;
+        key(Qt::Key_Return);
+        if (!form->timer1()->isActive()) return;
+      }
+      const GameState before = form->engine().state();
+      tick();
+      QApplication::processEvents();
+      count(before);
+    }
+  }
+
   void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
     QTest::keyClick(target, key, modifiers);
@@ -191,11 +257,24 @@ class MonkeyTest : public ::testing::Test {
   }
 
   void oneEvent() {
+    // Now and then the player starts a draw and thinks for a long while: the reserve drains,
+    // and a draw in which nothing is won ends the game.
+    if (below(100) == 0) {
+      pause(40 + below(100), false);
+      return;
+    }
+    // Rarely, the player gives up: draw after draw, nothing more is found until the game ends.
+    if (below(1500) == 0) {
+      pause(600, true);
+      return;
+    }
     switch (below(12)) {
       case 0:
       case 1:
-      case 2:
         typeLetter();
+        break;
+      case 2:
+        playWord();
         break;
       case 3:
         key(Qt::Key_Return);
@@ -251,6 +330,11 @@ class MonkeyTest : public ::testing::Test {
   std::mt19937 random;
   std::vector<std::string> ioErrors;
   int modalsAnswered = 0;
+  int wordsFound = 0;
+  int gamesEnded = 0;
+  int scoresRanked = 0;
+  int scoresSaved = 0;
+  std::array<ScoreRow, kScoreRows> lastStored{};
   std::unique_ptr<TForm1> form;
   std::unique_ptr<TFormscore> scores;
   std::unique_ptr<TFormMessage> message;
@@ -260,25 +344,39 @@ class MonkeyTest : public ::testing::Test {
 TEST_F(MonkeyTest, TwentyThousandRandomEventsKeepTheGameWhole) {
   std::cout << "monkey seed " << seed << " (VORLANE_MONKEY_SEED replays it)" << std::endl;
   start();
+  QTest::mouseClick(form->compet(), Qt::LeftButton);
+  ASSERT_FALSE(form->engine().state().trainingMode);
+  {
+    ScoreTable stored(form->folder());
+    stored.loadScores(form->engine().state().juniorClass, false);
+    lastStored = stored.rows();
+  }
   QTimer answerer;
   QObject::connect(&answerer, &QTimer::timeout, [this] { answerModal(); });
   answerer.start(0);
   int draws = 0;
   for (int event = 1; event <= kEvents; ++event) {
-    const int serialBefore = form->engine().state().drawActive ? 1 : 0;
+    const GameState before = form->engine().state();
     try {
       oneEvent();
+      count(before);
     } catch (const std::exception& error) {
       FAIL() << "event " << event << ", seed " << seed << ": " << error.what();
     }
-    if (!serialBefore && form->engine().state().drawActive) ++draws;
+    if (!before.drawActive && form->engine().state().drawActive) ++draws;
     checkInvariants(event);
     if (HasFatalFailure()) return;
   }
   answerer.stop();
   std::cout << "monkey: " << kEvents << " events, " << draws << " draws started, "
-            << modalsAnswered << " modal windows answered" << std::endl;
+            << modalsAnswered << " modal windows answered, " << wordsFound << " words found, "
+            << gamesEnded << " games ended, " << scoresRanked << " scores ranked, " << scoresSaved
+            << " saved" << std::endl;
   EXPECT_GT(draws, 50) << "the events reached the game";
+  EXPECT_GT(wordsFound, 100) << "the monkey plays";
+  EXPECT_GT(gamesEnded, 0);
+  EXPECT_GT(scoresRanked, 0);
+  EXPECT_EQ(scoresSaved, scoresRanked) << "every score placed reaches the files";
 }
 
 }  // namespace
