@@ -62,6 +62,22 @@ bool holdsProgram(const fs::path& folder) {
   return false;
 }
 
+bool sameFolder(const fs::path& a, const fs::path& b) {
+  std::error_code ec;
+  if (fs::equivalent(a, b, ec)) return true;
+  const fs::path canonicalA = fs::weakly_canonical(a, ec);
+  if (ec) return false;
+  const fs::path canonicalB = fs::weakly_canonical(b, ec);
+  if (ec) return false;
+  // A trailing "/" leaves an empty last element.
+  return (canonicalA / "").lexically_normal() == (canonicalB / "").lexically_normal();
+}
+
+bool holdsEarlierCopy(const fs::path& folder, const fs::path& runningFolder) {
+  if (!holdsProgram(folder)) return false;
+  return runningFolder.empty() || !sameFolder(folder, runningFolder);
+}
+
 bool isDistributionFile(std::string_view name) {
   if (name.empty()) return false;
   for (const std::string& slot : distributionFiles()) {
@@ -77,7 +93,8 @@ std::optional<fs::path> copyDestination(const fs::path& programFolder, const fs:
   const bool besideProgram = relative == ".";
   const bool inDataFolder = sameName(relative.native(), kDataFolderName);
   if (!besideProgram && !inDataFolder) return std::nullopt;
-  fs::path destination = holdsProgram(target) ? target : target / kInstallFolderName;
+  fs::path destination =
+      holdsEarlierCopy(target, programFolder) ? target : target / kInstallFolderName;
   if (inDataFolder) destination /= relative;
   return destination / file.filename();
 }

@@ -31,13 +31,25 @@ using CopyList = std::vector<CopyItem>;
 // `kProgramFileName` ("Vorlane.exe" of the game's texts) without regard to case.
 bool holdsProgram(const std::filesystem::path& folder);
 
+// Whether two paths name one folder: the same folder on disk however it is spelt (links,
+// "..", a trailing "/"), so a folder reached by another road is still known. Paths that
+// do not exist are compared once made canonical as far as they go.
+bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Whether `folder` holds an earlier copy for the copy running from `runningFolder`: it
+// holds the program and is not the running copy's own folder, which is never one to
+// update (a copy unpacked read-only under the home would otherwise be found by its own
+// search and copied onto itself). An empty `runningFolder` excludes nothing.
+bool holdsEarlierCopy(const std::filesystem::path& folder,
+                      const std::filesystem::path& runningFolder);
+
 // Whether a file name is one of the distribution's, compared without regard to case.
 bool isDistributionFile(std::string_view name);
 
 // `addToCopyList`'s rule: where a file of the running copy goes, or nothing when it is
 // not copied. Only the distribution's files of the program's folder and of its data folder
-// are copied; they go into `target` itself when it holds an earlier copy, else into a new
-// folder "Vorlane" under it, keeping their place relative to the program's folder.
+// are copied; they go into `target` itself when it holds an earlier copy (never the
+// program's own folder), else into a new folder "Vorlane" under it, keeping their place relative to the program's folder.
 std::optional<std::filesystem::path> copyDestination(const std::filesystem::path& programFolder,
                                                      const std::filesystem::path& file,
                                                      const std::filesystem::path& target);

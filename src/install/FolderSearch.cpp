@@ -13,10 +13,11 @@ enum class Visit { GoOn, Found, Cancelled };
 
 class Search {
  public:
-  explicit Search(const SearchHooks& hooks) : hooks_(hooks) {}
+  Search(const SearchHooks& hooks, const fs::path& runningFolder)
+      : hooks_(hooks), runningFolder_(runningFolder) {}
 
   Visit visit(const fs::path& folder) {
-    if (holdsProgram(folder)) {
+    if (holdsEarlierCopy(folder, runningFolder_)) {
       found_ = folder;
       return Visit::Found;
     }
@@ -36,13 +37,15 @@ class Search {
 
  private:
   const SearchHooks& hooks_;
+  const fs::path& runningFolder_;
   std::optional<fs::path> found_;
 };
 
 }  // namespace
 
-SearchResult searchPreviousVersion(const fs::path& start, const SearchHooks& hooks) {
-  Search search(hooks);
+SearchResult searchPreviousVersion(const fs::path& start, const SearchHooks& hooks,
+                                   const fs::path& runningFolder) {
+  Search search(hooks, runningFolder);
   const Visit outcome = search.visit(start.empty() ? fs::current_path() : start);
   return {search.found(), outcome == Visit::Cancelled};
 }

@@ -19,10 +19,12 @@ struct SearchResult {
   bool cancelled = false;
 };
 
-// `searchPreviousVersion`: a depth-first search under `start` for a folder that holds the
-// program (`holdsProgram`). Events run before each folder's sub-folders are looked at.
-// Links to folders are never followed (a link back to a parent would make the search
-// endless) and folders that cannot be listed are skipped.
-SearchResult searchPreviousVersion(const std::filesystem::path& start, const SearchHooks& hooks);
+// `searchPreviousVersion`: a depth-first search under `start` for a folder that holds an
+// earlier copy (`holdsEarlierCopy`): the running copy's own folder `runningFolder` is never
+// found, its search goes on past it. Events run before each folder's sub-folders are
+// looked at. Links to folders are never followed (a link back to a parent would make the
+// search endless) and folders that cannot be listed are skipped.
+SearchResult searchPreviousVersion(const std::filesystem::path& start, const SearchHooks& hooks,
+                                   const std::filesystem::path& runningFolder = {});
 
 }  // namespace vorlane

@@ -61,8 +61,11 @@ InstallationModel::InstallationModel(fs::path programFolder, fs::path homeFolder
   showWelcomePage();
 }
 
+// Each page has its own caption: the installation folder named after a copy that failed
+// does not stay on the next page.
 void InstallationModel::setPage(Page page) {
   page_ = page;
+  view_.captionFolder.clear();
   switch (page) {
     case Page::Welcome:
       view_.caption = "Bienvenue !";
@@ -95,6 +98,8 @@ void InstallationModel::showFolderPage() {
   view_.button2Caption = "Annuler";
   view_.panelFolder = homeFolder_;
   view_.panelVisible = view_.shortcutVisible = view_.browseVisible = true;
+  // Only a running copy holds the box still; after a failed copy it may be changed again.
+  view_.shortcutEnabled = true;
   view_.majCaption = "Retour";
   view_.memoTop = kFolderMemoTop;
   view_.memoHeight = kFolderMemoHeight;
@@ -117,7 +122,7 @@ void InstallationModel::showUpdateTexts(const fs::path& found) {
 void InstallationModel::checkTarget(bool search) {
   showInstallTexts();
   const fs::path target = view_.panelFolder;
-  if (holdsProgram(target)) showUpdateTexts(target);
+  if (holdsEarlierCopy(target, programFolder_)) showUpdateTexts(target);
   if (!search) return;
   view_.memo = {{"Recherche en cours dans ", target}};
   showUpdateTexts(runSearch(target));
@@ -135,7 +140,7 @@ fs::path InstallationModel::runSearch(const fs::path& start) {
                             port_.letEventsRun();
                             return searchCancelled_;
                           }};
-  const SearchResult result = searchPreviousVersion(start, hooks);
+  const SearchResult result = searchPreviousVersion(start, hooks, programFolder_);
   busy_ = false;
   if (result.cancelled) {
     port_.playSound("ding.wav");
@@ -205,10 +210,10 @@ void InstallationModel::folderChosen(const fs::path& folder) {
   checkTarget(search);
 }
 
-bool InstallationModel::FormActivate() {
-  if (view_.button1Enabled) return true;
-  view_.button1Enabled = true;
-  return false;
-}
+// A disabled "Mettre à jour" stays disabled: after a search that found nothing, or that
+// was cancelled, the target shown holds no copy, and enabling the button there would
+// install into whatever folder the search last looked at. The browse button or "Retour"
+// lead on.
+bool InstallationModel::FormActivate() { return view_.button1Enabled; }
 
 }  // namespace vorlane

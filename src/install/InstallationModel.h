@@ -78,7 +78,7 @@ class InstallationModel {
   // The browse button's dialog confirmed `folder`.
   void folderChosen(const std::filesystem::path& folder);
   void setShortcutChecked(bool checked) { view_.shortcutChecked = checked; }
-  // `FormActivate`: true when `Button1` takes the focus; a disabled `Button1` is enabled.
+  // `FormActivate`: true when `Button1` takes the focus; a disabled one stays disabled.
   bool FormActivate();
 
  private:

@@ -94,15 +94,24 @@ TEST_F(InstallationModelTest, UpdateSearchesTheHomeFolderAndHandsOverWithMajrac)
   EXPECT_EQ(home.readFile("jeux/Vorlane/Zari666/Prefint.666"), "réglages");
 }
 
-TEST_F(InstallationModelTest, ASearchThatFindsNothingDisablesTheButtonUntilActivation) {
+// Nothing to update: "Mettre à jour" stays disabled whenever the window comes back, until
+// a folder with an earlier copy is chosen.
+TEST_F(InstallationModelTest, ASearchThatFindsNothingDisablesTheButtonUntilACopyIsChosen) {
   home.writeFile("documents/lettre.txt", "");
   model.majClick();
   EXPECT_EQ(memoLine(0), "Recherche automatique infructueuse.");
   EXPECT_EQ(model.view().panelFolder, home.path());
   EXPECT_FALSE(model.view().button1Enabled);
   model.Button1Click();
-  EXPECT_TRUE(port.word.empty());
   EXPECT_FALSE(model.FormActivate());
+  EXPECT_FALSE(model.FormActivate());
+  EXPECT_FALSE(model.view().button1Enabled);
+  model.Button1Click();
+  EXPECT_TRUE(port.word.empty());
+  EXPECT_FALSE(home.exists("Vorlane"));
+
+  home.writeFile("jeux/Vorlane", "ancien");
+  model.folderChosen(home.path() / "jeux");
   EXPECT_TRUE(model.view().button1Enabled);
   EXPECT_TRUE(model.FormActivate());
 }
@@ -124,6 +133,15 @@ TEST_F(InstallationModelTest, CancelDuringTheSearchRingsAndNothingElseRunsMeanwh
   EXPECT_FALSE(model.busy());
   EXPECT_EQ(memoLine(0), "Recherche automatique infructueuse.");
   EXPECT_NE(model.view().panelFolder, home.path());
+
+  // The window shown again: the folder where the search stopped is no target.
+  port.duringEvents = nullptr;
+  EXPECT_FALSE(model.FormActivate());
+  EXPECT_FALSE(model.view().button1Enabled);
+  model.Button1Click();
+  EXPECT_TRUE(port.word.empty());
+  EXPECT_FALSE(home.exists("a/Vorlane") || home.exists("a/b/Vorlane") ||
+               home.exists("a/b/c/Vorlane") || home.exists("z/Vorlane"));
 }
 
 TEST_F(InstallationModelTest, AChosenFolderWithTheProgramSwitchesToUpdate) {
@@ -149,6 +167,48 @@ TEST_F(InstallationModelTest, AFailedCopyReportsAndHandsNothingOver) {
   EXPECT_EQ(port.failures, 1);
   EXPECT_TRUE(port.word.empty());
   EXPECT_TRUE(model.view().gaugeVisible);
+  EXPECT_EQ(model.view().captionFolder, home.path() / "Vorlane");
+
+  // "Retour": the first page as it was, nothing of the failed copy on it.
+  const InstallationView welcome = InstallationModel(medium.path(), home.path(), port).view();
+  model.majClick();
+  EXPECT_EQ(model.view().caption, welcome.caption);
+  EXPECT_TRUE(model.view().captionFolder.empty());
+  EXPECT_EQ(model.view().memo, welcome.memo);
+  EXPECT_FALSE(model.view().gaugeVisible || model.view().panelVisible);
+  model.Button1Click();
+  EXPECT_EQ(caption(), "Installation dans");
+  EXPECT_TRUE(model.view().captionFolder.empty());
+  EXPECT_TRUE(model.view().panelVisible && model.view().browseVisible);
+  EXPECT_TRUE(model.view().shortcutEnabled);
+  EXPECT_FALSE(model.view().gaugeVisible);
+}
+
+// The running copy unpacked read-only under the home, spelt as the program finds itself
+// (another road to the same folder): its own folder is never an earlier copy, neither
+// for the search nor when chosen, so it is never copied onto itself.
+TEST_F(InstallationModelTest, TheRunningCopysOwnFolderIsNeverAnEarlierCopy) {
+  const fs::path own = home.path() / "paquet" / "usr" / "lib" / "games" / "vorlane";
+  for (const char* file : {"Vorlane", "vorlane.hlp", "Zari666/azl.666"})
+    home.writeFile(fs::path("paquet/usr/lib/games/vorlane") / file, file);
+  fs::create_directory_symlink(own, home.path() / "jeu");
+  InstallationModel running(home.path() / "jeu" / "", home.path(), port);
+
+  running.majClick();
+  EXPECT_EQ(win1252ToUtf8(running.view().caption), "Mise à jour dans");
+  EXPECT_EQ(win1252ToUtf8(running.view().memo.at(0).text), "Recherche automatique infructueuse.");
+  EXPECT_EQ(running.view().panelFolder, home.path());
+  EXPECT_FALSE(running.view().button1Enabled);
+
+  running.folderChosen(own / "");
+  EXPECT_EQ(win1252ToUtf8(running.view().caption), "Mise à jour dans");
+  EXPECT_FALSE(running.view().button1Enabled);
+
+  // An earlier copy elsewhere is still found, past the running one.
+  home.writeFile("ancien/Vorlane/Vorlane", "ancien");
+  running.folderChosen(home.path());
+  EXPECT_EQ(running.view().panelFolder, home.path() / "ancien" / "Vorlane");
+  EXPECT_TRUE(running.view().button1Enabled);
 }
 
 }  // namespace
