@@ -36,12 +36,9 @@ void TLetterTiles::keyPressEvent(QKeyEvent* event) {
   if (auto typed = typedCharacter(*event)) typeCharacter(*typed);
 }
 
-bool TLetterTiles::hasCurrentTile() const {
-  return tileIndex() >= 0 && tileIndex() < static_cast<int>(text().size());
-}
-
 void TLetterTiles::editKey(int key, Qt::KeyboardModifiers shift) {
   const int last = static_cast<int>(text().size()) - 1;
+  TileRow edited = row();
   switch (key) {
     case Qt::Key_Left:
       setTileIndex(ctrlAlone(shift) ? 0 : tileIndex() - 1);
@@ -56,12 +53,10 @@ void TLetterTiles::editKey(int key, Qt::KeyboardModifiers shift) {
       setTileIndex(last);
       break;
     case Qt::Key_Backspace:
-      if (!hasCurrentTile()) break;
-      writeLetter(tileIndex(), ' ');
-      setTileIndex(tileIndex() - 1);
+      showEdit(edited, edited.eraseBackward());
       break;
     case Qt::Key_Delete:
-      if (hasCurrentTile()) writeLetter(tileIndex(), ' ');
+      showEdit(edited, edited.eraseCurrent());
       break;
     default:
       break;
@@ -88,16 +83,17 @@ QVariant TLetterTiles::inputMethodQuery(Qt::InputMethodQuery query) const {
 
 void TLetterTiles::typeCharacter(char ch) {
   const std::optional<char> letter = nameCharacter(ch);
-  if (!letter || !hasCurrentTile()) return;
-  writeLetter(tileIndex(), *letter);
-  setTileIndex(tileIndex() + 1);
+  if (!letter) return;
+  TileRow edited = row();
+  showEdit(edited, edited.typeLetter(*letter));
 }
 
-void TLetterTiles::writeLetter(int k, char letter) {
-  std::string edited = text();
-  edited[static_cast<std::size_t>(k)] = letter;
-  setText(edited);
-  update(tileRect(k));
+void TLetterTiles::showEdit(const TileRow& edited, int written) {
+  if (written < 0) return;
+  // The length is unchanged: the new text repaints nothing by itself.
+  setText(edited.text());
+  update(tileRect(written));
+  setTileIndex(edited.tileIndex());
 }
 
 }  // namespace vorlane

@@ -10,7 +10,9 @@ namespace vorlane {
 // is overwritten); every other character is ignored. Letters composed with a dead key
 // arrive through the input method and are typed the same way.
 // Left/Right move the current tile (Ctrl alone: to the first / last), Home and End jump,
-// Backspace blanks the current tile and moves left, Delete blanks it. No key reaches the
+// Backspace erases the letter before the current tile and moves onto it (the last letter
+// of a full row, which stays current), Delete blanks the current tile. The editing rules
+// are TileRow's. No key reaches the
 // owner; the mouse events and the press are those of Tkeybt. While it has the focus the
 // tiles are flat entry cells and the current one carries the dotted focus rectangle.
 class TLetterTiles : public TileRowWidget {
@@ -30,11 +32,11 @@ class TLetterTiles : public TileRowWidget {
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  private:
-  bool hasCurrentTile() const;
   void editKey(int key, Qt::KeyboardModifiers shift);
   void typeCharacter(char ch);
-  // Replaces character k and repaints tile k alone.
-  void writeLetter(int k, char letter);
+  // Shows the row after one of TileRow's edits, which wrote tile `written` (−1: none):
+  // that tile, and the old and new current tiles, repaint alone.
+  void showEdit(const TileRow& edited, int written);
 };
 
 }  // namespace vorlane

@@ -64,15 +64,37 @@ TEST_F(TLetterTilesTest, SpaceBlanksAndMovesRight) {
   EXPECT_EQ(tiles->tileIndex(), 2);
 }
 
-TEST_F(TLetterTilesTest, BackspaceBlanksAndMovesLeftDeleteOnlyBlanks) {
+// Backspace erases the last letter typed, which the next letter replaces: after a full
+// accented name, after a shorter one, and inside a name; Delete blanks without moving.
+TEST_F(TLetterTilesTest, BackspaceErasesTheLetterBeforeDeleteOnlyBlanks) {
+  QTest::keyClick(tiles, Qt::Key_H);
+  typeAccented(QStringLiteral("\u00e9"));
+  QTest::keyClick(tiles, Qt::Key_L);
+  typeAccented(QStringLiteral("\u00e8"));
+  QTest::keyClicks(tiles, "ne");
+  EXPECT_EQ(tiles->text(), "H\xC9L\xC8NE");
+  QTest::keyClick(tiles, Qt::Key_Backspace);
+  EXPECT_EQ(tiles->text(), "H\xC9L\xC8N ");
+  QTest::keyClick(tiles, Qt::Key_Backspace);
+  EXPECT_EQ(tiles->text(), "H\xC9L\xC8  ");
+  EXPECT_EQ(tiles->tileIndex(), 4);
+  QTest::keyClicks(tiles, "ne");
+  EXPECT_EQ(tiles->text(), "H\xC9L\xC8NE");
+
+  tiles->setText("LUC   ");
+  tiles->setTileIndex(3);
+  QTest::keyClick(tiles, Qt::Key_Backspace);
+  EXPECT_EQ(tiles->text(), "LU    ");
+  EXPECT_EQ(tiles->tileIndex(), 2);
   tiles->setText("ABCDEF");
   tiles->setTileIndex(3);
   QTest::keyClick(tiles, Qt::Key_Backspace);
-  EXPECT_EQ(tiles->text(), "ABC EF");
+  EXPECT_EQ(tiles->text(), "AB DEF");
   EXPECT_EQ(tiles->tileIndex(), 2);
+  tiles->setTileIndex(3);
   QTest::keyClick(tiles, Qt::Key_Delete);
   EXPECT_EQ(tiles->text(), "AB  EF");
-  EXPECT_EQ(tiles->tileIndex(), 2);
+  EXPECT_EQ(tiles->tileIndex(), 3);
   tiles->setTileIndex(0);
   QTest::keyClick(tiles, Qt::Key_Backspace);
   EXPECT_EQ(tiles->text(), " B  EF");
@@ -175,6 +197,13 @@ TEST_F(TLetterTilesTest, TypingRepaintsTheEditedAndTheNextTileOnly) {
   recorder.clear();
   QTest::keyClick(tiles, Qt::Key_B);
   EXPECT_EQ(recorder.painted(), QRegion(tiles->tileRect(5)));
+
+  // Backspace after "AB": the erased B and the tile left by the current one.
+  tiles->setText("AB    ");
+  tiles->setTileIndex(2);
+  recorder.clear();
+  QTest::keyClick(tiles, Qt::Key_Backspace);
+  EXPECT_EQ(recorder.painted(), QRegion(tiles->tileRect(1)) + tiles->tileRect(2));
 }
 
 // Tile 1 spans x = 25..49; its entry-cell frame is one pixel wide.
