@@ -4,6 +4,7 @@
 #include "data/IoError.h"
 #include "data/TextCodec.h"
 #include "game/GameEngine.h"
+#include "game/Levels.h"
 
 // Letter hints and definitions: the price of a letter, its effect on the values, the
 // definition of a row, and the enlarged definition `Memo15`.
@@ -80,7 +81,11 @@ void GameEngine::askLetter() {
 
 int GameEngine::askLetterCost(int price) {
   letterCostOpen_ = true;
-  const int answer = port_.showLetterCost(std::to_string(price), state_.level);
+  // The price follows `level` (a Junior's top level pays as level 2), but the message
+  // names the level the player was told of: 3, not 2, at a Junior's top level.
+  const int answer = port_.showLetterCost(
+      std::to_string(price),
+      displayedLevel(state_.level, state_.topLevel, state_.juniorClass));
   letterCostOpen_ = false;
   return answer;
 }
@@ -291,9 +296,16 @@ void GameEngine::montredef1Click() {
   }
 }
 
+// Ctrl+D goes on to the next row whose definition is not yet shown (a found word's, the
+// starting word's and one asked for already are): a press never lands on a row where it
+// would show nothing new. Once every row has been seen it goes through them in turn.
 void GameEngine::def1Click() {
   if (!state_.drawActive || state_.rowCount < 1) return;
-  if (++state_.defCursor > state_.rowCount) state_.defCursor = 1;
+  const auto next = [this](int k) { return k >= state_.rowCount ? 1 : k + 1; };
+  const auto unseen = [this](int k) { return row(k).visible && row(k).bookTag == 0; };
+  int k = next(state_.defCursor);
+  for (int i = 1; i < state_.rowCount && !unseen(k); ++i) k = next(k);
+  state_.defCursor = unseen(k) ? k : next(state_.defCursor);
   askDefinition(state_.defCursor);
 }
 

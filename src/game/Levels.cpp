@@ -23,6 +23,11 @@ std::string pointsPassed(bool juniorClass, int shownLevel) {
 
 }  // namespace
 
+int displayedLevel(int level, bool topLevel, bool juniorClass) {
+  if (!topLevel) return level;
+  return juniorClass ? 3 : 6;
+}
+
 LevelOutcome levelForScore(int score, bool juniorClass, int previousLevel, bool previousTop) {
   LevelOutcome out;
   out.level = plainLevel(score, juniorClass);
@@ -30,7 +35,7 @@ LevelOutcome levelForScore(int score, bool juniorClass, int previousLevel, bool 
   out.reducedValue = 42 - 6 * out.level - (out.topLevel ? 6 : 0);
   out.message = !previousTop && (out.level > previousLevel || out.topLevel);
   if (out.message) {
-    const int shown = out.topLevel ? (juniorClass ? 3 : 6) : out.level;
+    const int shown = displayedLevel(out.level, out.topLevel, juniorClass);
     out.points = pointsPassed(juniorClass, shown);
     out.shownLevel = std::to_string(shown);
   }

@@ -16,6 +16,10 @@ struct LevelOutcome {
   bool operator==(const LevelOutcome&) const = default;
 };
 
+// The level the player is told, in the level-up message and the letter price: Senior
+// 1..5 and 6 at the top level, Junior 1..2 and 3 at the top level.
+int displayedLevel(int level, bool topLevel, bool juniorClass);
+
 // The level for `score`, given the level and top-level flag before. The message is due
 // when the level rose or the top level was reached, and never once the top level was set.
 LevelOutcome levelForScore(int score, bool juniorClass, int previousLevel, bool previousTop);

@@ -207,6 +207,9 @@ void GameEngine::markFound(int k) {
   r.panelBold = true;
   ++state_.foundCount;
   state_.drawGain += rowValue(k);
+  // The message of an earlier word (" EEOPPU n'existe pas.") is out of date once a word
+  // is found; a help text under the pointer stays.
+  if (helpShown_.empty()) showStatus("");
   refreshFormHelp();
   playSound("Inter.wav");
   port_.repaint();

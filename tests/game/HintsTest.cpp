@@ -126,6 +126,53 @@ TEST_F(HintsTest, ADefinitionLowersTheValueOnceAndHidesTheWord) {
   EXPECT_EQ(row(2).bookTag, 1);
 }
 
+// Each Ctrl+D shows a definition not shown yet: the found word's and the starting word's
+// rows are passed over; once every row is seen it goes through them in turn.
+TEST_F(HintsTest, EveryCtrlDShowsADefinitionNotYetShown) {
+  startAliens();
+  type("SALIEN");  // row 1 found, its definition shown
+  port_.sounds.clear();
+  std::vector<int> cursors;
+  for (int i = 0; i < 5; ++i) {
+    engine().def1Click();
+    cursors.push_back(state().defCursor);
+  }
+  EXPECT_EQ(cursors, (std::vector<int>{2, 3, 4, 5, 1}));
+  EXPECT_EQ(values(), (Words{"66", "36", "36", "36", "0"}));
+  EXPECT_EQ(port_.sounds, (Words{"btn.wav", "btn.wav", "btn.wav"}));
+  for (int k = 1; k <= 5; ++k) EXPECT_EQ(row(k).bookTag, 1) << k;
+  EXPECT_EQ(row(2).definition.lines.front().rfind("Marais", 0), 0u);
+}
+
+// A Junior's top level is told as level 3 (the level-up message said so); its letter
+// costs 33 x 2 s, as at level 2.
+TEST_F(HintsTest, AJuniorAtTheTopLevelIsToldLevelThreeAndPays66) {
+  // Two chains of 14 words (13 to find, 858 points a draw) and single words between.
+  std::vector<GameWord> words = {{"abbaye", 0, -1, ""}, {"tortue", 1, -1, ""},
+                                 {"valise", 2, -1, ""}, {"violon", 2, -1, ""}};
+  for (std::string letters : {"aegnor", "bdeilu"}) {
+    for (int i = 0; i < 14; ++i) {
+      words.push_back({letters, 1, letters[0] == 'a' ? 0 : 1, ""});
+      std::next_permutation(letters.begin(), letters.end());
+    }
+  }
+  load(words);
+  engine().setJuniorClass(true);
+  for (int draw = 0; draw < 8 && !state().topLevel; ++draw) {
+    engine().Button1Click();
+    findAll();
+  }
+  engine().Button1Click();
+  ASSERT_TRUE(state().topLevel);
+  ASSERT_EQ(port_.messages, (Words{"level 666 2", "level 1666 3"}));
+  EXPECT_EQ(state().level, 2);
+  ASSERT_TRUE(state().drawActive);
+
+  engine().lettreClick();
+  EXPECT_EQ(port_.messages.back(), "cost 66 3");
+  EXPECT_EQ(state().reserve, 66 + state().score - 66);
+}
+
 TEST_F(HintsTest, AMultiLineDefinitionIsEnlargedWhileItsBookIsHeld) {
   startAliens();
   engine().SpeedButtonMouseDown(4);  // LIANES, not yet seen: nothing to enlarge

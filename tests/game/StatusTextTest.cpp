@@ -85,5 +85,29 @@ TEST_F(StatusTextTest, StatusTextsOfAFinishedDrawDoNotStayIntoTheNextOne) {
   EXPECT_EQ(view().statusText, toWin1252(" Bouton droit de la souris pour accéder au menu."));
 }
 
+// The player types the letters as shown, takes them back with Backspace and finds the
+// word: the message about the first try does not stay beside the found word.
+TEST_F(StatusTextTest, AFoundWordClearsTheMessageOfAnEarlierTry) {
+  engine().Button1Click();
+  type("AEILNS");
+  EXPECT_EQ(view().statusText, " AEILNS n'existe pas.");
+  type(std::string(6, '\b'));
+  EXPECT_EQ(view().keyb2.row.text(), "");
+  EXPECT_EQ(view().statusText, " AEILNS n'existe pas.");  // until something else is shown
+  type("SALIEN");
+  EXPECT_EQ(row(1).inputColour, kRed);
+  EXPECT_EQ(view().statusText, "");
+  EXPECT_FALSE(state().statusLocked);
+  EXPECT_EQ(help("Form1"),
+            toWin1252(" FIN ! ou Entrée pour un autre mot. Gain mot courant : 66 points."));
+
+  // A help text on show when the word is found stays, with the new gain.
+  type("SALINE");
+  EXPECT_EQ(view().statusText,
+            toWin1252(" FIN ! ou Entrée pour un autre mot. Gain mot courant : 132 points."));
+  type("SALINE");
+  EXPECT_EQ(view().statusText, toWin1252(" SALINE est déjà trouvé."));
+}
+
 }  // namespace
 }  // namespace vorlane::test
