@@ -23,6 +23,7 @@ namespace vorlane {
 namespace {
 
 constexpr int kPlacementOffset = 15;
+constexpr std::string_view kColourFileName = "color.ini";
 // The window's small sans-serif text, which lets the list show its four lines at once.
 constexpr int kTextPixels = 11;
 
@@ -41,7 +42,10 @@ Tprefer::Tprefer(TForm1& form1, TForm2& form2, const ScreenFacts& screen)
       form1_(form1),
       form2_(form2),
       settings_(form1.folder()),
-      screen_(screen) {
+      screen_(screen),
+      colourFileAtStart_(form1.folder().existsInDataFolder(kColourFileName) ||
+                         form1.folder().existsInProgramFolder(kColourFileName)),
+      coloursAtStart_(form1.colourTable()) {
   setObjectName(QStringLiteral("prefer"));
   setWindowTitle(QStringLiteral("Préférences"));
   setFixedSize(297, 125);
@@ -59,10 +63,13 @@ Tprefer::Tprefer(TForm1& form1, TForm2& form2, const ScreenFacts& screen)
   applySwatch(swatchColour(choices_, form1_.colourTable()));
 }
 
-// The colours are written at every end of the program, changed or not: a damaged colour
-// file is repaired by the next end instead of being reported at every start.
+// The colours are written at every end of the program, changed or not, so that a damaged
+// colour file is repaired by the next end instead of being reported at every start. Only
+// where no colour file was found and none was chosen is nothing written: a folder that
+// takes no new file then keeps its factory colours without an error.
 Tprefer::~Tprefer() {
   const ColourTable& colours = form1_.colourTable();
+  if (!colourFileAtStart_ && colours == coloursAtStart_) return;
   try {
     settings_.saveColours(colours[kWindowLine], form2_.windowColour(), colours[kDefinitionLine]);
   } catch (const IoError& error) {

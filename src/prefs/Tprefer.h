@@ -88,6 +88,8 @@ class Tprefer : public QDialog {
   TForm2& form2_;
   Settings settings_;
   ScreenFacts screen_;
+  bool colourFileAtStart_;      // a colour file was there, damaged or not: written at the end
+  ColourTable coloursAtStart_;  // the colours as the game started with them
   PatternNames patternNames_;
   PreferenceChoices choices_;
 
