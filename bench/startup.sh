@@ -33,8 +33,9 @@ trap cleanup EXIT
 # A writable copy of the application folder that has had its first start (no welcome).
 cp -r "$APP" "$WORK/app"
 DATA="$WORK/app/Zari666"
-touch "$DATA/Demarre.666"
 cp "$DATA/Nsco.666" "$DATA/Prefint.666"
+# Settings record 30 (bytes 120..123): the first start has welcomed the player.
+printf '\x01\x00\x00\x00' | dd of="$DATA/Prefint.666" bs=1 seek=120 conv=notrunc status=none
 
 # Xvfb picks a free display and writes its number on descriptor 3.
 mkfifo "$WORK/display"
