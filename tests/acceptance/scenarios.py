@@ -6,7 +6,6 @@ tree. A failed check takes a screenshot beside the others."""
 
 import argparse
 import os
-import struct
 import subprocess
 import sys
 import time
@@ -79,9 +78,8 @@ class Context:
     def restart(self):
         """The same copy of the game started again, as a player does the next day."""
         self.game.stop()
+        wait_until(lambda: screen.application() is None, 10, "the game to end")
         self.game.start()
-        screen.wait_until(lambda: not screen.application() or True)
-        time.sleep(0.3)
         screen.wait_for_application()
         return self.main_window()
 
