@@ -6,6 +6,7 @@ tree. A failed check takes a screenshot beside the others."""
 
 import argparse
 import os
+import shutil
 import subprocess
 import sys
 import time
@@ -46,6 +47,7 @@ MENU = [
 # The message window: caption "?", read out as "Message de Vorlane".
 MESSAGE = "Message de Vorlane"
 IO_ERROR = "Vorlane : erreur d'entrée/sortie"
+SENIOR_SCORES = 11  # settings records of the Senior top six, rank 1 first
 PREFERENCE_LINES = ["fenêtre", "fond", "police définitions", "dictionnaire"]
 def is_main_title(name):
     """"Vorlane - Version 1.3", with the mode and the class between when they are not the
@@ -317,7 +319,14 @@ def scenario_normal_game_to_its_end(ctx):
     """First start, welcome, a Normal game played by typing the answers, ended by the time
     reserve; the name entry with an accent and a Backspace; the score window, and the
     score still there at the next start."""
-    main = ctx.start(started_before=False)
+    def modest_table(game):
+        # A first start on a copy whose Senior table holds modest scores, so that the points
+        # of one word rank. The first start still lies ahead: the welcome shows.
+        shutil.copyfile(os.path.join(game.data, "Nsco.666"), os.path.join(game.data, "Prefint.666"))
+        for rank, points in enumerate((60, 50, 40, 30, 20, 10)):
+            game.write_setting(SENIOR_SCORES + rank, points)
+
+    main = ctx.start(started_before=False, prepare=modest_table)
     welcome = window(MESSAGE)
     ctx.assert_controls(welcome, ["Bienvenue et bon jeu !", "OK"])
     menu_box = control(welcome, name="Installer un raccourci dans le menu Démarrer.")
@@ -342,28 +351,37 @@ def scenario_normal_game_to_its_end(ctx):
         raise ScreenError(f"no word to find for {letters}: {words}")
     wrong = next((letters[i:] + letters[:i] for i in range(1, 6)
                   if letters[i:] + letters[:i] not in words), None)
+    keyboard = control(main, prefix="Lettres du tirage")
     if wrong:
         type_word(ctx, main, wrong)
         wait_until(lambda: ctx.status(main).endswith(" n'existe pas.") or
                    ctx.status(main).endswith(" n'est pas à trouver dans ce tirage."), 3,
                    f"the status to say {wrong} is not a word of the draw")
+        # A word not found stays on the lower keyboard: Backspace takes its letters back.
+        ctx.key(*["BackSpace"] * 6)
+        wait_until(lambda: len(letters_of(keyboard).replace("_", "")) == 6, 3,
+                   "the six letters back on the upper keyboard")
     type_word(ctx, main, to_find[0])
     wait_until(lambda: any(text == to_find[0] and "trouvé" in row.name for row, text in rows(main)),
                4, f"{to_find[0]} found")
     status = ctx.status(main)
     if "n'existe pas" in status or "pas à trouver" in status:
         raise ScreenError(f"after {to_find[0]} was found the status still reads {status!r}")
-    ctx.key("Return")  # FIN !: the draw ends, the unfound words show
+    if len(to_find) > 1:
+        ctx.key("Return")  # FIN !: the draw ends, the unfound words show
     wait_until(lambda: all("_" not in text and text for _, text in rows(main)), 4,
                "every word of the ended draw shown")
     start_draw(ctx, main)
     ctx.key("ctrl+l")
-    price = window(MESSAGE)
-    ctx.assert_controls(price, ["Vous avez demandé une lettre."])
-    ctx.click(control(price, name="OK", role=pyatspi.ROLE_PUSH_BUTTON))
-    screen.no_window(MESSAGE)
-    # Nothing more is found: the reserve, brought down to 60 s by the letter, runs out.
-    end = window(MESSAGE, 90)
+    # Under 60 s of reserve a letter is free and asks for no confirmation.
+    time.sleep(0.8)
+    price = next((w for w in screen.windows() if w.name == MESSAGE), None)
+    if price is not None:
+        ctx.assert_controls(price, ["Vous avez demandé une lettre."])
+        ctx.click(control(price, name="OK", role=pyatspi.ROLE_PUSH_BUTTON))
+        screen.no_window(MESSAGE)
+    # Nothing more is found: the reserve runs out.
+    end = window(MESSAGE, 120)
     ctx.assert_controls(end, ["Félicitations ! Vous faites partie des six meilleurs.",
                               "Cliquez sur OK puis tapez votre nom."])
     final = number_in(control(end, prefix="Votre score est de ").name)
@@ -381,19 +399,23 @@ def scenario_normal_game_to_its_end(ctx):
     ctx.type("E")
     wait_until(lambda: letters_of(entry).rstrip("_") == "HÉLÈNE", 3, "HÉLÈNE again")
     ctx.shot("name-entry")
-    ctx.key("Return")
-    wait_until(lambda: find(scores, prefix="HÉLÈNE") is not None or
-               any("HÉLÈNE" in t for t in screen.texts(scores)), 4, "HÉLÈNE in the table")
+    ctx.key("Return")  # "OK": the name is kept and the table closes
+    screen.no_window("Le top 6 senior")
+    assert_in_table(ctx, ctx.main_window(), "HÉLÈNE", final, "after the name entry")
+    assert_in_table(ctx, ctx.restart(), "HÉLÈNE", final, "after a restart")
+
+
+def assert_in_table(ctx, main, name, points, when):
+    """The Senior table, opened from the menu, holds the name at the rank of its points."""
+    ctx.menu(main, "Scores")
+    scores = window("Le top 6 senior")
+    ranks = [letters_of(control(scores, prefix=f"Nom {k}")).rstrip("_ ") for k in range(1, 7)]
+    if name not in ranks or not any(str(points) == t.strip() for t in screen.texts(scores)):
+        raise ScreenError(f"{when}: {name} and {points} points are not in the table: {ranks}, "
+                          f"{screen.texts(scores)}")
     ctx.shot("scores")
     ctx.click(control(scores, name="OK", role=pyatspi.ROLE_PUSH_BUTTON))
     screen.no_window("Le top 6 senior")
-
-    main = ctx.restart()
-    ctx.menu(main, "Scores")
-    scores = window("Le top 6 senior")
-    table = screen.texts(scores)
-    if not any("HÉLÈNE" in t for t in table) or not any(str(final) in t for t in table):
-        raise ScreenError(f"HÉLÈNE and {final} points are not in the table after a restart: {table}")
 
 
 def definition_boxes(main):
@@ -578,30 +600,62 @@ def scenario_colour_dialog_speaks_french(ctx):
     screen.no_window("Couleur")
 
 
+def enabled(accessible):
+    return screen.states(accessible).contains(pyatspi.STATE_ENABLED)
+
+
 def scenario_installer_pages_and_folder_dialog(ctx):
     """A read-only copy unpacked under the home, as from the package: the installer's pages,
-    its folder dialog in French, and an update search that never offers the copy itself."""
+    its folder dialog in French, a failed copy whose folder leaves the caption with its page,
+    and an update search that never offers the copy itself nor lets "Mettre à jour" loose on
+    the folder where it stopped."""
+    # A plain file where the copy's data folder must go: the copy fails.
+    target = os.path.join(ctx.desktop.env["HOME"], "Vorlane")
+    os.makedirs(target, exist_ok=True)
+    with open(os.path.join(target, "Zari666"), "w") as plain:
+        plain.write("not a folder\n")
+    try:
+        installer_pages(ctx, target)
+    finally:
+        shutil.rmtree(target, ignore_errors=True)
+
+
+def button(root, name):
+    return control(root, name=name, role=pyatspi.ROLE_PUSH_BUTTON)
+
+
+def installer_pages(ctx, failed_target):
     ctx.start(name="unpacked/usr/lib/games/vorlane")
     installer = window("Bienvenue !", 10)
     ctx.assert_controls(installer, ["Mettre à jour", "Installer", "Plus tard"],
                         pyatspi.ROLE_PUSH_BUTTON)
     ctx.assert_french(installer)
     ctx.shot("installer-welcome")
-    ctx.click(control(installer, name="Installer", role=pyatspi.ROLE_PUSH_BUTTON))
+    ctx.click(button(installer, "Installer"))
     page = window("Installation dans")
     ctx.assert_controls(page, ["Retour", "Installer", "Annuler"], pyatspi.ROLE_PUSH_BUTTON)
-    browse = control(page, name="...", role=pyatspi.ROLE_PUSH_BUTTON)
-    ctx.click(browse)
+    ctx.click(button(page, "..."))
     folders = window("Choisissez un répertoire")
     ctx.assert_controls(folders, ["Choisir", "Annuler"], pyatspi.ROLE_PUSH_BUTTON)
     ctx.assert_french(folders)
     ctx.shot("folder-dialog")
-    ctx.click(control(folders, name="Annuler", role=pyatspi.ROLE_PUSH_BUTTON))
+    ctx.click(button(folders, "Annuler"))
     screen.no_window("Choisissez un répertoire")
+
     page = window("Installation dans")
-    ctx.click(control(page, name="Retour", role=pyatspi.ROLE_PUSH_BUTTON))
-    installer = window("Bienvenue !")
-    ctx.click(control(installer, name="Mettre à jour", role=pyatspi.ROLE_PUSH_BUTTON))
+    ctx.click(button(page, "Installer"))
+    failure = window(lambda name: name == "Vorlane", 10)
+    ctx.assert_controls(failure, ["Echec de l'installation."])
+    ctx.click(button(failure, "OK"))
+    # What the failed copy left is no earlier copy for the search below.
+    shutil.rmtree(failed_target)
+    page = window(lambda name: name.startswith("Installation dans"))
+    ctx.click(button(page, "Retour"))
+    installer = window(lambda name: name.startswith("Bienvenue !"))
+    if installer.name != "Bienvenue !":
+        raise ScreenError(f"the welcome page keeps the failed copy's folder: {installer.name!r}")
+
+    ctx.click(button(installer, "Mettre à jour"))
     result = window("Mise à jour dans", 20)
     own = os.path.realpath(ctx.game.folder)
     for text in screen.texts(result):
@@ -609,6 +663,16 @@ def scenario_installer_pages_and_folder_dialog(ctx):
             raise ScreenError(f"the update search offers the running copy itself: {text!r}")
     if any("contient une précédente version" in t for t in screen.texts(result)):
         raise ScreenError("the update search found an earlier copy where there is none but itself")
+    if enabled(button(result, "Mettre à jour")):
+        raise ScreenError('"Mettre à jour" is enabled after a search that found nothing')
+    # The window activated again (the folder dialog closed) keeps it disabled.
+    ctx.click(button(result, "..."))
+    ctx.click(button(window("Choisissez un répertoire"), "Annuler"))
+    screen.no_window("Choisissez un répertoire")
+    result = window(lambda name: name.startswith("Mise à jour dans"))
+    time.sleep(0.3)
+    if enabled(button(result, "Mettre à jour")):
+        raise ScreenError('"Mettre à jour" is enabled again when the installer is activated')
 
 
 def listing_of(prefs):
