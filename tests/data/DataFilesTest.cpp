@@ -114,6 +114,23 @@ TEST_F(DataFilesTest, CopiesBesideTheProgramOfFilesAlreadyInTheDataFolderAreDele
   EXPECT_EQ(temp.readFile("Zari666/stx.666"), std::string(151 * 13, 'n'));
 }
 
+// A data folder where this player may change files but not add any: the player's settings
+// and names beside the program cannot move in, so they stay where they are, still found.
+TEST_F(DataFilesTest, SettingsBesideTheProgramStayWhenTheDataFolderTakesNoNewFile) {
+  writeDataSet(temp.dataFolder());
+  temp.writeFile("azl.666", "stale");
+  temp.writeFile("Prefint.666", std::string(1600, '\3'));
+  temp.writeFile("stx.666", std::string(151 * 13, 'n'));
+  folder.setTakesNoNewFile(true);
+  ASSERT_TRUE(checkDataFiles(folder));
+  EXPECT_FALSE(temp.exists("azl.666"));
+  EXPECT_EQ(temp.readFile("Prefint.666"), std::string(1600, '\3'));
+  EXPECT_EQ(temp.readFile("stx.666"), std::string(151 * 13, 'n'));
+  EXPECT_FALSE(temp.exists("Zari666/Prefint.666"));
+  EXPECT_FALSE(temp.exists("Zari666/stx.666"));
+  EXPECT_EQ(folder.dataFilePath("Prefint.666"), temp.path() / "Prefint.666");
+}
+
 TEST_F(DataFilesTest, WriteTestClearsReadOnlyFilesAndWritesRecordEight) {
   writeDataSet(temp.dataFolder());
   ASSERT_TRUE(checkDataFiles(folder));

@@ -161,9 +161,14 @@ TEST_F(PreferencesFilesTest, CloseWritesTheSevenRecordsAndNothingElse) {
   EXPECT_EQ(settings.readSetting(setting::kTrainingMode), 1);
   EXPECT_EQ(settings.readSetting(setting::kWindowTop), 77);
 
-  // Read back as the next start does, on a screen of 640 pixels: "Grande police" stays on
-  // whatever was written.
+  // Read back as the next start does: on a wide screen the two size boxes are what was
+  // written; on a screen of 640 pixels "Grande police" stays on whatever was written.
+  const PreferenceChoices wide = readPreferences(settings, kWideScreen, false, true);
+  EXPECT_EQ(wide.line, 3);
+  EXPECT_EQ(wide.layout, (LayoutPreferences{true, true}));
   savePreferences(settings, PreferenceChoices{18, 1, false, {false, false}, false, false});
+  EXPECT_EQ(readPreferences(settings, kWideScreen, false, false).layout,
+            (LayoutPreferences{false, false}));
   const PreferenceChoices next = readPreferences(settings, kScreen640, true, false);
   EXPECT_EQ(next.line, 1);
   EXPECT_TRUE(next.layout.largeTiles);
