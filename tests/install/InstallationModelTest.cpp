@@ -53,10 +53,16 @@ TEST_F(InstallationModelTest, InstallingFromTheFirstPageHandsOverWithIns) {
   EXPECT_FALSE(model.view().panelVisible);
   EXPECT_EQ(model.view().memo.size(), 5u);
   EXPECT_EQ(win1252ToUtf8(model.view().majCaption), "Mettre à jour");
+  EXPECT_EQ(model.view().button1Caption, "Installer");
+  EXPECT_EQ(model.view().button2Caption, "Plus tard");
+  EXPECT_EQ(memoLine(4), "(Cliquez sur Mettre à jour si vous possédez une version antérieure.)");
 
   model.Button1Click();
   EXPECT_EQ(caption(), "Installation dans");
   EXPECT_EQ(model.view().panelFolder, home.path());
+  EXPECT_EQ(model.view().memoTop, 64);
+  EXPECT_EQ(model.view().memoHeight, 100);
+  EXPECT_EQ(model.view().memo.size(), 3u);
   EXPECT_TRUE(model.view().panelVisible && model.view().browseVisible &&
               model.view().shortcutVisible);
   EXPECT_EQ(model.view().button2Caption, "Annuler");
@@ -175,6 +181,8 @@ TEST_F(InstallationModelTest, AFailedCopyReportsAndHandsNothingOver) {
   EXPECT_EQ(model.view().caption, welcome.caption);
   EXPECT_TRUE(model.view().captionFolder.empty());
   EXPECT_EQ(model.view().memo, welcome.memo);
+  EXPECT_EQ(model.view().memoTop, 13);
+  EXPECT_EQ(model.view().memoHeight, 150);
   EXPECT_FALSE(model.view().gaugeVisible || model.view().panelVisible);
   model.Button1Click();
   EXPECT_EQ(caption(), "Installation dans");
