@@ -144,6 +144,12 @@ TEST(SwatchTest, CaptionIsBlackOnLightColoursAndWhiteOnDarkOnes) {
     EXPECT_EQ(swatchTextColour(dark), kWhite) << std::hex << dark;
   for (Colour light : {kSilver, 0xFFFFFFu, 0x00FFFFu, 0x80FF80u, 0x808080u})
     EXPECT_EQ(swatchTextColour(light), kBlack) << std::hex << light;
+  // Each channel counts with its own weight: a mid-grey with a full blue is light, a full red
+  // or a full blue alone is dark, a full green alone is light.
+  EXPECT_EQ(swatchTextColour(0xFF8080u), kBlack);
+  EXPECT_EQ(swatchTextColour(0x0000FFu), kWhite);
+  EXPECT_EQ(swatchTextColour(0xFF0000u), kWhite);
+  EXPECT_EQ(swatchTextColour(0x00FF00u), kBlack);
 }
 
 TEST_F(PreferencesFilesTest, CloseWritesTheSevenRecordsAndNothingElse) {

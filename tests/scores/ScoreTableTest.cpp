@@ -164,7 +164,9 @@ TEST_F(ScoreTableTest, CommitBuildsTheNameFromTheNonBlankTiles) {
                                                                   {"      ", "666"},
                                                                   {"ZOE   ", "ZOE"},
                                                                   {"ABCDEF", "ABCDEF"},
-                                                                  {"     Q", "Q"}};
+                                                                  {"     Q", "Q"},
+                                                                  {"z 0 9 ", "z09"},
+                                                                  {toWin1252("ÉlŸœ à"), toWin1252("ÉlŸœà")}};
   for (const auto& [typed, stored] : cases) {
     SCOPED_TRACE(typed);
     writeFiles({500, 400, 300, 200, 100, 0});
