@@ -84,6 +84,10 @@ TEST_F(ScenarioTest, AGameClimbsToTheTopLevelAndItsEndStartsTheNextOneAfresh) {
   engine().Button1Click();
   ASSERT_EQ(state().drawKind, kAnagramDraw);
   expectFreshRows(14);
+  // The last row, the starting word's, takes a press on its book like any other.
+  engine().pressBook(14);
+  EXPECT_EQ(state().enlargedRow, 14);
+  engine().releaseBook(14);
   engine().askDefinition(1);
   EXPECT_EQ(row(1).valueCaption, "36");
   engine().ImageTETEClick();
