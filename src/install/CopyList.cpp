@@ -1,5 +1,6 @@
 #include "install/CopyList.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "data/DataFiles.h"
@@ -15,11 +16,9 @@ bool sameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && plainForm(a) == plainForm(b);
 }
 
-// A folder entry that the walk and the search go into: a folder that is not a link.
-bool isRealFolder(const fs::directory_entry& entry) {
-  std::error_code ec;
-  return entry.is_directory(ec) && !entry.is_symlink(ec);
-}
+// The folders being walked, outermost first, by their real place: a link that leads back
+// into one of them is not walked again.
+using WalkedFolders = std::vector<fs::path>;
 
 // The entries of a folder in listing order; empty when it cannot be listed.
 std::vector<fs::directory_entry> entriesOf(const fs::path& folder) {
@@ -99,16 +98,31 @@ std::optional<fs::path> copyDestination(const fs::path& programFolder, const fs:
   return destination / file.filename();
 }
 
-bool walkFiles(const fs::path& folder, const FileVisitor& visitor) {
+namespace {
+
+bool walkFilesUnder(const fs::path& folder, const FileVisitor& visitor, WalkedFolders& walked) {
+  std::error_code ec;
+  const fs::path place = fs::canonical(folder, ec);
+  if (ec || std::find(walked.begin(), walked.end(), place) != walked.end()) return true;
+  walked.push_back(place);
   const std::vector<fs::directory_entry> entries = entriesOf(folder);
-  for (const fs::directory_entry& entry : entries) {
-    std::error_code ec;
-    if (!entry.is_directory(ec) && !visitor(entry.path())) return false;
+  bool goOn = true;
+  // A link that leads nowhere is no file to copy.
+  for (auto it = entries.begin(); goOn && it != entries.end(); ++it) {
+    if (!it->is_directory(ec) && it->exists(ec)) goOn = visitor(it->path());
   }
-  for (const fs::directory_entry& entry : entries) {
-    if (isRealFolder(entry) && !walkFiles(entry.path(), visitor)) return false;
+  for (auto it = entries.begin(); goOn && it != entries.end(); ++it) {
+    if (it->is_directory(ec)) goOn = walkFilesUnder(it->path(), visitor, walked);
   }
-  return true;
+  walked.pop_back();
+  return goOn;
+}
+
+}  // namespace
+
+bool walkFiles(const fs::path& folder, const FileVisitor& visitor) {
+  WalkedFolders walked;
+  return walkFilesUnder(folder, visitor, walked);
 }
 
 CopyList buildCopyList(const fs::path& programFolder, const fs::path& target,

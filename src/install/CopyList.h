@@ -55,8 +55,10 @@ std::optional<std::filesystem::path> copyDestination(const std::filesystem::path
                                                      const std::filesystem::path& target);
 
 // `walkFiles`: the files of `folder` in listing order, then each sub-folder walked the
-// same way. Links to folders are not followed and folders that cannot be listed are
-// skipped. The walk stops when the visitor answers false; returns false then.
+// same way. A link is walked as what it leads to (the packaged game reaches its data
+// folder and help files through links), except a link back into a folder being walked;
+// a link that leads nowhere and a folder that cannot be listed are skipped. The walk
+// stops when the visitor answers false; returns false then.
 using FileVisitor = std::function<bool(const std::filesystem::path& file)>;
 bool walkFiles(const std::filesystem::path& folder, const FileVisitor& visitor);
 

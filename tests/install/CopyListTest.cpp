@@ -81,6 +81,38 @@ TEST_F(CopyListTest, AFolderNamedLikeTheProgramIsNoEarlierCopy) {
   EXPECT_TRUE(holdsProgram(medium.path() / "ancien"));
 }
 
+// The packaged game: the program's folder reaches its data folder and help file through
+// links into another tree, its read-me through a link that a system without documents
+// leaves dangling, and a link leads back into the folder itself.
+TEST_F(CopyListTest, LinkedDataFolderIsCopiedAsFilesAndNoLinkLoopsOrDangles) {
+  medium.writeFile("paquet/lib/Vorlane", "programme");
+  medium.writeFile("paquet/share/Zari666/Nsco.666", "usine");
+  medium.writeFile("paquet/share/vorlane.hlp", "aide");
+  const fs::path lib = medium.path() / "paquet" / "lib";
+  fs::create_directory_symlink("../share/Zari666", lib / "Zari666");
+  fs::create_symlink("../share/vorlane.hlp", lib / "vorlane.hlp");
+  fs::create_symlink("../doc/Lisezmoi.txt", lib / "Lisezmoi.txt");
+  fs::create_directory_symlink("../../lib", lib / "Zari666" / "retour");
+  fs::create_directory_symlink("../lib", lib / "boucle");
+
+  std::vector<fs::path> visited;
+  EXPECT_TRUE(walkFiles(lib, [&](const fs::path& file) {
+    visited.push_back(file.lexically_relative(lib));
+    return true;
+  }));
+  std::sort(visited.begin(), visited.end());
+  EXPECT_EQ(visited, (std::vector<fs::path>{"Vorlane", "Zari666/Nsco.666", "vorlane.hlp"}));
+
+  const CopyList list = buildCopyList(lib, target());
+  EXPECT_EQ(destinations(list), (std::vector<fs::path>{"Vorlane/Vorlane", "Vorlane/Zari666/Nsco.666",
+                                                       "Vorlane/vorlane.hlp"}));
+  ASSERT_TRUE(copyFiles(list));
+  EXPECT_FALSE(fs::is_symlink(target() / "Vorlane" / "vorlane.hlp"));
+  EXPECT_FALSE(fs::is_symlink(target() / "Vorlane" / "Zari666"));
+  EXPECT_EQ(disk.readFile("Vorlane/vorlane.hlp"), "aide");
+  EXPECT_EQ(disk.readFile("Vorlane/Zari666/Nsco.666"), "usine");
+}
+
 TEST_F(CopyListTest, DestinationRuleByName) {
   EXPECT_TRUE(isDistributionFile("AZL.666"));
   EXPECT_TRUE(isDistributionFile("ding.wav"));
