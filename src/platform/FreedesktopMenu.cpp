@@ -138,8 +138,8 @@ bool FreedesktopMenu::deleteGroup(const std::string& group) {
 
 bool FreedesktopMenu::createGroup(const std::string& group) {
   if (group.empty()) return false;
-  const std::string directory =
-      "[Desktop Entry]\nType=Directory\nName=" + escapeDesktopValue(group) + "\n";
+  const std::string directory = "[Desktop Entry]\nType=Directory\nName=" +
+                                escapeDesktopValue(group) + "\nIcon=" + kMenuIconName + "\n";
   if (!writeTextFile(directoryFile(group), directory) || !writeMenu(group)) return false;
   activeGroup_ = group;
   return true;
@@ -149,9 +149,13 @@ bool FreedesktopMenu::addItem(const std::string& commandLine, const std::string&
   if (activeGroup_.empty() || commandLine.empty() || title.empty()) return false;
   const std::vector<int> existing = items(activeGroup_);
   const int item = existing.empty() ? 1 : existing.back() + 1;
-  const std::string entry = "[Desktop Entry]\nType=Application\nName=" + escapeDesktopValue(title) +
+  // The game's own item bears the program's name on this system, where the group's
+  // command calls it "Vorlane.exe".
+  const std::string name =
+      fs::path(commandLine) == program_ ? std::string(kProgramFileName) : title;
+  const std::string entry = "[Desktop Entry]\nType=Application\nName=" + escapeDesktopValue(name) +
                             "\nExec=" + escapeDesktopValue(execLine(itemCommand(commandLine))) +
-                            "\nTerminal=false\n";
+                            "\nIcon=" + kMenuIconName + "\nTerminal=false\n";
   return writeTextFile(itemFile(activeGroup_, item), entry) && writeMenu(activeGroup_);
 }
 

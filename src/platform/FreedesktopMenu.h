@@ -12,6 +12,9 @@ namespace vorlane {
 // The document type that opens every menu file of the freedesktop desktops: the menu
 // readers go by the root element's name and never fetch a document type definition.
 inline constexpr const char* kMenuDoctype = "<!DOCTYPE Menu>\n";
+// The game's icon in the desktop's icon theme (the package installs it in hicolor): the
+// submenu and each of its items show it.
+inline constexpr const char* kMenuIconName = "vorlane";
 
 // The program-group service of the freedesktop desktops: each group is a submenu of the
 // applications menu, written as
@@ -20,7 +23,8 @@ inline constexpr const char* kMenuDoctype = "<!DOCTYPE Menu>\n";
 //   $XDG_DATA_HOME/applications/vorlane-<group>-<n>.desktop          (item n, from 1),
 // <group> being the group's name in lower case with anything but letters, digits, "-"
 // and "_" written "_". "DeleteGroup" removes exactly these files; "CreateGroup" makes the
-// group the one "AddItem" adds to. An item's command line is mapped to what opens it here:
+// group the one "AddItem" adds to. The program's own item is named "Vorlane", as the
+// program is called here. An item's command line is mapped to what opens it here:
 // the program itself runs; a help file (".hlp") opens in the program's own help viewer
 // (`program --aide file`); a web shortcut (".url") opens the game's home page through the
 // browser (`program --web`); any other document (the read-me) opens with the desktop's

@@ -74,7 +74,7 @@ TEST_F(FreedesktopMenuTest, TwoRunsLeaveOneSubmenuWithItsFiveEntriesInOrder) {
   const Outcome listed = runCommand("/usr/bin/python3 " + quoted(VORLANE_MENU_READER));
   EXPECT_EQ(listed.status, 0) << listed.output;
   EXPECT_EQ(listed.output,
-            "[Vorlane]\n  Vorlane.exe\n  Aide de Vorlane\n  Cerf.hlp\n  Web de Vorlane\n"
+            "[Vorlane]\n  Vorlane\n  Aide de Vorlane\n  Cerf.hlp\n  Web de Vorlane\n"
             "  Lisez-moi\n");
 }
 
@@ -97,6 +97,9 @@ TEST_F(FreedesktopMenuTest, EachItemOpensWhatWorksHereAndEveryFilePassesTheValid
 
   for (const std::string& file : xdg.userFiles()) {
     if (file.ends_with(".menu")) continue;
+    const auto entry = readDesktopGroup(xdg.root().path() / file, "Desktop Entry");
+    ASSERT_TRUE(entry) << file;
+    EXPECT_EQ(entry->at("Icon"), "vorlane") << file;
     const Outcome checked = runCommand("desktop-file-validate " + quoted(xdg.root().path() / file));
     EXPECT_EQ(checked.status, 0) << file << ": " << checked.output;
     EXPECT_EQ(checked.output, "") << file;
