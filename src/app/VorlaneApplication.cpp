@@ -1,5 +1,6 @@
 #include "app/VorlaneApplication.h"
 
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
@@ -54,6 +55,13 @@ VorlaneApplication::VorlaneApplication(int& argc, char** argv) : QApplication(ar
   setApplicationName("Vorlane");
   setStyle(QStyleFactory::create("Fusion"));
   setPalette(classicPalette());
+  // Every window's text in Arial, as the game's own controls ask for it: fontconfig gives its
+  // metric twin Liberation Sans (the package's font) where Arial is absent. The desktop's
+  // "sans-serif" may be any face, a monospace one on a system with only the Liberation
+  // fonts, whose wider letters the windows' fixed sizes do not hold.
+  QFont text = font();
+  text.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  setFont(text);
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   loadQtFrench(*this);
 }
