@@ -1,0 +1,100 @@
+#include "data/RecordFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+#include "data/IoError.h"
+#include "data/TextCodec.h"
+#include "support/FileFaults.h"
+#include "support/TempFolder.h"
+
+namespace fs = std::filesystem;
+
+namespace vorlane {
+namespace {
+
+// The text of the failure `action` throws, in UTF-8; "" when it throws none.
+template <typename Action>
+std::string failure(Action action) {
+  try {
+    action();
+  } catch (const IoError& error) {
+    return win1252ToUtf8(error.what());
+  }
+  return "";
+}
+
+class RecordFileTest : public ::testing::Test {
+ protected:
+  fs::path file() const { return temp.path() / "r.666"; }
+  test::TempFolder temp;
+};
+
+// Records of four bytes: little-endian integers at their place, padded and cut records,
+// the file never lengthened in place, and every refusal told without a stale reason.
+TEST_F(RecordFileTest, RecordsAtTheirPlaceAndEveryRefusalToldExactly) {
+  {
+    RecordFile created(file(), 4, RecordFile::Mode::Create);
+    created.writeInt32LE(0, -2);
+    created.writeInt32LE(2, 0x01020304);
+    created.write(3, "ab");
+    created.write(4, "123456");
+    EXPECT_EQ(created.recordCount(), 5);
+  }
+  EXPECT_EQ(temp.readFile("r.666"), std::string("\xFE\xFF\xFF\xFF", 4) + std::string(4, '\0') +
+                                        "\x04\x03\x02\x01" + std::string("ab\0\0", 4) + "1234");
+
+  RecordFile file2(file(), 4, RecordFile::Mode::ReadWrite);
+  EXPECT_EQ(file2.readInt32LE(0), -2);
+  EXPECT_EQ(file2.readInt32LE(2), 0x01020304);
+  EXPECT_EQ(file2.read(4), "1234");
+  file2.writeInt32LE(4, 2147483647);
+  EXPECT_EQ(file2.readInt32LE(4), 2147483647);
+  EXPECT_EQ(file2.readBytesAt(18, 10), "\xFF\x7F") << "fewer bytes at the end";
+  EXPECT_EQ(file2.readBytesAt(17, 3), "\xFF\xFF\x7F");
+
+  errno = EPERM;  // a reason left by an earlier call is not this failure's
+  EXPECT_EQ(failure([&] { file2.read(5); }), "lecture au-delà de la fin du fichier");
+  errno = EPERM;
+  EXPECT_EQ(failure([&] { file2.read(-1); }), "enregistrement hors du fichier");
+  errno = EPERM;
+  EXPECT_EQ(failure([&] { file2.write(-1, "x"); }), "enregistrement hors du fichier");
+  errno = EPERM;
+  EXPECT_EQ(failure([&] { file2.write(5, "x"); }), "enregistrement hors du fichier");
+  EXPECT_EQ(failure([&] { file2.writeBytesAt(19, "ab"); }), "enregistrement hors du fichier");
+  EXPECT_EQ(failure([&] { file2.writeBytesAt(18, "ab"); }), "");
+  EXPECT_EQ(file2.recordCount(), 5) << "never lengthened";
+
+  test::FileFaults faults;
+  faults.failAt(1, ENOSPC);
+  EXPECT_EQ(failure([&] { file2.write(1, "zzzz"); }), "écriture impossible (disque plein)");
+  EXPECT_EQ(file2.read(1), std::string(4, '\0'));
+}
+
+TEST_F(RecordFileTest, OpeningTellsWhatIsMissingOrWrong) {
+  EXPECT_EQ(failure([&] { RecordFile(file(), 4, RecordFile::Mode::Read); }),
+            "ouverture impossible (fichier ou dossier introuvable)");
+  EXPECT_EQ(failure([&] { RecordFile(file(), 4, RecordFile::Mode::ReadWrite); }),
+            "ouverture impossible (fichier ou dossier introuvable)");
+  EXPECT_FALSE(fs::exists(file()));
+  fs::create_directory(temp.path() / "dossier");
+  EXPECT_EQ(failure([&] { RecordFile(temp.path() / "dossier", 4, RecordFile::Mode::Read); })
+                .rfind("ouverture impossible", 0),
+            0u);
+
+  // Create empties a file that exists; a moved file stays open in its new owner.
+  temp.writeFile("r.666", "ancien contenu");
+  RecordFile moved = [&] {
+    RecordFile created(file(), 2, RecordFile::Mode::Create);
+    return RecordFile(std::move(created));
+  }();
+  EXPECT_EQ(moved.recordCount(), 0);
+  moved.write(1, "ok");
+  EXPECT_EQ(moved.read(1), "ok");
+  EXPECT_EQ(temp.readFile("r.666"), std::string("\0\0ok", 4));
+}
+
+}  // namespace
+}  // namespace vorlane
