@@ -15,7 +15,7 @@ PACKAGES=(
   stardict-xmlittre hunspell-fr-comprehensive mythes-fr libhunspell-dev zlib1g-dev
   nodejs
   desktop-file-utils python3-xdg
-  dpkg-dev file lintian appstream
+  dpkg-dev file lintian appstream fontconfig binutils
   clang libclang-rt-14-dev
 )
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -40,13 +41,15 @@ void reportPage(QWidget* installer) {
       panel && panel->isVisible()) {
     report(QStringLiteral("folder: ") + panel->text());
   }
-  report(QStringLiteral("memo: ") + installer->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))
-                                        ->toPlainText()
-                                        .replace('\n', ' '));
+  auto* memo = installer->findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
+  report(QStringLiteral("memo: ") + memo->toPlainText().replace('\n', ' '));
+  // The face fontconfig really gave the explanations, not the one asked for.
+  report(QStringLiteral("font: ") + QFontInfo(memo->font()).family());
 }
 
 void reportStart() {
   report(QStringLiteral("pid: %1").arg(QCoreApplication::applicationPid()));
+  report(QStringLiteral("program: ") + QCoreApplication::applicationFilePath());
   report(QStringLiteral("arguments: ") + QCoreApplication::arguments().mid(1).join(' '));
   report(QStringLiteral("working folder: ") + QDir::currentPath());
   QWidget* main = visibleWindow("Form1");

@@ -67,6 +67,19 @@ TEST_F(HelpFileTest, FrenchTextDecodesAndNamesTheShortcutsAndContact) {
   EXPECT_TRUE(contact.contains(QString::fromUtf8(kSupportPhone.data(), kSupportPhone.size())));
 }
 
+// The association's page that the menu group's "Cerf.hlp" item opens with `--aide`, which
+// shows the topic "sommaire".
+TEST(AssociationPageTest, OpensAsFrenchHtmlAtItsContents) {
+  QTextBrowser browser;
+  browser.setSource(QUrl::fromLocalFile(assetPath("Cerf.hlp")));
+  EXPECT_TRUE(anchorNames(*browser.document()).contains(QStringLiteral("sommaire")));
+  const QString text = browser.document()->toPlainText();
+  EXPECT_TRUE(text.contains(QStringLiteral("Zari666")));
+  EXPECT_TRUE(text.contains(QStringLiteral("licence publique générale GNU")));
+  EXPECT_FALSE(text.contains(QStringLiteral("<p>")));
+  EXPECT_FALSE(fileBytes("Cerf.hlp").contains("<script"));
+}
+
 TEST(DesktopEntryTest, NamesTheGameItsIconAndItsCategories) {
   const QStringList lines =
       QString::fromUtf8(fileBytes("vorlane.desktop")).split(QLatin1Char('\n'));
@@ -76,11 +89,18 @@ TEST(DesktopEntryTest, NamesTheGameItsIconAndItsCategories) {
                            "Categories=Game;LogicGame;", "Exec=vorlane"}) {
     EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
   }
-  const auto comment = std::find_if(lines.begin(), lines.end(), [](const QString& l) {
-    return l.startsWith(QStringLiteral("Comment="));
-  });
-  ASSERT_NE(comment, lines.end());
-  EXPECT_TRUE(comment->contains(QStringLiteral("réserve")));
+  // English for every other language, French for the game's own.
+  const auto value = [&](const char* key) {
+    const QString prefix = QString::fromUtf8(key) + QLatin1Char('=');
+    const auto line = std::find_if(lines.begin(), lines.end(),
+                                   [&](const QString& l) { return l.startsWith(prefix); });
+    return line == lines.end() ? QString() : line->mid(prefix.size());
+  };
+  EXPECT_TRUE(value("Comment[fr]").contains(QStringLiteral("réserve")));
+  EXPECT_TRUE(value("Comment").contains(QStringLiteral("reserve")));
+  EXPECT_EQ(value("GenericName[fr]"), QStringLiteral("Jeu de lettres"));
+  EXPECT_TRUE(value("Keywords").contains(QStringLiteral("letters;")));
+  EXPECT_TRUE(value("Keywords[fr]").contains(QStringLiteral("lettres;")));
 }
 
 }  // namespace
