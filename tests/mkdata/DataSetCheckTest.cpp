@@ -11,6 +11,7 @@
 #include <set>
 
 #include "CleanText.h"
+#include "DataSetDump.h"
 #include "KeptOut.h"
 #include "LittreEntry.h"
 #include "Review.h"
@@ -362,7 +363,7 @@ TEST_F(DataSetCheckTest, WordsJudgedUnknownOrOffensiveStayOutOfTheFirstLevels) {
       if (number.empty() || !std::isdigit(static_cast<unsigned char>(number[0]))) continue;
       ++judged;
       auto found = levels.find(word);
-      if (flag == "OFFENSIVE") {
+      if (flag == "OFFENSIVE" || verdict == "OFFENSIVE") {
         EXPECT_EQ(found, levels.end()) << word;
       }
       if (verdict == "UNKNOWN" && found != levels.end()) {
@@ -372,6 +373,65 @@ TEST_F(DataSetCheckTest, WordsJudgedUnknownOrOffensiveStayOutOfTheFirstLevels) {
     }
     EXPECT_EQ(judged, 200) << name;
   }
+}
+
+// What the judges of every round found wrong was mended: a definition judged bad is no longer
+// the text the game shows, nor is a hint judged to give its word away.
+TEST_F(DataSetCheckTest, NoTextJudgedBadOrGivingItsWordAwayIsShownAgain) {
+  test::TempFolder program;
+  fs::copy(folder_, program.dataFolder(), fs::copy_options::recursive);
+  std::map<std::string, mkdata::DumpedWord> today;
+  for (mkdata::DumpedWord& word : mkdata::dumpDataSet(program.dataFolder())) {
+    today.emplace(word.spelling, std::move(word));
+  }
+  int rounds = 0;
+  int mended = 0;
+  for (const auto& entry : fs::directory_iterator(VORLANE_JUDGED)) {
+    std::string name = entry.path().filename().string();
+    std::size_t suffix = name.find("-verdicts.txt");
+    if (name.rfind("definitions", 0) != 0 || suffix == std::string::npos) continue;
+    ++rounds;
+    // The sheet: "N. word", then "   complète : long form" and "   courte : short form".
+    std::map<std::string, std::pair<std::string, std::string>> sheet;
+    std::ifstream sheetFile(entry.path().parent_path() / (name.substr(0, suffix) + ".txt"));
+    ASSERT_TRUE(sheetFile) << name;
+    std::string word, line;
+    const std::string full = "   complète : ", hint = "   courte : ";
+    while (std::getline(sheetFile, line)) {
+      std::size_t dot = line.find(". ");
+      if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0])) &&
+          dot != std::string::npos) {
+        word = line.substr(dot + 2);
+      } else if (line.rfind(full, 0) == 0) {
+        sheet[word].first = line.substr(full.size());
+      } else if (line.rfind(hint, 0) == 0) {
+        sheet[word].second = line.substr(hint.size());
+      }
+    }
+    std::ifstream verdicts(entry.path());
+    while (std::getline(verdicts, line)) {
+      std::istringstream fields(line);
+      std::string number, definition, shortForm;
+      std::getline(fields, number, '\t');
+      std::getline(fields, word, '\t');
+      std::getline(fields, definition, '\t');
+      std::getline(fields, shortForm, '\t');
+      if (number.empty() || !std::isdigit(static_cast<unsigned char>(number[0]))) continue;
+      ASSERT_EQ(sheet.count(word), 1u) << word << " is not on the sheet of " << name;
+      auto shown = today.find(word);
+      if (shown == today.end()) continue;  // no longer drawn
+      if (definition == "D=BAD") {
+        EXPECT_NE(shown->second.full, sheet[word].first) << name << ": " << word;
+        ++mended;
+      }
+      if (shortForm == "C=GIVES_AWAY") {
+        EXPECT_NE(shown->second.shortForm, sheet[word].second) << name << ": " << word;
+        ++mended;
+      }
+    }
+  }
+  EXPECT_GE(rounds, 6);
+  EXPECT_GT(mended, 50);
 }
 
 // The reviewed word list reaches the data set: a word nobody knows today or unfit for the
