@@ -9,7 +9,9 @@
 #include "data/Random.h"
 #include "data/Settings.h"
 #include "data/TextCodec.h"
+#include "data/WordFileWriter.h"
 #include "data/WordLists.h"
+#include "data/WordRecord.h"
 #include "support/TempFolder.h"
 #include "support/WordSetBuilder.h"
 
@@ -300,6 +302,16 @@ TEST_F(WordListsTest, RecentListsDropTheOldestAndSurviveASaveAndALoad) {
   other.saveRecentDraws(folder);
   loaded.loadRecentDraws(folder);
   EXPECT_EQ(loaded, recent);
+}
+
+// The letter index numbers records in 16 bits: 65,535 words are the most a data set holds.
+TEST_F(WordListsTest, ADataSetHoldsAtMost65535Words) {
+  std::vector<DataSetWord> many(65536, DataSetWord{"abcdef"});
+  EXPECT_THROW(writeWordFiles(temp.path(), many), WordDataError);
+  EXPECT_FALSE(temp.exists(std::string(kWordFile)));
+  many.pop_back();
+  writeWordFiles(temp.path(), many);
+  EXPECT_EQ(temp.readFile(std::string(kWordFile)).size(), 65535u * kWordRecordSize);
 }
 
 TEST_F(WordListsTest, RecentListsFallBackToTheFactoryCopyThenToZeros) {

@@ -19,6 +19,7 @@ struct FakePort : InstallationPort {
   void reportFailure() override { ++failures; }
   void handOver(const fs::path& program_, std::string_view word_,
                 const fs::path& folder_) override {
+    ++handOvers;
     program = program_;
     word = word_;
     folder = folder_;
@@ -26,6 +27,7 @@ struct FakePort : InstallationPort {
   std::function<void()> duringEvents;
   int repaints = 0;
   int failures = 0;
+  int handOvers = 0;
   std::vector<std::string> sounds;
   fs::path program;
   std::string word;
@@ -148,6 +150,25 @@ TEST_F(InstallationModelTest, CancelDuringTheSearchRingsAndNothingElseRunsMeanwh
   EXPECT_TRUE(port.word.empty());
   EXPECT_FALSE(home.exists("a/Vorlane") || home.exists("a/b/Vorlane") ||
                home.exists("a/b/c/Vorlane") || home.exists("z/Vorlane"));
+}
+
+// The copy lets window events run while it lists the files: a click then starts nothing
+// else, and the copy hands over once, into the folder it started with.
+TEST_F(InstallationModelTest, ClicksDuringTheCopyChangeNothing) {
+  model.Button1Click();
+  home.writeFile("ailleurs/Vorlane", "ancien");
+  port.duringEvents = [&] {
+    model.Button1Click();
+    model.majClick();
+    model.folderChosen(home.path() / "ailleurs");
+  };
+  model.Button1Click();
+  EXPECT_EQ(port.handOvers, 1);
+  EXPECT_EQ(port.word, "insrac");
+  EXPECT_EQ(port.folder, home.path() / "Vorlane");
+  EXPECT_EQ(caption(), "Installation dans");
+  EXPECT_EQ(model.view().captionFolder, home.path() / "Vorlane");
+  EXPECT_EQ(home.readFile("ailleurs/Vorlane"), "ancien");
 }
 
 TEST_F(InstallationModelTest, AChosenFolderWithTheProgramSwitchesToUpdate) {
