@@ -250,7 +250,8 @@ TEST_P(GameEndTest, ANormalGameEndsWhenTheReserveRunsOutWithNothingWon) {
 
 INSTANTIATE_TEST_SUITE_P(
     Games, GameEndTest,
-    ::testing::Values(GameEndCase{"ranked", 3, false, {"end dans les six 66"}, 1},
+    ::testing::Values(GameEndCase{"rankedFirst", 1, false, {"end dans les six 66"}, 1},
+                      GameEndCase{"ranked", 3, false, {"end dans les six 66"}, 1},
                       GameEndCase{"notRanked", 0, false, {"end  66"}, 0},
                       GameEndCase{"scoresOpen", 3, true, {}, 0}),
     [](const auto& test) { return std::string(test.param.name); });
