@@ -1,8 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "data/DataFiles.h"
@@ -188,6 +193,28 @@ TEST_F(DataFilesTest, WriteTestScanGivesUpAfterThirtySixUnchangedFilesInARow) {
   EXPECT_TRUE(testDataFolderWritable(folder));
   EXPECT_FALSE(folder.isReadOnly(files[35]));
   EXPECT_TRUE(folder.isReadOnly(files[72]));
+}
+
+// Two copies of the game take turns on the data folder: the lock waits while the other
+// holds it a moment, and holds the folder against the other until it is released.
+TEST_F(DataFilesTest, TheDataFolderLockWaitsItsTurnAndHoldsTheFolder) {
+  writeDataSet(temp.dataFolder());
+  const int other = ::open(temp.dataFolder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ASSERT_GE(other, 0);
+  ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+  const auto asked = std::chrono::steady_clock::now();
+  std::thread release([other] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ::flock(other, LOCK_UN);
+  });
+  {
+    DataFolderLock lock(folder);
+    EXPECT_GE(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(100));
+    release.join();
+    EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0) << "held while the lock lives";
+  }
+  EXPECT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0) << "released with it";
+  ::close(other);
 }
 
 TEST_F(DataFilesTest, WriteTestFailsWithoutSettingsFiles) {
