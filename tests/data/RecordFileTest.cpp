@@ -84,6 +84,12 @@ TEST_F(RecordFileTest, OpeningTellsWhatIsMissingOrWrong) {
                 .rfind("ouverture impossible", 0),
             0u);
 
+  // A file opened for reading takes no write: the system's refusal is told, once.
+  temp.writeFile("lu.666", "abcd");
+  RecordFile readOnly(temp.path() / "lu.666", 4, RecordFile::Mode::Read);
+  EXPECT_EQ(failure([&] { readOnly.write(0, "zzzz"); }).rfind("écriture impossible (", 0), 0u);
+  EXPECT_EQ(readOnly.read(0), "abcd");
+
   // Create empties a file that exists; a moved file stays open in its new owner.
   temp.writeFile("r.666", "ancien contenu");
   RecordFile moved = [&] {

@@ -55,6 +55,27 @@ TEST_F(WordEntryTest, SpaceMovesTheHighlightAndWrapsAfterTheLastLetter) {
   EXPECT_EQ(view().keyb1.row.tileIndex(), 0);
 }
 
+// A tile is under the pointer from its left edge up to the next tile's, within the
+// keyboard's height; the pointer elsewhere leaves the highlight where it was.
+TEST_F(WordEntryTest, TheTileUnderThePointerAtTheKeyboardsEdges) {
+  struct Pointer {
+    int x, y, tile;
+  };
+  const Pointer moves[] = {{0, 0, 0},  {39, 39, 0}, {40, 10, 1}, {239, 39, 5},
+                           {120, 40, 5}, {240, 10, 5}, {-1, 10, 5}, {10, -1, 5}};
+  for (const Pointer& m : moves) {
+    SCOPED_TRACE(std::to_string(m.x) + "," + std::to_string(m.y));
+    engine().keyb1MouseMove(m.x, m.y, 40, false);
+    EXPECT_EQ(view().keyb1.row.tileIndex(), m.tile);
+  }
+  EXPECT_EQ(upper(), "ALIENS") << "moving takes no letter";
+  engine().keyb1MouseUp(239, 40, 40);
+  engine().keyb1MouseUp(240, 39, 40);
+  EXPECT_EQ(lower(), "");
+  engine().keyb1MouseUp(239, 39, 40);
+  EXPECT_EQ(lower(), "S");
+}
+
 TEST_F(WordEntryTest, LettersComeBackInDrawOrder) {
   engine().keyb1MouseUp(tileX(5), 10, 40);  // N
   engine().keyb1MouseUp(tileX(1), 10, 40);  // A
