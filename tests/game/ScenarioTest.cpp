@@ -31,6 +31,7 @@ class ScenarioTest : public GameTest {
     for (int k = 1; k <= kRowCount; ++k) {
       SCOPED_TRACE("row " + std::to_string(k));
       EXPECT_EQ(row(k).visible, k <= rows);
+      EXPECT_FALSE(row(k).bookPressed);
       if (k > rows) continue;
       const bool startingWord = state().drawKind == kAnagramDraw && k == rows;
       EXPECT_EQ(row(k).valueCaption, startingWord ? "0" : "66");
@@ -205,6 +206,13 @@ TEST_F(ScenarioTest, TheEnlargedDefinitionStaysMaskedUntilTheWordIsComplete) {
   engine().pressBook(lianes);
   ASSERT_TRUE(view().memo15.visible);
   EXPECT_NE(view().memo15.definition.lines[0].find("lianes"), std::string::npos);
+
+  // The draw ends with the book still held down: the next draw starts with every book up.
+  for (const char* word : {"SALIEN", "SALINE", "SILANE"}) type(word);
+  ASSERT_FALSE(state().drawActive);
+  ASSERT_TRUE(row(lianes).bookPressed);
+  engine().Button1Click();
+  expectFreshRows(1);
 }
 
 
