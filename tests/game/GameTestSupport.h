@@ -38,6 +38,7 @@ class FakeGamePort : public GamePort {
   std::vector<std::string> sounds;
   std::vector<std::string> messages;  // "cost 132 2", "level 333 2", "end dans les six 66"
   std::vector<int> waits;
+  std::vector<int> unpaintedWaits;  // pauses with nothing repainted since the one before
   std::vector<CursorShape> cursors;
   std::vector<std::string> dataErrors;
   std::vector<std::filesystem::path> ioErrors;  // files of the reported failures
@@ -54,8 +55,15 @@ class FakeGamePort : public GamePort {
   int count(const std::string& sound) const;
 
   void playSound(std::string_view fileName) override { sounds.emplace_back(fileName); }
-  void waitMilliseconds(int milliseconds) override { waits.push_back(milliseconds); }
+  // A pause blocks painting: the window must have been repainted since the last pause, or
+  // the player waits in front of a stale window.
+  void waitMilliseconds(int milliseconds) override {
+    waits.push_back(milliseconds);
+    if (!paintedSinceWait_) unpaintedWaits.push_back(milliseconds);
+    paintedSinceWait_ = false;
+  }
   void repaint() override {
+    paintedSinceWait_ = true;
     if (onRepaint) onRepaint();
   }
   void setCursor(CursorShape cursor) override { cursors.push_back(cursor); }
@@ -74,6 +82,7 @@ class FakeGamePort : public GamePort {
 
  private:
   int message(const std::string& text, int answer);
+  bool paintedSinceWait_ = false;
   bool open_ = false;
   int last_ = kMessageOk;
 };
@@ -82,6 +91,8 @@ class FakeGamePort : public GamePort {
 // reseeds the generator with the next number from `seed`.
 class GameTest : public ::testing::Test {
  protected:
+  // In every game: no pause in front of a window left unrepainted.
+  void TearDown() override { EXPECT_EQ(port_.unpaintedWaits, std::vector<int>{}); }
   void load(const std::vector<GameWord>& words);
   // Types a word on the upper keyboard, letter by letter.
   void type(const std::string& word);
