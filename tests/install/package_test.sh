@@ -51,10 +51,12 @@ dpkg-deb --info "$deb" | grep -E '^ (Package|Version|Section|Depends|Recommends)
 
 # The game's code is compiled with fortified calls (dpkg-buildflags' -D_FORTIFY_SOURCE=2)
 # and its program linked with relro and bind now.
-for target in vorlane_core vorlane_shell Vorlane; do
-  flags=$(cat "$build/CMakeFiles/$target.dir/flags.make")
+# One source of each: the core, the shell, the program (compile_commands.json, whatever the
+# generator).
+for source in src/data/DataFolder.cpp src/game/TForm1.cpp src/app/main.cpp; do
+  flags=$(grep -F -- "-c $source_dir/$source\"" "$build/compile_commands.json" || true)
   for flag in -D_FORTIFY_SOURCE=2 -fstack-protector-strong -Werror=format-security; do
-    [[ $flags == *" $flag "* ]] || fail "$target compilé sans $flag"
+    [[ $flags == *" $flag "* ]] || fail "$source compilé sans $flag"
   done
 done
 
