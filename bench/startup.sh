@@ -7,8 +7,15 @@
 #   bench/startup.sh [RUNS] [APP_FOLDER]
 #
 # APP_FOLDER defaults to build/dist/Vorlane (another build's folder compares versions).
-# Needs Xvfb and the build's bench_mapwatch and bench_barewindow.
+# Needs Xvfb and the build's bench_mapwatch and bench_barewindow. On a busy machine, run it
+# as root under "chrt -f 40" so that other work does not stretch the figures.
 set -euo pipefail
+
+# A player's desktop has a session bus, which a Qt window's accessibility reaches at start:
+# both programs get one of their own, never the autolaunched bus of a bare X display.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
+  exec dbus-run-session -- "$0" "$@"
+fi
 
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="${VORLANE_BUILD_DIR:-$ROOT/build}"

@@ -10,7 +10,7 @@ PACKAGES=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 xvfb qt6-translations-l10n
+  libfontconfig-dev fonts-liberation2 xvfb qt6-translations-l10n
   openbox xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
   stardict-xmlittre hunspell-fr-comprehensive mythes-fr libhunspell-dev zlib1g-dev
   nodejs

@@ -2,7 +2,10 @@
 #include <QFile>
 #include <QStringList>
 
+#include <thread>
+
 #include "app/DesktopForms.h"
+#include "app/StartupWarmUp.h"
 #include "app/VorlaneApplication.h"
 #include "controls/TForm2.h"
 #include "data/DataFolder.h"
@@ -32,7 +35,10 @@ vorlane::TInstallation::Services installerServices(vorlane::TForm1& form1) {
 // creation runs the data-folder check and the game's own start-up before any other window
 // exists. Every window lives until the program ends.
 int main(int argc, char** argv) {
+  // Each warm-up thread is joined where its variable ends: the bus before the application.
+  const std::jthread fonts(vorlane::warmUpFonts);
   vorlane::VorlaneApplication app(argc, argv);
+  const std::jthread sessionBus(vorlane::warmUpSessionBus);
   const QStringList arguments = QCoreApplication::arguments();
   const std::filesystem::path programFolder =
       QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
