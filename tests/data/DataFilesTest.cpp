@@ -51,6 +51,8 @@ TEST_F(DataFilesTest, DistributionTableHasItsSlots) {
   EXPECT_EQ(slots[39], "Zari666");
   EXPECT_EQ(slots[43], "Vorlane.hlp");
   EXPECT_EQ(slots[46], "Lisezmoi.txt");
+  EXPECT_EQ(slots[48], "Vendor.doc");
+  EXPECT_TRUE(slots[49].empty()) << "the last slot holds no file";
 }
 
 TEST_F(DataFilesTest, DataFilePathMatchesNamesWithoutRegardToCase) {
