@@ -13,7 +13,13 @@ class DrawFlowTest : public GameTest {};
 TEST_F(DrawFlowTest, AnagramDrawListsLevelsUpToTheCurrentOneThenHigherThenZeroThenTheStart) {
   load(aliensSet());
   seed = kAliensSeed;
+  // The window painted while the draw is chosen shows "xxxxxx" and no row.
+  std::vector<std::pair<std::string, int>> painted;
+  port_.onRepaint = [&] { painted.emplace_back(state().drawWord, state().rowCount); };
   engine().Button1Click();
+  port_.onRepaint = nullptr;
+  EXPECT_NE(std::find(painted.begin(), painted.end(), std::pair<std::string, int>{"xxxxxx", 0}),
+            painted.end());
 
   EXPECT_EQ(state().drawKind, kAnagramDraw);
   EXPECT_EQ(view().keyb1.row.text(), "ALIENS");
@@ -92,6 +98,8 @@ TEST_P(DrawChoiceTest, AChoiceThatNeverQualifiesEndsWithADataErrorAndWaitsForMot
   EXPECT_FALSE(view().keyb1.visible);
   EXPECT_FALSE(view().timerRunning);
   EXPECT_EQ(view().cursor, CursorShape::normal);
+  EXPECT_EQ(view().windowHeight, mainWindowHeight(20, 0)) << "no row left on show";
+  EXPECT_TRUE(view().solutionList.empty());
   engine().Button1Click();  // MOT ! again tries again, and ends again
   EXPECT_EQ(port_.dataErrors.size(), 2u);
 }
@@ -124,6 +132,11 @@ TEST_F(DrawFlowTest, TheFirstFindPutsTheDrawInTheRecentListAndOnlyThen) {
   engine().Button1Click();
   type("SALIEN");
   for (int r = 1; r <= 5; ++r) EXPECT_TRUE(recent_.isRecentAnagram(r)) << r;
+  // Every entry of the set, starting word included, and nothing more, the last one first.
+  const auto n = static_cast<std::size_t>(state().rowCount);
+  for (std::size_t i = 0; i < n; ++i)
+    EXPECT_EQ(recent_.anagram()[n - 1 - i], engine().anagramSet()[i].recordNumber) << i;
+  EXPECT_EQ(recent_.anagram()[n], 0);
 }
 
 // ICTERE (level 6) and the level-0 LIANES are never shown as the starting word below the top
