@@ -405,24 +405,22 @@ TEST_F(ScenarioTest, EachStepOfADrawChangesWhatItsRuleSaysAndNothingElse) {
                                 ? Words{}
                                 : Words{saline.definition.fullTexts.substr(1)};
   saline.scrollSerial = 2;
-  RowView& silane = v.rows[2];
-  silane.input = tiles("SILANE", 0);
-  silane.valueCaption = "0";
-  silane.bookTag = 1;
-  silane.book = BookPicture::livouv;
-  silane.definition = row(3).definition;
-  silane.scrollSerial = 1;
+  // Rows 3 and 4, never found, show their word and their plain definition, seen once.
+  const auto shownUnfound = [&](int k, const char* word) -> RowView& {
+    RowView& r = v.rows[static_cast<std::size_t>(k - 1)];
+    r.input = tiles(word, 0);
+    r.valueCaption = "0";
+    r.bookTag = 1;
+    r.book = BookPicture::livouv;
+    r.definition = row(k).definition;
+    r.scrollSerial = 1;
+    return r;
+  };
+  const RowView& silane = shownUnfound(3, "SILANE");
   EXPECT_EQ(silane.definition.lines,
             Words{toWin1252("silane, n. m. : Composé de silicium et d'hydrogène.")});
   EXPECT_EQ(silane.definition.tag, 2 * 19);
-  RowView& lianes = v.rows[3];
-  lianes.input = tiles("LIANES", 0);
-  lianes.valueCaption = "0";
-  lianes.bookTag = 1;
-  lianes.book = BookPicture::livouv;
-  lianes.definition = row(4).definition;
-  lianes.scrollSerial = 1;
-  EXPECT_EQ(lianes.definition.tag, 4 * 19);
+  EXPECT_EQ(shownUnfound(4, "LIANES").definition.tag, 4 * 19);
   salien.scrollSerial = 2;
   start.scrollSerial = 2;
   v.timerRunning = false;
