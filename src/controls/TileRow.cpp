@@ -1,12 +1,14 @@
 #include "controls/TileRow.h"
 
+#include <algorithm>
+
 namespace vorlane {
 
 bool TileRow::setText(const std::string& text) {
   if (text == text_) return false;
   text_ = text;
-  if (static_cast<int>(text_.size()) - 1 < tileIndex_)
-    setTileIndex(static_cast<int>(text_.size()) - 1);
+  // A caret beyond the new text moves to its last tile.
+  tileIndex_ = std::min(tileIndex_, static_cast<int>(text_.size()) - 1);
   return true;
 }
 

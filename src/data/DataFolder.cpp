@@ -91,10 +91,6 @@ RecordFile DataFolder::openPath(const fs::path& path, std::size_t recordSize,
     errno = 0;
     throw IoError(path, toWin1252("disque protégé en écriture"));
   }
-  std::error_code ec;
-  if (mode == RecordFile::Mode::Create && takesNoNewFile_ && !fs::exists(path, ec)) {
-    throw IoError(path, toWin1252("création impossible (") + systemReason(EACCES) + ")");
-  }
   return RecordFile(path, recordSize, mode);
 }
 

@@ -56,7 +56,7 @@ bool flushToDisk(int fd, const fs::path& file) {
 // flushed (some file systems refuse) changes nothing of what was written.
 void flushFolder(const fs::path& folder) {
   const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
+  if (fd == -1) return;
   ::fsync(fd);
   ::close(fd);
 }
@@ -91,7 +91,7 @@ FileReplacement::FileReplacement(const fs::path& file, std::string_view bytes, b
   struct stat st {};
   const mode_t mode = ::stat(target_.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
   const int fd = ::open(copy_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-  if (fd < 0) {
+  if (fd == -1) {
     // A folder without write permission for this player still lets the file be written.
     if ((errno == EACCES || errno == EPERM) && fs::is_regular_file(target_, ec)) {
       inPlace_ = true;
@@ -127,7 +127,7 @@ void FileReplacement::commit() {
   if (committed_) return;
   if (inPlace_) {
     const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) fail(errno, "ouverture impossible");
+    if (fd == -1) fail(errno, "ouverture impossible");
     bool written = writeAll(fd, bytes_, 0, target_);
     if (written && ::ftruncate(fd, static_cast<off_t>(bytes_.size())) != 0) written = false;
     if (written) written = flushToDisk(fd, target_);
@@ -154,13 +154,13 @@ RecordFile::RecordFile(const std::filesystem::path& path, std::size_t recordSize
   if (mode == Mode::ReadWrite) flags = O_RDWR;
   if (mode == Mode::Create) flags = O_RDWR | O_CREAT | O_TRUNC;
   fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
-  if (fd_ < 0) fail("ouverture impossible");
+  if (fd_ == -1) fail("ouverture impossible");
   struct stat st {};
   if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) fail("ouverture impossible");
 }
 
 RecordFile::~RecordFile() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ != -1) ::close(fd_);
 }
 
 RecordFile::RecordFile(RecordFile&& other) noexcept

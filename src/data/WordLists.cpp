@@ -40,21 +40,18 @@ std::int32_t WordLists::findWord(std::string_view word) const {
   const std::int64_t appendix = appendixStart();
   WordCursor cursor(folder_, kWordFile);
   hi = std::min(hi, cursor.count());
-  if (hi - lo > 20) {
-    std::int64_t d = 0;
-    do {
-      d = (hi - lo) / 2;
-      std::int64_t mid = lo + d;
-      std::string key = cursor.at(mid).key();
-      if (key == word) {
-        lo = std::max<std::int64_t>(mid - 10, 0);
-        break;
-      }
-      if (key > word)
-        hi = mid;
-      else
-        lo = mid;
-    } while (d > 20);
+  // Halving stops at a short range; the scan below then finds the word's first record.
+  while (hi - lo > 20) {
+    const std::int64_t mid = lo + (hi - lo) / 2;
+    const std::string key = cursor.at(mid).key();
+    if (key == word) {
+      lo = std::max<std::int64_t>(mid - 10, 0);
+      break;
+    }
+    if (key > word)
+      hi = mid;
+    else
+      lo = mid;
   }
   // The sorted part holds the word, if at all, before the first greater key; the appendix
   // is outside that order and is scanned to its end.

@@ -124,6 +124,69 @@ TEST_F(ColourSaveTest, AFolderThatTakesNoNewFileStillHasItsColoursWritten) {
   EXPECT_EQ(colourFile(), before) << "read-only mode writes nothing";
 }
 
+TEST_F(ColourSaveTest, TheRewrittenFileKeepsItsPermissionsAndANewOneIsReadableByAll) {
+  namespace fs = std::filesystem;
+  const fs::path file = temp.dataFolder() / "color.ini";
+  temp.writeFile("Zari666/color.ini", before);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  saveNewColours();
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  fs::remove(file);
+  saveNewColours();
+  EXPECT_EQ(fs::status(file).permissions(), static_cast<fs::perms>(0644));
+}
+
+// A colour file that is a link: the file it points at takes the colours and the link stays;
+// a save cut short leaves its copy beside that file, and the next start removes it.
+TEST_F(ColourSaveTest, ALinkedColourFileIsRewrittenWhereItPoints) {
+  namespace fs = std::filesystem;
+  const fs::path target = temp.path() / "couleurs.ini";
+  const fs::path leftOver = temp.path() / "couleurs.ini.nouveau";
+  temp.writeFile("couleurs.ini", before);
+  fs::create_symlink(target, temp.dataFolder() / "color.ini");
+  FileFaults faults;
+  EXPECT_EQ(test::inChildProcess([&] {
+              faults.killAt(2);
+              saveNewColours();
+            }),
+            FileFaults::kKilled);
+  EXPECT_TRUE(fs::exists(leftOver)) << "the copy is written beside the file linked to";
+  checkDataFiles(folder);
+  EXPECT_FALSE(fs::exists(leftOver));
+
+  saveNewColours();
+  EXPECT_TRUE(fs::is_symlink(temp.dataFolder() / "color.ini"));
+  EXPECT_EQ(temp.readFile("couleurs.ini"), after);
+  EXPECT_EQ(dataFolderEntries(), std::vector<std::string>{"color.ini"});
+
+  fs::remove(target);
+  try {
+    saveNewColours();
+    ADD_FAILURE() << "a link to nothing was written through";
+  } catch (const IoError& failure) {
+    EXPECT_EQ(std::string(failure.what()).rfind("ouverture impossible (", 0), 0u) << failure.what();
+  }
+  EXPECT_FALSE(fs::exists(target));
+}
+
+// A copy that cannot be made (a folder holds its name) is told with its reason, and the
+// colour file stays as it was.
+TEST_F(ColourSaveTest, ACopyThatCannotBeMadeIsToldAndTheFileStays) {
+  temp.writeFile("Zari666/color.ini", before);
+  std::filesystem::create_directory(temp.dataFolder() / "color.ini.nouveau");
+  try {
+    saveNewColours();
+    ADD_FAILURE() << "the failure went unreported";
+  } catch (const IoError& failure) {
+    EXPECT_NE(std::string(failure.what())
+                  .find(toWin1252("création de la copie impossible (c'est un dossier) ; le fichier "
+                                  "est resté tel qu'il était")),
+              std::string::npos)
+        << failure.what();
+  }
+  EXPECT_EQ(colourFile(), before);
+}
+
 // A settings file that cannot serve: the start-up names it with its true reason, leaves it
 // as it is, and the run saves nothing; the score window says why.
 TEST(DamagedSettingsTest, EachDamageIsToldWithItsReasonAndTheEntryIsLeftAlone) {
@@ -136,6 +199,12 @@ TEST(DamagedSettingsTest, EachDamageIsToldWithItsReasonAndTheEntryIsLeftAlone) {
       {"a folder in its place",
        [](const test::TempFolder& t) { std::filesystem::create_directory(t.dataFolder() / "Prefint.666"); },
        "c'est un dossier"},
+      {"a link to a folder",
+       [](const test::TempFolder& t) {
+         std::filesystem::create_directory(t.path() / "ailleurs");
+         std::filesystem::create_symlink(t.path() / "ailleurs", t.dataFolder() / "Prefint.666");
+       },
+       "c'est un dossier, pas le fichier des réglages"},
       {"a link round in circles",
        [](const test::TempFolder& t) {
          std::filesystem::create_symlink("Prefint.666", t.dataFolder() / "Prefint.666");
@@ -174,6 +243,19 @@ TEST(DamagedSettingsTest, EachDamageIsToldWithItsReasonAndTheEntryIsLeftAlone) {
   DataFolder medium(healthy.path());
   medium.setWriteProtected(true);
   EXPECT_FALSE(settingsFileTrouble(medium).has_value());
+
+  // A copy refused for want of permission is the read-only mode's business too; one that
+  // fails once is made when tried again.
+  medium.setWriteProtected(false);
+  for (const int error : {EACCES, EPERM, EROFS}) {
+    FileFaults faults;
+    faults.failFrom(1, error);
+    EXPECT_FALSE(settingsFileTrouble(medium).has_value()) << error;
+  }
+  FileFaults faults;
+  faults.failAt(2, ENOSPC);
+  EXPECT_FALSE(settingsFileTrouble(medium).has_value());
+  EXPECT_TRUE(std::filesystem::is_regular_file(healthy.dataFolder() / "Prefint.666"));
 }
 
 }  // namespace

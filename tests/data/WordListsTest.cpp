@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "data/DataFolder.h"
@@ -134,6 +137,7 @@ TEST_F(WordListsTest, AChainOfMoreThanFifteenWordsKeepsFifteenAndWarns) {
 
 TEST_F(WordListsTest, ProperNounFilterDropsWordsThatAreOnlyNames) {
   write(WordSetBuilder()
+            .word("Aarhus", 0)
             .word("abaque")
             .word("Nicole", 0, 3)
             .word("Colins", 0)
@@ -142,6 +146,7 @@ TEST_F(WordListsTest, ProperNounFilterDropsWordsThatAreOnlyNames) {
             .word("Lorenc", 0, 4)
             .word("Zanzib", 0)
             .word("zozote", 1));
+  EXPECT_TRUE(words.isProperNounOnly("AARHUS")) << "the first record of the file";
   EXPECT_TRUE(words.isProperNounOnly("NICOLE"));
   EXPECT_TRUE(words.isProperNounOnly("ZANZIB")) << "Z is a capital too";
   EXPECT_FALSE(words.isProperNounOnly("ZOZOTE"));
@@ -151,6 +156,8 @@ TEST_F(WordListsTest, ProperNounFilterDropsWordsThatAreOnlyNames) {
   EXPECT_EQ(words.loadAnagramSet("COLINS", set, true), 1);
   EXPECT_EQ(texts(set), std::vector<std::string>{"COLINS"});
   EXPECT_EQ(words.loadAnagramSet("COLINS", set, false), 2);
+  EXPECT_EQ(words.loadAnagramSet("AARHUS", set, false), 1);
+  EXPECT_EQ(texts(set), std::vector<std::string>{"AARHUS"});
 }
 
 TEST_F(WordListsTest, ProperNounOnlyIsFoundInTheAppendix) {
@@ -312,6 +319,39 @@ TEST_F(WordListsTest, ADataSetHoldsAtMost65535Words) {
   many.pop_back();
   writeWordFiles(temp.path(), many);
   EXPECT_EQ(temp.readFile(std::string(kWordFile)).size(), 65535u * kWordRecordSize);
+}
+
+// The word file holds one to eight letters, each with a stored byte of its own.
+TEST_F(WordListsTest, SpellingsTheWordFileCannotHoldAreRefused) {
+  const std::pair<const char*, const char*> refusals[] = {
+      {"", "spelling must have 1 to 8 letters: "},
+      {"abcdefghi", "spelling must have 1 to 8 letters: abcdefghi"},
+      {"abÎmer", "spelling cannot be stored: abÎmer"},  // Î has no stored byte
+  };
+  for (const auto& [spelling, message] : refusals) {
+    try {
+      writeWordFiles(temp.path(), {DataSetWord{toWin1252(spelling)}});
+      ADD_FAILURE() << spelling << " was written";
+    } catch (const WordDataError& refusal) {
+      EXPECT_STREQ(refusal.what(), message);
+    }
+  }
+}
+
+// Two games started at two moments draw differently.
+TEST(RandomTest, TheClockSeedsEachStartDifferently) {
+  Random first(1);
+  Random second(1);
+  first.seedFromClock();
+  std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  second.seedFromClock();
+  std::vector<std::int64_t> firstDraws;
+  std::vector<std::int64_t> secondDraws;
+  for (int i = 0; i < 4; ++i) {
+    firstDraws.push_back(first.uniform(0, 1'000'000));
+    secondDraws.push_back(second.uniform(0, 1'000'000));
+  }
+  EXPECT_NE(firstDraws, secondDraws);
 }
 
 TEST_F(WordListsTest, RecentListsFallBackToTheFactoryCopyThenToZeros) {
