@@ -173,20 +173,14 @@ std::optional<IoError> settingsFileTrouble(const DataFolder& folder) {
                                       "impossible (") +
                                 systemReason(failure.value()) + ")");
   }
+  // A folder, or a link to one, in the file's place.
   struct stat st {};
-  const int fd = ::open(entry->c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    const int err = errno;
-    if (::lstat(entry->c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-      return IoError(*entry, toWin1252("c'est un dossier, pas le fichier des réglages"));
-    }
-    return IoError(*entry, toWin1252("lecture impossible (") + systemReason(err) + ")");
-  }
-  const bool isFolder = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
-  ::close(fd);
-  if (isFolder) {
+  if (::stat(entry->c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
     return IoError(*entry, toWin1252("c'est un dossier, pas le fichier des réglages"));
   }
+  const int fd = ::open(entry->c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd == -1) return IoError(*entry, toWin1252("lecture impossible (") + systemReason(errno) + ")");
+  ::close(fd);
   return std::nullopt;
 }
 

@@ -5,8 +5,9 @@
 namespace vorlane {
 
 void Random::seedFromClock() {
-  auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
-  engine_.seed(static_cast<std::uint32_t>(ticks ^ (ticks >> 32)));
+  // The clock's low bits change between any two starts.
+  const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
+  engine_.seed(static_cast<std::uint32_t>(ticks));
 }
 
 std::int64_t Random::uniform(std::int64_t lo, std::int64_t hi) {

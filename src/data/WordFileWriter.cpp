@@ -84,9 +84,6 @@ void writeWordFiles(const fs::path& folder, const std::vector<DataSetWord>& orde
     if (w.inAppendix && appendixStart == ordered.size()) appendixStart = i;
     WordRecord spelling{storedOf(w), w.kind, w.definitionAddress};
     WordRecord anagram{keyOf(w), w.level, links[i]};
-    if (anagram.stored.size() > kMaxStoredLetters) {
-      throw WordDataError("plain form longer than 8 letters: " + win1252ToUtf8(w.spelling));
-    }
     azl.write(static_cast<std::int64_t>(i), spelling.encode());
     azlana.write(static_cast<std::int64_t>(i), anagram.encode());
   }

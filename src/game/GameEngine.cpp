@@ -31,14 +31,6 @@ DefinitionBox& GameEngine::box(int k) {
   return k == kEnlargedRow ? view_.memo15.definition : row(k).definition;
 }
 
-const std::string& GameEngine::fullTexts(int k) const {
-  return k == kEnlargedRow ? view_.memo15.definition.fullTexts : row(k).definition.fullTexts;
-}
-
-const std::string& GameEngine::maskedTexts(int k) const {
-  return k == kEnlargedRow ? view_.memo15.definition.maskedTexts : row(k).definition.maskedTexts;
-}
-
 void GameEngine::setDrawSeeder(std::function<void(Random&)> seeder) { seeder_ = std::move(seeder); }
 
 void GameEngine::setTrainingMode(bool on) {

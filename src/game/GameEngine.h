@@ -34,9 +34,6 @@ class GameEngine {
   const MainViewModel& view() const { return view_; }
   // The draw's `anagramSet` as the word data filled it.
   const AnagramSet& anagramSet() const { return anagramSet_; }
-  // Entry k (1..15) of the definition stores: lines each preceded by "#".
-  const std::string& fullTexts(int row) const;
-  const std::string& maskedTexts(int row) const;
 
   // How each draw reseeds the generator; from the clock unless set (tests seed it with
   // known numbers).

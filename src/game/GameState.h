@@ -24,8 +24,8 @@ inline constexpr int kEnlargedRow = 15;
 
 // The game's state, held for the whole run. Texts are Windows-1252. Rows are numbered
 // from 1: rowWords[k − 1] is row k's word. The per-row definition stores `fullTexts` and
-// `maskedTexts` live in the rows' `DefinitionBox` of the view model (one place for each
-// text); GameEngine::fullTexts(k) and maskedTexts(k) read them.
+// `maskedTexts` (lines each preceded by "#") live in the rows' `DefinitionBox` of the view
+// model, one place for each text.
 struct GameState {
   std::string drawWord;     // letters of the upper keyboard; "xxxxxx" while a draw is chosen
   std::string drawLetters;  // `drawWord` as laid out: the order letters are given back in

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 #include "data/IoError.h"
 #include "data/TextCodec.h"
@@ -100,6 +101,28 @@ TEST_F(RecordFileTest, OpeningTellsWhatIsMissingOrWrong) {
   moved.write(1, "ok");
   EXPECT_EQ(moved.read(1), "ok");
   EXPECT_EQ(temp.readFile("r.666"), std::string("\0\0ok", 4));
+}
+
+// Every reason the system gives is told in French; one without a text of its own, by number.
+TEST(SystemReasonTest, EachReasonIsToldInFrench) {
+  const std::pair<int, const char*> reasons[] = {
+      {ENOSPC, "disque plein"},
+      {EDQUOT, "quota du disque dépassé"},
+      {EFBIG, "fichier trop grand"},
+      {EACCES, "accès refusé"},
+      {EPERM, "accès refusé"},
+      {EROFS, "disque protégé en écriture"},
+      {ENOENT, "fichier ou dossier introuvable"},
+      {ENOTDIR, "un élément du chemin n'est pas un dossier"},
+      {EISDIR, "c'est un dossier"},
+      {EIO, "erreur matérielle de lecture ou d'écriture"},
+      {EMFILE, "trop de fichiers ouverts"},
+      {ENFILE, "trop de fichiers ouverts"},
+      {ELOOP, "lien symbolique qui tourne en rond"},
+      {ENAMETOOLONG, "nom de fichier trop long"},
+      {EXDEV, "erreur système n° 18"},
+  };
+  for (const auto& [error, text] : reasons) EXPECT_EQ(win1252ToUtf8(systemReason(error)), text);
 }
 
 }  // namespace
