@@ -110,6 +110,9 @@ TEST_F(WordEntryTest, EachKindOfWordGetsItsStatusTextAndSound) {
   EXPECT_EQ(port_.count("ding.wav"), 1);  // once, whatever the number of rows
   EXPECT_EQ(lower(), "SNEILA");           // a wrong word stays on the lower keyboard
   EXPECT_TRUE(state().statusLocked);
+  port_.sounds.clear();
+  engine().keyb1KeyPress('5');
+  EXPECT_EQ(port_.sounds, Words{}) << "a key that is no letter does not weigh the word again";
   engine().showHelpText("keyb1");
   EXPECT_EQ(view().statusText, " SNEILA n'existe pas.");
   for (int i = 0; i < 6; ++i) engine().keyb2KeyPress('\b');
