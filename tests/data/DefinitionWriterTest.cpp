@@ -34,6 +34,20 @@ TEST_F(DefinitionWriterTest, WritesKnownBytesAndAddresses) {
             "c#\x99\xB1l#\x06#");
 }
 
+// Each of the ten shifts belongs to an offset's last digit, each of the ten address masks
+// to a word record number's: a record "a" at offsets ending in 0 to 9, of records 0 to 9.
+TEST_F(DefinitionWriterTest, EachOffsetHasItsShiftAndEachWordRecordItsMask) {
+  const int shifts[10] = {7, 13, 4, 22, 9, 17, 11, 26, 5, 19};
+  const std::uint32_t masks[10] = {700, 1300, 2100, 400, 2900, 1600, 900, 2500, 300, 1800};
+  for (int k = 0; k < 10; ++k) {
+    SCOPED_TRACE(k);
+    while (writer.size() % 10 != static_cast<std::uint64_t>(k)) writer.appendPlain({});
+    const auto offset = static_cast<std::uint32_t>(writer.size());
+    EXPECT_EQ(writer.appendScrambled(k, {"a"}), offset + masks[k]);
+    EXPECT_EQ(static_cast<unsigned char>(bytes()[offset]), 'a' + shifts[k]);
+  }
+}
+
 TEST_F(DefinitionWriterTest, RefusesTextsThatCannotBeStoredSafely) {
   struct Row {
     const char* utf8;

@@ -122,6 +122,17 @@ TEST_F(ColourSaveTest, AFolderThatTakesNoNewFileStillHasItsColoursWritten) {
   temp.writeFile("Zari666/color.ini", before);
   saveNewColours();
   EXPECT_EQ(colourFile(), before) << "read-only mode writes nothing";
+
+  // A medium found write-protected refuses the write even when it was asked for.
+  folder.setWritable(true);
+  folder.setWriteProtected(true);
+  try {
+    saveNewColours();
+    ADD_FAILURE() << "written on a write-protected medium";
+  } catch (const IoError& failure) {
+    EXPECT_EQ(std::string(failure.what()), toWin1252("disque protégé en écriture"));
+  }
+  EXPECT_EQ(colourFile(), before);
 }
 
 TEST_F(ColourSaveTest, TheRewrittenFileKeepsItsPermissionsAndANewOneIsReadableByAll) {

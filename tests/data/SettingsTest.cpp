@@ -68,6 +68,42 @@ TEST_F(SettingsTest, ShortFilesEndWithAnErrorAndAreNeverLengthened) {
   EXPECT_EQ(temp.readFile("Zari666/stx.666"), std::string(151 * 3 + 20, '\x02'));
 }
 
+// Settings and names saved together: every record goes in, from the first, or none does
+// when one lies outside its file.
+TEST_F(SettingsTest, RecordsSavedTogetherAllGoInOrNoneDoes) {
+  const std::string settingsBytes(40, '\0');
+  const std::string namesBytes(151 * 3, '\0');
+  temp.writeFile("Zari666/Prefint.666", settingsBytes);
+  temp.writeFile("Zari666/stx.666", namesBytes);
+  const std::string tooShort =
+      "enregistrement hors du fichier : le fichier est endommagé (trop court) ; rien n'a été "
+      "enregistré";
+  struct Refusal {
+    RecordChanges changes;
+    const char* file;
+  };
+  const Refusal refusals[] = {{{{{0, 1}, {10, 1}}, {}}, "Prefint.666"},
+                              {{{{-1, 1}}, {}}, "Prefint.666"},
+                              {{{{0, 1}}, {{3, "ANNE"}}}, "stx.666"}};
+  for (const Refusal& r : refusals) {
+    try {
+      settings.writeTogether(r.changes);
+      ADD_FAILURE() << "a record outside its file was saved";
+    } catch (const IoError& error) {
+      EXPECT_EQ(error.file(), temp.dataFolder() / r.file);
+      EXPECT_EQ(win1252ToUtf8(error.what()), tooShort);
+    }
+    EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), settingsBytes);
+    EXPECT_EQ(temp.readFile("Zari666/stx.666"), namesBytes);
+  }
+  settings.writeTogether({{{0, 7}, {9, -1}}, {{0, "LEA"}, {2, "ANNE"}}});
+  EXPECT_EQ(settings.readSetting(0), 7);
+  EXPECT_EQ(settings.readSetting(9), -1);
+  EXPECT_EQ(settings.readScoreName(0), "LEA");
+  EXPECT_EQ(settings.readScoreName(2), "ANNE");
+  EXPECT_EQ(temp.readFile("Zari666/Prefint.666").size(), 40u);
+}
+
 TEST(IoErrorTest, ReportsNameTheFileAndTheSystemsReasonInFrench) {
   // /dev/full takes no byte: every write meets a full disk.
   RecordFile full("/dev/full", 4, RecordFile::Mode::Create);
