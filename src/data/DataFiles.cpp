@@ -1,12 +1,13 @@
 #include "data/DataFiles.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <string_view>
-#include <vector>
 
 #include "data/Contact.h"
 #include "data/DataFolder.h"
@@ -27,7 +28,7 @@ constexpr std::array<std::string_view, 5> kObsoleteFiles = {"liv.ico", "livouv.i
 constexpr int kScanPatience = 36;
 
 std::array<std::string, kDistributionSlots> buildDistributionFiles() {
-  const std::vector<std::string_view> dataSet = {
+  constexpr auto dataSet = std::to_array<std::string_view>({
       "azl.666", "Azlana.666", "Dicx.666", "Nazniv.666", "Nsco.666", "Prefn.666", "", "",
       "blue.bmp", "cotebl.bmp", "cotejau.bmp", "diable.bmp", "gristra.bmp", "jaunbul.bmp",
       "mauve.bmp", "pave.bmp", "redbul.bmp", "riveteal.bmp", "riviol.bmp", "vert.bmp",
@@ -37,9 +38,10 @@ std::array<std::string, kDistributionSlots> buildDistributionFiles() {
       "Formes.666", "", "", "", "", "",
       // The executable is the file "Vorlane" here, so that the installer copies it.
       "vorlane.url", "Zari666", "Cerf.hlp", "Cerfhtml.htm", "Vorlane", "Vorlane.hlp", "ecran.bmp",
-      "File_id.diz", "Lisezmoi.txt", "Lisezmoi.wri", "Vendor.doc"};
+      "File_id.diz", "Lisezmoi.txt", "Lisezmoi.wri", "Vendor.doc"});
+  static_assert(dataSet.size() <= kDistributionSlots);
   std::array<std::string, kDistributionSlots> slots;
-  for (std::size_t i = 0; i < dataSet.size() && i < slots.size(); ++i) slots[i] = dataSet[i];
+  std::copy(dataSet.begin(), dataSet.end(), slots.begin());
   return slots;
 }
 
