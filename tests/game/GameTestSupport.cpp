@@ -11,7 +11,7 @@ int FakeGamePort::count(const std::string& sound) const {
 }
 
 int FakeGamePort::definitionLineCount(int, const std::string& text) {
-  return text.empty() ? 1 : 1 + static_cast<int>((text.size() - 1) / 40);
+  return text.empty() ? 1 : 1 + static_cast<int>((text.size() - 1) / lineWidth);
 }
 
 int FakeGamePort::message(const std::string& text, int answer) {

@@ -29,7 +29,8 @@ struct GameWord {
   std::string definition;
 };
 
-// Records what the engine asks of the window. A definition line holds 40 characters.
+// Records what the engine asks of the window. A definition line holds `lineWidth`
+// characters (40 unless a test changes the window's width).
 // `whileMessageOpen` runs inside every message, as the nested event loop of a modal
 // window does (timer ticks); a message asked meanwhile shows nothing and returns the
 // previous result.
@@ -49,6 +50,7 @@ class FakeGamePort : public GamePort {
   bool scoresVisible = false;
   int relayouts = 0;
   int repositions = 0;
+  int lineWidth = 40;
   std::function<void()> whileMessageOpen;
   std::function<void()> onRepaint;  // runs at every repaint the engine asks for
 

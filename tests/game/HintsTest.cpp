@@ -2,6 +2,7 @@
 
 #include "data/TextCodec.h"
 #include "game/GameTestSupport.h"
+#include "game/MainWindowLayout.h"
 
 namespace vorlane::test {
 namespace {
@@ -323,6 +324,56 @@ TEST_F(HintsTest, AWordWithTwoDefinitionsShowsBothFromItsStores) {
   engine().SpeedButtonMouseDown(1);
   ASSERT_TRUE(view().memo15.visible);
   EXPECT_EQ(view().memo15.definition.lines, full);
+}
+
+// A relayout takes the new rows, tiles and line height, and every definition seen so far
+// re-flows for the new width: its book opens or closes with its line count. A definition
+// never shown keeps its closed book; the enlarged one lies over the new rows.
+TEST_F(HintsTest, ARelayoutReflowsTheSeenDefinitionsOnly) {
+  startAliens();              // ALIENS, row 5: 38 characters
+  engine().def1Click();       // SALIEN: 27 characters
+  engine().askDefinition(4);  // LIANES: 110 characters
+  ASSERT_FALSE(row(1).bookEnabled);
+  const RowView unseen[] = {row(2), row(3)};
+  const int serials[] = {row(1).scrollSerial, row(4).scrollSerial, row(5).scrollSerial};
+
+  MainWindowLayout large = relayoutMainWindow({true, false}, 1024, kFormWidth, false);
+  large.lineHeight = 17;
+  port_.lineWidth = 20;
+  engine().setLayout(large);
+  EXPECT_EQ(state().rowHeight, 26);
+  EXPECT_EQ(state().lineHeight, 17);
+  EXPECT_EQ(view().rowTileSize, 26);
+  EXPECT_EQ(view().windowHeight, 186 + 26 * 6 - 5);
+  const int lines[] = {2, 6, 2};  // rows 1, 4 and 5, 20 characters a line
+  const int seen[] = {1, 4, 5};
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(seen[i]);
+    const RowView& r = row(seen[i]);
+    EXPECT_EQ(r.definition.tag, lines[i] * 17);
+    EXPECT_TRUE(r.bookEnabled);
+    EXPECT_EQ(r.book, BookPicture::livouv);
+    EXPECT_EQ(r.scrollSerial, serials[i] + 1);
+  }
+  EXPECT_TRUE(row(2) == unseen[0]);
+  EXPECT_TRUE(row(3) == unseen[1]);
+  // Row 4's box is at 227 and row 5's at 253: six lines end 2 pixels below row 5's line.
+  engine().SpeedButtonMouseDown(4);
+  ASSERT_TRUE(view().memo15.visible);
+  EXPECT_EQ(view().memo15.height, 6 * 17 + 2);
+  EXPECT_EQ(view().memo15.top, 253 + 17 + 2 - 104);
+  engine().SpeedButtonMouseUp(4);
+
+  // Back to the usual window: SALIEN's definition holds on one line again.
+  port_.lineWidth = 40;
+  engine().setLayout(relayoutMainWindow({}, 1024, kFormWidth, false));
+  EXPECT_EQ(state().rowHeight, 20);
+  EXPECT_EQ(row(1).definition.tag, 19);
+  EXPECT_FALSE(row(1).bookEnabled);
+  EXPECT_EQ(row(1).book, BookPicture::livouv2);
+  EXPECT_EQ(row(4).definition.tag, 3 * 19);
+  EXPECT_TRUE(row(4).bookEnabled);
+  EXPECT_TRUE(row(2) == unseen[0]);
 }
 
 // Rows are 1 to 14: a press or a release given another number changes nothing.

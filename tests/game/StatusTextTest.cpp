@@ -29,6 +29,9 @@ TEST_F(StatusTextTest, HelpTextsFollowWhatThePointerIsOverAndTheStateOfTheDraw) 
       {"junior", " Au moins un mot courant parmi les anagrammes à trouver ; 3 niveaux de jeu."},
       {"senior", " 6 niveaux de jeu. Lettre demandée coûte 2 x plus cher."}};
   for (const auto& [name, text] : texts) EXPECT_EQ(help(name), toWin1252(text)) << name;
+  // Over anything else the bar keeps what it shows.
+  for (const char* other : {"", "Memo1", "keyb3", "Senior"})
+    EXPECT_EQ(help(other), toWin1252(texts[7].second)) << other;
 
   engine().Button1Click();
   EXPECT_EQ(help("Form1"), toWin1252(" Bouton droit de la souris pour accéder au menu."));
@@ -45,6 +48,21 @@ TEST_F(StatusTextTest, HelpTextsFollowWhatThePointerIsOverAndTheStateOfTheDraw) 
   engine().showStatus("");
   EXPECT_FALSE(state().statusLocked);
   EXPECT_EQ(help("ImageTETE"), " Clic ou  Ctrl+L = obtenir une lettre.");
+}
+
+// A press on the status bar or on a definition box gives the keys back to the letters: the
+// upper keyboard during a draw, the first row before and after one.
+TEST_F(StatusTextTest, APressOnTheBarGivesTheKeysBackToTheLetters) {
+  ASSERT_EQ(view().focus, Focus::none);
+  engine().Memo1MouseDown();
+  EXPECT_EQ(view().focus, Focus::firstInputBox);
+  engine().setTrainingMode(true);
+  engine().Button1Click();
+  engine().Memo1MouseDown();
+  EXPECT_EQ(view().focus, Focus::upperKeyboard);
+  engine().Button1Click();  // FIN !
+  engine().Memo1MouseDown();
+  EXPECT_EQ(view().focus, Focus::firstInputBox);
 }
 
 TEST_F(StatusTextTest, TheTitleNamesTheModeAndTheClass) {

@@ -254,5 +254,34 @@ TEST_F(WordEntryTest, AClickOnTheLowerKeyboardGivesTheKeysBackToTheUpperOne) {
   EXPECT_EQ(lower(), "");
 }
 
+// The pointer over the lower keyboard shows the keyboards' help and makes the letter under
+// it current; once the draw is over it shows the help and moves nothing.
+TEST_F(WordEntryTest, ThePointerOverTheLowerKeyboardMakesItsLetterCurrentDuringADraw) {
+  const std::string help = " Cliquez sur la lettre ou tapez-la au clavier. (+ Touche efface).";
+  type("SALIEN");  // found: FIN ! is offered
+  type("NAIL");
+  ASSERT_NE(view().statusText, help);
+  struct Pointer {
+    int x, y, tile;
+  };
+  const Pointer moves[] = {{tileX(3), 10, 2}, {tileX(1), 39, 0}, {tileX(6), 0, 3},
+                           {tileX(2), 10, 1}, {-1, 10, 1},       {tileX(4), 40, 1}};
+  for (const Pointer& m : moves) {
+    SCOPED_TRACE(std::to_string(m.x) + "," + std::to_string(m.y));
+    engine().keyb2MouseMove(m.x, m.y, 40);
+    EXPECT_EQ(view().statusText, help);
+    EXPECT_EQ(view().keyb2.row.tileIndex(), m.tile);
+  }
+  EXPECT_EQ(lower(), "NAIL") << "moving takes no letter back";
+
+  engine().Button1Click();  // FIN !
+  ASSERT_FALSE(state().drawActive);
+  ASSERT_EQ(lower(), "NAIL");
+  engine().showHelpText("Form1");
+  engine().keyb2MouseMove(tileX(4), 10, 40);
+  EXPECT_EQ(view().statusText, help);
+  EXPECT_EQ(view().keyb2.row.tileIndex(), 1);
+}
+
 }  // namespace
 }  // namespace vorlane::test

@@ -160,6 +160,14 @@ TEST(HandOffWord, FollowsTheModeAndTheShortcutBox) {
   EXPECT_EQ(handOffWord(false, true), "majrac");
 }
 
+// The target folder is shown with one trailing "/", never two; an empty one as the root.
+TEST(FolderText, EndsWithOneSlash) {
+  EXPECT_EQ(folderText("/home/léa"), "/home/léa/");
+  EXPECT_EQ(folderText("/home/léa/"), "/home/léa/");
+  EXPECT_EQ(folderText("/"), "/");
+  EXPECT_EQ(folderText(""), "/");
+}
+
 TEST(SystemInstall, FoldersUnderUsrAndThePackagesPlaceAreWriteProtected) {
   EXPECT_TRUE(isSystemInstall("/usr/lib/games/vorlane"));
   EXPECT_TRUE(isSystemInstall("/usr/lib/games/vorlane/"));

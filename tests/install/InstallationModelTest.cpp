@@ -213,6 +213,27 @@ TEST_F(InstallationModelTest, AFailedCopyReportsAndHandsNothingOver) {
   EXPECT_FALSE(model.view().gaugeVisible);
 }
 
+// Nothing of the distribution beside the running program: no file to copy, so no folder
+// to install into. The failure is reported and the window answers the next clicks.
+TEST_F(InstallationModelTest, NothingToCopyIsAFailureAfterWhichTheWindowAnswers) {
+  test::TempFolder bare;
+  bare.writeFile("notes.txt", "");
+  bare.writeFile("autres/Vorlane", "");
+  InstallationModel empty(bare.path(), home.path(), port);
+  empty.Button1Click();
+  const InstallationView folderPage = empty.view();
+  empty.Button1Click();
+  EXPECT_EQ(port.failures, 1);
+  EXPECT_EQ(port.handOvers, 0);
+  EXPECT_FALSE(empty.busy());
+  EXPECT_TRUE(empty.view() == folderPage) << "no gauge, the folder can still be changed";
+  empty.Button1Click();
+  EXPECT_EQ(port.failures, 2);
+  empty.majClick();
+  EXPECT_EQ(win1252ToUtf8(empty.view().caption), "Bienvenue !");
+  EXPECT_FALSE(home.exists("Vorlane"));
+}
+
 // The running copy unpacked read-only under the home, spelt as the program finds itself
 // (another road to the same folder): its own folder is never an earlier copy, neither
 // for the search nor when chosen, so it is never copied onto itself.
