@@ -154,11 +154,8 @@ std::string plainForm(std::string_view display) {
   std::string out(display);
   for (std::size_t i = 0; i < out.size(); ++i) {
     auto original = static_cast<unsigned char>(display[i]);
-    unsigned char upper = upperOf(original);
-    if (upper < 'A' || upper > 'Z') {
-      if (char bare = bareLetterOf(original)) upper = static_cast<unsigned char>(bare);
-    }
-    out[i] = static_cast<char>(upper);
+    const char bare = bareLetterOf(original);
+    out[i] = bare != 0 ? bare : static_cast<char>(upperOf(original));
   }
   return out;
 }

@@ -151,6 +151,10 @@ TEST_F(ScenarioTest, AGameClimbsToTheTopLevelAndItsEndStartsTheNextOneAfresh) {
   EXPECT_EQ(port_.messages.back(), "end dans les six 66");
   EXPECT_EQ(port_.scoresShown, 1);
   EXPECT_TRUE(port_.sounds.empty());
+  // The ended game's gain went into its score: the next game banks none of it.
+  engine().Button1Click();
+  EXPECT_EQ(state().score, 0);
+  EXPECT_EQ(state().reserve, 66);
 }
 
 // Two anagram classes and three single words: a draw in which a word was found does not
