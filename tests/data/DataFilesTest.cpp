@@ -185,16 +185,17 @@ std::vector<fs::path> listed(const fs::path& dir, const std::string& ext) {
 TEST_F(DataFilesTest, WriteTestScanGivesUpAfterThirtySixUnchangedFilesInARow) {
   writeDataSet(temp.dataFolder());
   ASSERT_TRUE(checkDataFiles(folder));
-  for (int i = 0; i < 73; ++i) temp.writeFile("p" + std::to_string(i) + ".666", "x");
+  for (int i = 0; i < 109; ++i) temp.writeFile("p" + std::to_string(i) + ".666", "x");
   const std::vector<fs::path> files = listed(temp.path(), ".666");
-  ASSERT_EQ(files.size(), 73u);
-  // 35 unchanged files before the first read-only one, 36 before the second.
-  for (std::size_t k : {35u, 72u}) {
+  ASSERT_EQ(files.size(), 109u);
+  // 35 unchanged files before the first read-only one and the second, 36 before the third.
+  for (std::size_t k : {35u, 71u, 108u}) {
     fs::permissions(files[k], fs::perms::owner_write, fs::perm_options::remove);
   }
   EXPECT_TRUE(testDataFolderWritable(folder));
   EXPECT_FALSE(folder.isReadOnly(files[35]));
-  EXPECT_TRUE(folder.isReadOnly(files[72]));
+  EXPECT_FALSE(folder.isReadOnly(files[71])) << "each read-only file starts the count again";
+  EXPECT_TRUE(folder.isReadOnly(files[108]));
 }
 
 // Two copies of the game take turns on the data folder: the lock waits while the other
