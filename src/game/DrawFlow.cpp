@@ -34,8 +34,8 @@ void GameEngine::startDraw() {
     }
     presentDraw();
   } catch (const IoError&) {
-    // The window reports the failure; the player may start a draw again.
-    resetRows();
+    // The window reports the failure; the player may start a draw again. Only the choice
+    // reads the word files, before any row is laid out.
     cancelDraw();
     throw;
   }

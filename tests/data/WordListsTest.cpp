@@ -126,6 +126,20 @@ TEST_F(WordListsTest, AnagramSetsFollowTheChainFromTheWordAsked) {
   EXPECT_EQ(words.loadAnagramSet("ABSENT", set, false), 0);
 }
 
+// An appendix word whose plain form a sorted record already has joins its class through
+// that record, which takes its place in record order.
+TEST_F(WordListsTest, AnAppendixWordJoinsItsClassThroughTheSortedRecordOfItsForm) {
+  write(WordSetBuilder()
+            .word("abaque")
+            .word("clinos", 1, 7)
+            .word("colins", 2)
+            .word("nicols", 1, 7)
+            .appendixWord("Colins", 0, 7));
+  AnagramSet set;
+  EXPECT_EQ(words.loadAnagramSet("CLINOS", set, false), 3);
+  EXPECT_EQ(texts(set), (std::vector<std::string>{"CLINOS", "COLINS", "NICOLS"}));
+}
+
 TEST_F(WordListsTest, AChainOfMoreThanFifteenWordsKeepsFifteenAndWarns) {
   WordSetBuilder b;
   for (int i = 0; i < 17; ++i) b.word(std::string("abc") + static_cast<char>('a' + i) + "ef", 1, 1);
