@@ -74,9 +74,9 @@ std::optional<fs::path> patternFile(const DataFolder& folder, const PatternNames
 }
 
 bool largeTilesAtStartup(bool recorded, const ScreenFacts& screen) {
-  if (screen.largeFonts || screen.width == kSmallScreenWidth) return true;
+  if (screen.largeFonts) return true;
   if (screen.width < kSmallScreenWidth) return false;
-  return recorded;
+  return recorded || screen.width == kSmallScreenWidth;
 }
 
 ChoiceVisibility choiceVisibility(int line, bool backgroundShown, const ScreenFacts& screen) {
