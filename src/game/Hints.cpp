@@ -263,14 +263,11 @@ void GameEngine::releaseBook(int k) {
 }
 
 void GameEngine::closeEnlarged() {
+  view_.memo15.visible = false;
   const int k = state_.enlargedRow;
-  if (k < 1 || k > kRowCount) {
-    view_.memo15.visible = false;
-    return;
-  }
+  if (k < 1 || k > kRowCount) return;
   row(k).bookPressed = false;
   releaseBook(k);
-  view_.memo15.visible = false;
 }
 
 void GameEngine::montredef1Click() {

@@ -109,7 +109,13 @@ TEST_F(HintsTest, TrainingGivesSixFreeLettersThatLowerTheUnfoundValues) {
 TEST_F(HintsTest, ADefinitionLowersTheValueOnceAndHidesTheWord) {
   startAliens();
   port_.sounds.clear();
+  std::vector<std::pair<CursorShape, std::size_t>> atRepaint;  // cursor, lines shown
+  port_.onRepaint = [&] { atRepaint.emplace_back(view().cursor, row(1).definition.lines.size()); };
   engine().def1Click();  // Ctrl+D: row 1, SALIEN
+  EXPECT_EQ(atRepaint, (std::vector<std::pair<CursorShape, std::size_t>>{
+                           {CursorShape::hourglass, 1}, {CursorShape::normal, 1}}))
+      << "the definition is painted under the hourglass, then once the pointer is back";
+  port_.onRepaint = nullptr;
   EXPECT_EQ(row(1).valueCaption, "36");
   EXPECT_EQ(row(1).definition.lines, Words{"Relatif aux Francs ......s."});
   EXPECT_EQ(row(1).book, BookPicture::livouv2);

@@ -147,6 +147,8 @@ TEST_F(TimerTest, WhenTheReserveRunsOutBehindTheScoreWindowFinIsOfferedToLeaveTh
   EXPECT_TRUE(view().finVisible);
   EXPECT_TRUE(view().finEyeVisible);
   EXPECT_EQ(state().enterAction, kEndDrawAction);
+  EXPECT_EQ(win1252ToUtf8(view().statusText),
+            " FIN ! ou Entrée pour un autre mot. Gain mot courant : 0 points.");
 
   port_.scoresVisible = false;
   engine().Button1Click();  // Enter: FIN !
