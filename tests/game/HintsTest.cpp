@@ -383,6 +383,19 @@ TEST_F(HintsTest, ARelayoutReflowsTheSeenDefinitionsOnly) {
 }
 
 // Rows are 1 to 14: a press or a release given another number changes nothing.
+// An enlarged definition that a wider layout brings onto one line still closes with Ctrl+W.
+TEST_F(HintsTest, AnEnlargedDefinitionReflowedOntoOneLineStillCloses) {
+  startAliens();
+  engine().askDefinition(4);  // LIANES: 110 characters
+  engine().pressBook(4);
+  ASSERT_TRUE(view().memo15.visible);
+  port_.lineWidth = 200;
+  engine().setLayout(relayoutMainWindow({}, 1024, kFormWidth, false));
+  ASSERT_FALSE(row(4).bookEnabled);
+  engine().montredef1Click();
+  EXPECT_FALSE(view().memo15.visible);
+}
+
 TEST_F(HintsTest, ABookOrABoxOutsideTheRowsChangesNothing) {
   startAliens();
   engine().askDefinition(4);
