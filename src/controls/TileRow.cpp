@@ -14,9 +14,8 @@ bool TileRow::setText(const std::string& text) {
 
 int TileRow::setTileIndex(int index) {
   const int previous = tileIndex_;
-  if (index < 0) index = 0;
-  if (index > static_cast<int>(text_.size()) - 1) index = static_cast<int>(text_.size()) - 1;
-  tileIndex_ = index;
+  // Within the text; an empty text has no current tile (−1).
+  tileIndex_ = std::min(std::max(index, 0), static_cast<int>(text_.size()) - 1);
   return previous;
 }
 
