@@ -142,9 +142,16 @@ TEST_F(DataFilesTest, WriteTestClearsReadOnlyFilesAndWritesRecordEight) {
   writeDataSet(temp.dataFolder());
   ASSERT_TRUE(checkDataFiles(folder));
   temp.writeFile("Zari666/Prefint.666", std::string(1600, '\7'));
-  fs::permissions(temp.dataFolder() / "Prefint.666", fs::perms::owner_write, fs::perm_options::remove);
+  // Read-only files of both kinds, beside the program and in the data folder.
+  temp.writeFile("notes.666", "x");
+  temp.writeFile("vieux.ini", "x");
+  temp.writeFile("Zari666/couleurs.ini", "x");
+  const fs::path readOnly[] = {temp.dataFolder() / "Prefint.666", temp.path() / "notes.666",
+                               temp.path() / "vieux.ini", temp.dataFolder() / "couleurs.ini"};
+  for (const fs::path& file : readOnly)
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::remove);
   EXPECT_TRUE(testDataFolderWritable(folder));
-  EXPECT_FALSE(folder.isReadOnly(temp.dataFolder() / "Prefint.666"));
+  for (const fs::path& file : readOnly) EXPECT_FALSE(folder.isReadOnly(file)) << file;
   std::string bytes = temp.readFile("Zari666/Prefint.666");
   EXPECT_EQ(bytes.substr(32, 4), std::string(4, '\0'));
   EXPECT_EQ(bytes.substr(28, 4), std::string(4, '\7'));
