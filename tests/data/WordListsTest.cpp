@@ -333,6 +333,7 @@ TEST_F(WordListsTest, ADataSetHoldsAtMost65535Words) {
   many.pop_back();
   writeWordFiles(temp.path(), many);
   EXPECT_EQ(temp.readFile(std::string(kWordFile)).size(), 65535u * kWordRecordSize);
+  EXPECT_EQ(words.letterIndex("B"), 65535) << "every word under A: B starts at the end, both bytes";
 }
 
 // The word file holds one to eight letters, each with a stored byte of its own.
@@ -371,6 +372,7 @@ TEST(RandomTest, TheClockSeedsEachStartDifferently) {
 TEST_F(WordListsTest, RecentListsFallBackToTheFactoryCopyThenToZeros) {
   RecentDraws recent;
   recent.pushRecentSingle(9);
+  recent.pushRecentAnagram(7);
   recent.loadRecentDraws(folder);
   EXPECT_EQ(recent, RecentDraws());
   std::string factory(4 * 400, '\0');
