@@ -230,6 +230,21 @@ TEST_F(HintsTest, CtrlWOpensAndClosesTheSeenDefinitionsInTurn) {
   EXPECT_FALSE(view().memo15.visible);
 }
 
+// Ctrl+W goes round every seen row that opens, up to the starting word's, the last one.
+TEST_F(HintsTest, CtrlWGoesRoundToTheLastRow) {
+  startAliens();
+  port_.lineWidth = 20;  // every definition takes two lines or more
+  engine().setLayout(relayoutMainWindow({}, 1024, kFormWidth, false));
+  engine().askDefinition(1);
+  engine().askDefinition(4);
+  std::vector<int> opened;
+  for (int i = 0; i < 8; ++i) {
+    engine().montredef1Click();
+    if (view().memo15.visible) opened.push_back(state().enlargedRow);
+  }
+  EXPECT_EQ(opened, (std::vector<int>{4, 5, 1, 4}));
+}
+
 // Ticks keep coming while the price of a letter is asked.
 TEST_F(HintsTest, TheReserveDrainingDuringThePriceQuestionIsNeverOverdrawn) {
   startAliens();

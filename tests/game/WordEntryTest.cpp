@@ -61,7 +61,7 @@ TEST_F(WordEntryTest, TheTileUnderThePointerAtTheKeyboardsEdges) {
   struct Pointer {
     int x, y, tile;
   };
-  const Pointer moves[] = {{0, 0, 0},  {39, 39, 0}, {40, 10, 1}, {239, 39, 5},
+  const Pointer moves[] = {{40, 10, 1},  {0, 0, 0},    {39, 39, 0},  {239, 39, 5},
                            {120, 40, 5}, {240, 10, 5}, {-1, 10, 5}, {10, -1, 5}};
   for (const Pointer& m : moves) {
     SCOPED_TRACE(std::to_string(m.x) + "," + std::to_string(m.y));
@@ -91,6 +91,15 @@ TEST_F(WordEntryTest, LettersComeBackInDrawOrder) {
   engine().keyb1KeyPress('\b');
   EXPECT_EQ(upper(), "ALIENS");
   EXPECT_TRUE(port_.sounds.empty());
+}
+
+// Six clicks on the upper keyboard compose a word, weighed as a typed one is.
+TEST_F(WordEntryTest, AWordComposedWithTheMouseIsWeighed) {
+  engine().keyb1MouseUp(tileX(6), 10, 40);                                // S
+  for (int i = 0; i < 5; ++i) engine().keyb1MouseUp(tileX(1), 10, 40);  // A, L, I, E, N
+  EXPECT_EQ(state().foundCount, 1);
+  EXPECT_EQ(row(1).input.text(), "SALIEN");
+  EXPECT_EQ(upper(), "ALIENS") << "given back for the next word";
 }
 
 TEST_F(WordEntryTest, ClicksOutsideTheLettersMoveNothing) {
