@@ -11,7 +11,10 @@ namespace vorlane {
 namespace {
 
 struct FakePort : InstallationPort {
-  void refresh() override { ++repaints; }
+  void refresh() override {
+    ++repaints;
+    if (duringRefresh) duringRefresh();
+  }
   void letEventsRun() override {
     if (duringEvents) duringEvents();
   }
@@ -25,6 +28,7 @@ struct FakePort : InstallationPort {
     folder = folder_;
   }
   std::function<void()> duringEvents;
+  std::function<void()> duringRefresh;
   int repaints = 0;
   int failures = 0;
   int handOvers = 0;
@@ -72,7 +76,12 @@ TEST_F(InstallationModelTest, InstallingFromTheFirstPageHandsOverWithIns) {
   EXPECT_TRUE(memoLine(0).starts_with("L'installation va créer dans le répertoire ci-dessus"));
 
   model.setShortcutChecked(false);
+  std::vector<int> gaugeAtRefresh;  // the gauge's position on screen, -1 while hidden
+  port.duringRefresh = [&] {
+    gaugeAtRefresh.push_back(model.view().gaugeVisible ? model.view().gaugePosition : -1);
+  };
   model.Button1Click();
+  EXPECT_EQ(gaugeAtRefresh, (std::vector<int>{0, 0, 1, 2, 3})) << "shown before the first file";
   EXPECT_EQ(port.word, "ins");
   EXPECT_EQ(port.folder, home.path() / "Vorlane");
   EXPECT_EQ(port.program, home.path() / "Vorlane" / "Vorlane");
