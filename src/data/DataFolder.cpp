@@ -88,7 +88,6 @@ RecordFile DataFolder::open(std::string_view name, std::size_t recordSize,
 RecordFile DataFolder::openPath(const fs::path& path, std::size_t recordSize,
                                 RecordFile::Mode mode) const {
   if (mode != RecordFile::Mode::Read && writeProtected_) {
-    errno = 0;
     throw IoError(path, toWin1252("disque protégé en écriture"));
   }
   return RecordFile(path, recordSize, mode);
@@ -97,7 +96,6 @@ RecordFile DataFolder::openPath(const fs::path& path, std::size_t recordSize,
 std::unique_ptr<FileReplacement> DataFolder::prepareReplacement(const fs::path& path,
                                                                 std::string_view bytes) const {
   if (writeProtected_) {
-    errno = 0;
     throw IoError(path, toWin1252("disque protégé en écriture"));
   }
   std::error_code ec;
@@ -162,11 +160,11 @@ bool DataFolder::createDataFolder() const {
   return !ec;
 }
 
-DataFolderLock::DataFolderLock(const DataFolder& folder) {
+DataFolderLock::DataFolderLock(const DataFolder& folder, std::chrono::milliseconds patience) {
   const fs::path locked = folder.dataFolder().value_or(folder.programFolder());
   fd_ = ::open(locked.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd_ < 0) return;
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPatienceMs);
+  if (fd_ == -1) return;
+  const auto giveUp = std::chrono::steady_clock::now() + patience;
   while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
     if (errno != EWOULDBLOCK && errno != EINTR) {
       // No lock on this file system: the copy goes on as it would alone.
@@ -177,7 +175,6 @@ DataFolderLock::DataFolderLock(const DataFolder& folder) {
     if (std::chrono::steady_clock::now() > giveUp) {
       ::close(fd_);
       fd_ = -1;
-      errno = 0;
       throw IoError(locked, toWin1252("dossier occupé par une autre copie de Vorlane qui ne le "
                                       "libère pas ; rien n'a été enregistré"));
     }
@@ -186,7 +183,7 @@ DataFolderLock::DataFolderLock(const DataFolder& folder) {
 }
 
 DataFolderLock::~DataFolderLock() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ != -1) ::close(fd_);
 }
 
 bool isSystemInstall(const fs::path& programFolder) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -108,16 +109,16 @@ class DataFolder {
 // turns, and each reads the files again under the lock before it changes them. The folder
 // itself is locked (the program's folder when there is no data folder), so that no lock
 // file is left among the player's files and a folder that takes no new file is locked
-// too. Another copy holds the lock for a few milliseconds at a time; after kPatienceMs
+// too. Another copy holds the lock for a few milliseconds at a time; after `patience`
 // without it the lock throws IoError. Where the system offers no lock, none is taken.
 class DataFolderLock {
  public:
-  explicit DataFolderLock(const DataFolder& folder);
+  static constexpr std::chrono::milliseconds kPatience{10000};
+
+  explicit DataFolderLock(const DataFolder& folder, std::chrono::milliseconds patience = kPatience);
   ~DataFolderLock();
   DataFolderLock(const DataFolderLock&) = delete;
   DataFolderLock& operator=(const DataFolderLock&) = delete;
-
-  static constexpr int kPatienceMs = 10000;
 
  private:
   int fd_ = -1;

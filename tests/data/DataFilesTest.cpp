@@ -12,6 +12,7 @@
 
 #include "data/DataFiles.h"
 #include "data/DataFolder.h"
+#include "data/IoError.h"
 #include "data/Settings.h"
 #include "data/TextCodec.h"
 #include "support/TempFolder.h"
@@ -224,6 +225,17 @@ TEST_F(DataFilesTest, TheDataFolderLockWaitsItsTurnAndHoldsTheFolder) {
     EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0) << "held while the lock lives";
   }
   EXPECT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0) << "released with it";
+
+  // Held by the other beyond the patience: the lock gives up and says so.
+  try {
+    DataFolderLock late(folder, std::chrono::milliseconds(30));
+    ADD_FAILURE() << "the lock was taken from the other copy";
+  } catch (const IoError& error) {
+    EXPECT_EQ(error.file(), temp.dataFolder());
+    EXPECT_EQ(win1252ToUtf8(error.what()),
+              "dossier occupé par une autre copie de Vorlane qui ne le libère pas ; rien n'a été "
+              "enregistré");
+  }
   ::close(other);
 }
 
