@@ -49,16 +49,14 @@ std::string maskKey(std::string_view text) {
 namespace {
 
 // maskKey keeps one byte for one byte, so a position in `plain` is the same position in
-// `text`. The scan goes on after each replacement: the dots cannot be part of a word.
+// `text`; the dots take the six letters' place. The scan goes on after each word.
 void hideWord(std::string_view headword, std::string& text) {
   const std::string word = maskKey(headword);
   if (word.empty()) return;
-  std::string plain = maskKey(text);
-  std::size_t at = plain.find(word);
-  while (at != std::string::npos) {
+  const std::string plain = maskKey(text);
+  for (std::size_t at = plain.find(word); at != std::string::npos;
+       at = plain.find(word, at + word.size())) {
     text.replace(at, kHiddenWord.size(), kHiddenWord);
-    plain.replace(at, kHiddenWord.size(), kHiddenWord);
-    at = plain.find(word, at + kHiddenWord.size());
   }
 }
 

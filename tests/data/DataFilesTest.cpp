@@ -122,6 +122,19 @@ TEST_F(DataFilesTest, CopiesBesideTheProgramOfFilesAlreadyInTheDataFolderAreDele
   EXPECT_EQ(temp.readFile("Zari666/stx.666"), std::string(151 * 13, 'n'));
 }
 
+// Settings beside the program move in once the word list is in the data folder; score
+// names beside it only take the place of names already there.
+TEST_F(DataFilesTest, SettingsMoveInWithTheWordListAndNamesOnlyOverNames) {
+  writeDataSet(temp.dataFolder());
+  temp.writeFile("azl.666", "stale");  // an older layout beside the program
+  temp.writeFile("Prefint.666", std::string(1600, '\5'));
+  temp.writeFile("stx.666", std::string(151 * 13, 'n'));
+  ASSERT_TRUE(checkDataFiles(folder));
+  EXPECT_FALSE(temp.exists("Prefint.666"));
+  EXPECT_EQ(temp.readFile("Zari666/Prefint.666"), std::string(1600, '\5'));
+  EXPECT_TRUE(temp.exists("stx.666"));
+}
+
 // A data folder where this player may change files but not add any: the player's settings
 // and names beside the program cannot move in, so they stay where they are, still found.
 TEST_F(DataFilesTest, SettingsBesideTheProgramStayWhenTheDataFolderTakesNoNewFile) {
