@@ -133,7 +133,7 @@ GameEngine::Candidate GameEngine::tryAnagramDraw(bool checkRecent) {
   for (auto& w : state_.rowWords) w.clear();
   std::size_t filled = 0;
   auto place = [&](auto accepts) {
-    for (std::size_t i = 1; i < kAnagramSetSize && !anagramSet_[i].text.empty(); ++i) {
+    for (std::size_t i = 1; i < static_cast<std::size_t>(state_.rowCount); ++i) {
       if (accepts(anagramSet_[i].levelOrKind)) state_.rowWords[filled++] = anagramSet_[i].text;
     }
   };

@@ -27,7 +27,7 @@ std::string nextOrdinal(int c) {
 // The lines of a store: "#" starts each one.
 std::vector<std::string> storedLines(const std::string& store) {
   std::vector<std::string> lines;
-  std::size_t start = store.empty() || store[0] != '#' ? 0 : 1;
+  std::size_t start = store.starts_with('#') ? 1 : 0;
   while (true) {
     std::size_t end = store.find('#', start);
     lines.push_back(store.substr(start, end - start));
