@@ -49,7 +49,7 @@ void GameEngine::prepareDraw() {
     bankGain();
   }
   state_.foundCount = 0;
-  state_.drawGain = 0;
+  state_.drawGain = 0;  // banked, or nothing to bank
   state_.defCursor = 0;
   state_.lastShownRow = 0;
   resetRows();

@@ -86,7 +86,6 @@ void GameEngine::bankGain() {
   state_.score += state_.drawGain;
   showScore();
   port_.repaint();
-  state_.drawGain = 0;
 }
 
 int GameEngine::computeLevel() {

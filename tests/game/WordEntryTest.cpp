@@ -35,12 +35,16 @@ TEST_F(WordEntryTest, TypedKeysMoveTheFirstMatchingLetterOrPlayDing) {
       {'\n', "", ""},
   };
   std::string composed;
+  int repaints = 0;
+  port_.onRepaint = [&] { ++repaints; };
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(std::string(1, c.key));
     port_.sounds.clear();
+    repaints = 0;
     engine().keyb1KeyPress(c.key);
     composed += c.lower;
     EXPECT_EQ(lower(), composed);
+    EXPECT_EQ(repaints, *c.lower != '\0' ? 1 : 0) << "a letter that moves is painted at once";
     EXPECT_EQ(port_.sounds, std::string(c.sound).empty() ? Words{} : Words{c.sound});
   }
   EXPECT_EQ(upper(), "ALINS");
@@ -222,10 +226,13 @@ TEST_F(WordEntryTest, TheLastWordEndsTheDrawAndTheGainWaitsForTheNextMot) {
   EXPECT_TRUE(view().clockVisible);
   EXPECT_EQ(view().clockCaption, "00:10");
   EXPECT_EQ(state().enterAction, kStartDrawAction);
+  EXPECT_FALSE(view().definitionEntry.enabled);
+  EXPECT_FALSE(view().letterEntry.enabled);
 
   engine().Button1Click();
   EXPECT_EQ(state().reserve, 56 + 264);
   EXPECT_EQ(state().score, 264);
+  EXPECT_EQ(state().drawGain, 0) << "banked";
   EXPECT_EQ(view().scoreCaption, "264");
   EXPECT_EQ(state().drawKind, kSingleWordDraw);
   EXPECT_EQ(state().rowCount, 1);

@@ -96,8 +96,14 @@ TEST_F(InstallationModelTest, InstallingFromTheFirstPageHandsOverWithIns) {
 TEST_F(InstallationModelTest, UpdateSearchesTheHomeFolderAndHandsOverWithMajrac) {
   home.writeFile("jeux/Vorlane/Vorlane", "ancien");
   home.writeFile("jeux/Vorlane/Zari666/Prefint.666", "réglages");
+  std::vector<std::string> captionsWhileSearching;
+  port.duringEvents = [&] { captionsWhileSearching.push_back(caption()); };
   model.majClick();
+  port.duringEvents = nullptr;
+  ASSERT_FALSE(captionsWhileSearching.empty());
+  EXPECT_EQ(captionsWhileSearching.front(), "Recherche d'une version antérieure...");
   EXPECT_EQ(caption(), "Mise à jour dans");
+  EXPECT_EQ(win1252ToUtf8(model.view().button1Caption), "Mettre à jour");
   EXPECT_EQ(model.view().panelFolder, home.path() / "jeux" / "Vorlane");
   EXPECT_EQ(memoLine(1),
             "Le répertoire sélectionné contient une précédente version de l'application.");
