@@ -53,8 +53,7 @@ int findPatterns(const fs::path& folder, PatternNames& names) {
 
 PatternNames findPatternsAtStartup(const DataFolder& folder) {
   PatternNames names;
-  findPatterns(folder.programFolder(), names);
-  if (names[kFirstPattern + kEnoughPatterns - 1].empty()) {
+  if (findPatterns(folder.programFolder(), names) < kEnoughPatterns) {
     if (const auto dataFolder = folder.dataFolder()) findPatterns(*dataFolder, names);
   }
   return names;

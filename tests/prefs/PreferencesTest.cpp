@@ -63,11 +63,14 @@ TEST_F(PreferencesFilesTest, FewPatternsBesideTheProgramSendTheSearchToTheDataFo
   EXPECT_TRUE(names[17].empty());
 }
 
-TEST_F(PreferencesFilesTest, ElevenPatternsBesideTheProgramAreEnough) {
+TEST_F(PreferencesFilesTest, ElevenPatternsBesideTheProgramAreEnoughTenAreNot) {
   writeBitmaps(".", {"a.bmp", "b.bmp", "c.bmp", "d.bmp", "e.bmp", "f.bmp", "g.bmp", "h.bmp",
-                     "i.bmp", "j.bmp", "k.bmp"});
+                     "i.bmp", "j.bmp"});
   writeBitmaps("Zari666", {"z.bmp"});
+  EXPECT_EQ(findPatternsAtStartup(folder)[3], "z.bmp") << "ten: the data folder's are looked for";
+  writeBitmaps(".", {"k.bmp"});
   const PatternNames names = findPatternsAtStartup(folder);
+  EXPECT_EQ(names[3], "a.bmp");
   EXPECT_EQ(names[13], "k.bmp");
   EXPECT_TRUE(names[14].empty());
 }
