@@ -70,6 +70,7 @@ TEST_F(TileRowNameTest, EditsAtTheEdgesOfTheRow) {
   EXPECT_EQ(row.eraseCurrent(), -1);
   EXPECT_EQ(row.text(), "");
   EXPECT_EQ(row.tileIndex(), -1);
+  EXPECT_EQ(TileRow().typeLetter('A'), -1) << "a row never given a text has no tile";
 }
 
 }  // namespace
