@@ -34,9 +34,9 @@ std::int32_t WordLists::appendixStart() const { return letterIndex("fin"); }
 std::int32_t WordLists::findWord(std::string_view word) const {
   if (word.empty()) return -1;
   unsigned char first = static_cast<unsigned char>(plainForm(word.substr(0, 1))[0]);
-  std::int64_t lo = letterIndex(std::string(1, static_cast<char>(first)));
+  std::int64_t lo = letterIndex(std::string{static_cast<char>(first)});
   std::int64_t hi =
-      first == 'Z' ? appendixStart() : letterIndex(std::string(1, static_cast<char>(first + 1)));
+      first == 'Z' ? appendixStart() : letterIndex(std::string{static_cast<char>(first + 1)});
   const std::int64_t appendix = appendixStart();
   WordCursor cursor(folder_, kWordFile);
   hi = std::min(hi, cursor.count());
