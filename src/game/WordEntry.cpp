@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "data/TextCodec.h"
@@ -57,7 +58,7 @@ void GameEngine::moveLetter(TileRow& from, TileRow& to, int position, bool reord
   to.setText(target);
   // The upper keyboard shows its first tile as current once it holds letters again, and
   // Space moves on from the tile shown.
-  if (reorder && to.tileIndex() < 0) to.setTileIndex(0);
+  if (reorder) to.setTileIndex(std::max(to.tileIndex(), 0));
   from.setText(rest);
   port_.repaint();
 }

@@ -411,6 +411,14 @@ TEST_F(HintsTest, AnEnlargedDefinitionReflowedOntoOneLineStillCloses) {
   EXPECT_FALSE(view().memo15.visible);
 }
 
+// A click on the first row's book, released there, shows its definition.
+TEST_F(HintsTest, AClickOnTheFirstBookShowsItsDefinition) {
+  startAliens();
+  engine().SpeedButtonMouseUp(1);
+  EXPECT_EQ(row(1).bookTag, 1);
+  EXPECT_EQ(row(1).definition.lines, Words{"Relatif aux Francs ......s."});
+}
+
 TEST_F(HintsTest, ABookOrABoxOutsideTheRowsChangesNothing) {
   startAliens();
   engine().askDefinition(4);

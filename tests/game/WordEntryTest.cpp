@@ -69,8 +69,10 @@ TEST_F(WordEntryTest, TheTileUnderThePointerAtTheKeyboardsEdges) {
                            {120, 40, 5}, {240, 10, 5}, {-1, 10, 5}, {10, -1, 5}};
   for (const Pointer& m : moves) {
     SCOPED_TRACE(std::to_string(m.x) + "," + std::to_string(m.y));
+    engine().showHelpText("Form1");
     engine().keyb1MouseMove(m.x, m.y, 40, false);
     EXPECT_EQ(view().keyb1.row.tileIndex(), m.tile);
+    EXPECT_EQ(view().statusText, " Cliquez sur la lettre ou tapez-la au clavier. (+ Touche efface).");
   }
   EXPECT_EQ(upper(), "ALIENS") << "moving takes no letter";
   engine().keyb1MouseUp(239, 40, 40);
