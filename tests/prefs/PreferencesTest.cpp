@@ -175,6 +175,8 @@ TEST_F(PreferencesFilesTest, CloseWritesTheSevenRecordsAndNothingElse) {
   const PreferenceChoices wide = readPreferences(settings, kWideScreen, false, true);
   EXPECT_EQ(wide.line, 3);
   EXPECT_EQ(wide.layout, (LayoutPreferences{true, true}));
+  EXPECT_TRUE(wide.noProperNouns) << "the main window's flag";
+  EXPECT_FALSE(wide.centred);
   savePreferences(settings, PreferenceChoices{18, 1, false, {false, false}, false, false});
   EXPECT_EQ(readPreferences(settings, kWideScreen, false, false).layout,
             (LayoutPreferences{false, false}));
