@@ -173,8 +173,7 @@ DataFolderLock::DataFolderLock(const DataFolder& folder, std::chrono::millisecon
       return;
     }
     if (std::chrono::steady_clock::now() > giveUp) {
-      ::close(fd_);
-      fd_ = -1;
+      ::close(fd_);  // a constructor that throws has no destructor run
       throw IoError(locked, toWin1252("dossier occupé par une autre copie de Vorlane qui ne le "
                                       "libère pas ; rien n'a été enregistré"));
     }
