@@ -108,6 +108,16 @@ TEST_F(WordEntryTest, AWordComposedWithTheMouseIsWeighed) {
   EXPECT_EQ(upper(), "ALIENS") << "given back for the next word";
 }
 
+// Backspace on the lower keyboard gives back its current letter, the first one too.
+TEST_F(WordEntryTest, BackspaceOnTheLowerKeyboardGivesBackItsCurrentLetter) {
+  engine().keyb1MouseUp(tileX(5), 10, 40);  // N
+  engine().keyb1MouseUp(tileX(1), 10, 40);  // A
+  engine().keyb2MouseMove(tileX(1), 10, 40);
+  engine().keyb2KeyPress('\b');
+  EXPECT_EQ(lower(), "A");
+  EXPECT_EQ(upper(), "LIENS");
+}
+
 TEST_F(WordEntryTest, ClicksOutsideTheLettersMoveNothing) {
   engine().keyb1MouseUp(tileX(5), 10, 40);
   engine().keyb1MouseUp(tileX(6), 10, 40);  // right of the fifth and last letter
