@@ -9,6 +9,7 @@
 #include "data/IoError.h"
 #include "data/TextCodec.h"
 #include "support/FileFaults.h"
+#include "support/IoFailure.h"
 #include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
@@ -16,16 +17,7 @@ namespace fs = std::filesystem;
 namespace vorlane {
 namespace {
 
-// The text of the failure `action` throws, in UTF-8; "" when it throws none.
-template <typename Action>
-std::string failure(Action action) {
-  try {
-    action();
-  } catch (const IoError& error) {
-    return win1252ToUtf8(error.what());
-  }
-  return "";
-}
+using test::ioFailure;
 
 class RecordFileTest : public ::testing::Test {
  protected:
@@ -57,38 +49,38 @@ TEST_F(RecordFileTest, RecordsAtTheirPlaceAndEveryRefusalToldExactly) {
   EXPECT_EQ(file2.readBytesAt(17, 3), "\xFF\xFF\x7F");
 
   errno = EPERM;  // a reason left by an earlier call is not this failure's
-  EXPECT_EQ(failure([&] { file2.read(5); }), "lecture au-delà de la fin du fichier");
+  EXPECT_EQ(ioFailure([&] { file2.read(5); }), "lecture au-delà de la fin du fichier");
   errno = EPERM;
-  EXPECT_EQ(failure([&] { file2.read(-1); }), "enregistrement hors du fichier");
+  EXPECT_EQ(ioFailure([&] { file2.read(-1); }), "enregistrement hors du fichier");
   errno = EPERM;
-  EXPECT_EQ(failure([&] { file2.write(-1, "x"); }), "enregistrement hors du fichier");
+  EXPECT_EQ(ioFailure([&] { file2.write(-1, "x"); }), "enregistrement hors du fichier");
   errno = EPERM;
-  EXPECT_EQ(failure([&] { file2.write(5, "x"); }), "enregistrement hors du fichier");
-  EXPECT_EQ(failure([&] { file2.writeBytesAt(19, "ab"); }), "enregistrement hors du fichier");
-  EXPECT_EQ(failure([&] { file2.writeBytesAt(18, "ab"); }), "");
+  EXPECT_EQ(ioFailure([&] { file2.write(5, "x"); }), "enregistrement hors du fichier");
+  EXPECT_EQ(ioFailure([&] { file2.writeBytesAt(19, "ab"); }), "enregistrement hors du fichier");
+  EXPECT_EQ(ioFailure([&] { file2.writeBytesAt(18, "ab"); }), "");
   EXPECT_EQ(file2.recordCount(), 5) << "never lengthened";
 
   test::FileFaults faults;
   faults.failAt(1, ENOSPC);
-  EXPECT_EQ(failure([&] { file2.write(1, "zzzz"); }), "écriture impossible (disque plein)");
+  EXPECT_EQ(ioFailure([&] { file2.write(1, "zzzz"); }), "écriture impossible (disque plein)");
   EXPECT_EQ(file2.read(1), std::string(4, '\0'));
 }
 
 TEST_F(RecordFileTest, OpeningTellsWhatIsMissingOrWrong) {
-  EXPECT_EQ(failure([&] { RecordFile(file(), 4, RecordFile::Mode::Read); }),
+  EXPECT_EQ(ioFailure([&] { RecordFile(file(), 4, RecordFile::Mode::Read); }),
             "ouverture impossible (fichier ou dossier introuvable)");
-  EXPECT_EQ(failure([&] { RecordFile(file(), 4, RecordFile::Mode::ReadWrite); }),
+  EXPECT_EQ(ioFailure([&] { RecordFile(file(), 4, RecordFile::Mode::ReadWrite); }),
             "ouverture impossible (fichier ou dossier introuvable)");
   EXPECT_FALSE(fs::exists(file()));
   fs::create_directory(temp.path() / "dossier");
-  EXPECT_EQ(failure([&] { RecordFile(temp.path() / "dossier", 4, RecordFile::Mode::Read); })
+  EXPECT_EQ(ioFailure([&] { RecordFile(temp.path() / "dossier", 4, RecordFile::Mode::Read); })
                 .rfind("ouverture impossible", 0),
             0u);
 
   // A file opened for reading takes no write: the system's refusal is told, once.
   temp.writeFile("lu.666", "abcd");
   RecordFile readOnly(temp.path() / "lu.666", 4, RecordFile::Mode::Read);
-  EXPECT_EQ(failure([&] { readOnly.write(0, "zzzz"); }).rfind("écriture impossible (", 0), 0u);
+  EXPECT_EQ(ioFailure([&] { readOnly.write(0, "zzzz"); }).rfind("écriture impossible (", 0), 0u);
   EXPECT_EQ(readOnly.read(0), "abcd");
 
   // Create empties a file that exists; a moved file stays open in its new owner.

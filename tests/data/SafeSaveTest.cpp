@@ -13,6 +13,7 @@
 #include "data/Settings.h"
 #include "data/TextCodec.h"
 #include "support/FileFaults.h"
+#include "support/IoFailure.h"
 #include "support/TempFolder.h"
 
 // The colour file is rewritten whole: a save cut short at any step, by an error or by the
@@ -126,12 +127,7 @@ TEST_F(ColourSaveTest, AFolderThatTakesNoNewFileStillHasItsColoursWritten) {
   // A medium found write-protected refuses the write even when it was asked for.
   folder.setWritable(true);
   folder.setWriteProtected(true);
-  try {
-    saveNewColours();
-    ADD_FAILURE() << "written on a write-protected medium";
-  } catch (const IoError& failure) {
-    EXPECT_EQ(std::string(failure.what()), toWin1252("disque protégé en écriture"));
-  }
+  EXPECT_EQ(test::ioFailure([&] { saveNewColours(); }), "disque protégé en écriture");
   EXPECT_EQ(colourFile(), before);
 }
 
@@ -171,12 +167,8 @@ TEST_F(ColourSaveTest, ALinkedColourFileIsRewrittenWhereItPoints) {
   EXPECT_EQ(dataFolderEntries(), std::vector<std::string>{"color.ini"});
 
   fs::remove(target);
-  try {
-    saveNewColours();
-    ADD_FAILURE() << "a link to nothing was written through";
-  } catch (const IoError& failure) {
-    EXPECT_EQ(std::string(failure.what()).rfind("ouverture impossible (", 0), 0u) << failure.what();
-  }
+  EXPECT_EQ(test::ioFailure([&] { saveNewColours(); }).rfind("ouverture impossible (", 0), 0u)
+      << "a link to nothing";
   EXPECT_FALSE(fs::exists(target));
 }
 
@@ -185,16 +177,10 @@ TEST_F(ColourSaveTest, ALinkedColourFileIsRewrittenWhereItPoints) {
 TEST_F(ColourSaveTest, ACopyThatCannotBeMadeIsToldAndTheFileStays) {
   temp.writeFile("Zari666/color.ini", before);
   std::filesystem::create_directory(temp.dataFolder() / "color.ini.nouveau");
-  try {
-    saveNewColours();
-    ADD_FAILURE() << "the failure went unreported";
-  } catch (const IoError& failure) {
-    EXPECT_NE(std::string(failure.what())
-                  .find(toWin1252("création de la copie impossible (c'est un dossier) ; le fichier "
-                                  "est resté tel qu'il était")),
-              std::string::npos)
-        << failure.what();
-  }
+  EXPECT_NE(test::ioFailure([&] { saveNewColours(); })
+                .find("création de la copie impossible (c'est un dossier) ; le fichier est resté "
+                      "tel qu'il était"),
+            std::string::npos);
   EXPECT_EQ(colourFile(), before);
 }
 
