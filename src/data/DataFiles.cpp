@@ -181,7 +181,9 @@ std::optional<IoError> settingsFileTrouble(const DataFolder& folder) {
     return IoError(*entry, toWin1252("c'est un dossier, pas le fichier des réglages"));
   }
   const int fd = ::open(entry->c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd == -1) return IoError(*entry, toWin1252("lecture impossible (") + systemReason(errno) + ")");
+  if (fd == -1) {
+    return IoError(*entry, toWin1252("lecture impossible (") + systemReason(errno) + ")");
+  }
   ::close(fd);
   return std::nullopt;
 }

@@ -134,7 +134,8 @@ PreferenceChoices readPreferences(const Settings& settings, const ScreenFacts& s
   PreferenceChoices choices;
   const int line = settings.readSetting(setting::kColourListLine);
   // A line outside the list (a damaged record, a negative one too) selects the first one.
-  choices.line = static_cast<unsigned>(line) < static_cast<unsigned>(kLineCount) ? line : kWindowLine;
+  choices.line =
+      static_cast<unsigned>(line) < static_cast<unsigned>(kLineCount) ? line : kWindowLine;
   choices.layout.largeTiles = largeTilesAtStartup(isOn(settings, setting::kLargeTiles), screen);
   choices.layout.widestWindow = isOn(settings, setting::kWidestWindow);
   choices.centred = alwaysCentred;

@@ -246,8 +246,8 @@ TEST_F(DataFilesTest, TheDataFolderLockWaitsItsTurnAndHoldsTheFolder) {
   } catch (const IoError& error) {
     EXPECT_EQ(error.file(), temp.dataFolder());
     EXPECT_EQ(win1252ToUtf8(error.what()),
-              "dossier occupé par une autre copie de Vorlane qui ne le libère pas ; rien n'a été "
-              "enregistré");
+              "dossier occupé par une autre copie de Vorlane qui ne le libère pas ; rien n'a "
+              "été enregistré");
   }
   ::close(other);
 }

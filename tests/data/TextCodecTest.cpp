@@ -106,8 +106,10 @@ TEST(TextCodecTest, Utf8AndWindows1252ConvertEveryCharacterBothWays) {
   EXPECT_EQ(win1252ToUtf8("\x81"), "\xEF\xBF\xBD");
   EXPECT_EQ(toWin1252("Entraînement « Œuvre » – 1€"), "Entra\xEEnement \xAB \x8Cuvre \xBB \x96 1\x80");
   EXPECT_EQ(toWin1252("a漢b"), "a?b");
-  EXPECT_EQ(toWin1252("a\u0900b\u07FFc"), "a?b?c") << "the lowest three-byte lead, the last two-byte form";
-  EXPECT_EQ(toWin1252("\u0080\u009F\u0100"), "???") << "the controls of 0x80 to 0x9F, and the first past 0xFF";
+  EXPECT_EQ(toWin1252("a\u0900b\u07FFc"), "a?b?c")
+      << "the lowest three-byte lead, the last two-byte form";
+  EXPECT_EQ(toWin1252("\u0080\u009F\u0100"), "???")
+      << "the controls of 0x80 to 0x9F, and the first past 0xFF";
   EXPECT_EQ(toWin1252("a\xF0\x9F\x98\x80" "b"), "a?b");
   EXPECT_EQ(toWin1252("\xF1\x80\x80\x80\xF4\x8F\xBF\xBF"), "??");
   EXPECT_EQ(toWin1252("a\xC3"), "a?");

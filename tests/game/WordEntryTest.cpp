@@ -72,7 +72,8 @@ TEST_F(WordEntryTest, TheTileUnderThePointerAtTheKeyboardsEdges) {
     engine().showHelpText("Form1");
     engine().keyb1MouseMove(m.x, m.y, 40, false);
     EXPECT_EQ(view().keyb1.row.tileIndex(), m.tile);
-    EXPECT_EQ(view().statusText, " Cliquez sur la lettre ou tapez-la au clavier. (+ Touche efface).");
+    EXPECT_EQ(view().statusText,
+              " Cliquez sur la lettre ou tapez-la au clavier. (+ Touche efface).");
   }
   EXPECT_EQ(upper(), "ALIENS") << "moving takes no letter";
   engine().keyb1MouseUp(239, 40, 40);
