@@ -107,9 +107,7 @@ void GameEngine::Memo1MouseDown() {
 void GameEngine::showStatus(const std::string& text) {
   state_.statusLocked = !text.empty();
   helpShown_.clear();
-  if (view_.statusText == text) return;
   view_.statusText = text;
-  port_.repaint();
 }
 
 std::string GameEngine::formHelpText() const {
