@@ -264,6 +264,12 @@ TEST_F(HintsTest, AGameThatEndsDuringThePriceQuestionGivesNoLetter) {
   EXPECT_EQ(view().reserveCaption, "66");
   EXPECT_EQ(view().hintColumn, 2);  // only the free letter of the seventh tick
   EXPECT_EQ(port_.insertedScores, std::vector<int>{0});
+  // That end is spent: the next game's first letter is bought, not taken for another end.
+  port_.whileMessageOpen = nullptr;
+  engine().Button1Click();
+  engine().ImageTETEClick();
+  EXPECT_TRUE(state().drawActive);
+  EXPECT_EQ(state().reserve, 60);
 }
 
 TEST_F(HintsTest, AFreeLetterGivenWhileThePriceIsAskedIsTheDrawsLast) {
