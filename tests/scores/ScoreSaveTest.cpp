@@ -212,5 +212,18 @@ TEST_F(ScoreSaveTest, ACopyThatSavesAfterAnotherPlacesItsRowInTheTableStored) {
   EXPECT_EQ(second.rows(), shownAtNextStart()) << "the window shows what was saved";
 }
 
+// The other copy ended between its two renames, after this one read the table: its names'
+// finished copy is put in place before this save reads what is stored.
+TEST_F(ScoreSaveTest, ASaveAfterAnotherCopysInterruptedSaveKeepsThatCopysRow) {
+  writeFiles(before_);
+  ScoreTable second(folder_);
+  placeAndName(second, 150, "YVES  ");
+  writeFiles({after_.settings, before_.names});
+  temp_.writeFile("Zari666/stx.666.nouveau", after_.names);
+  ASSERT_EQ(second.commitEntry(), ScoreTable::CommitOutcome::Saved);
+  EXPECT_EQ(files(), after_);
+  EXPECT_EQ(dataFolderEntries(), (std::vector<std::string>{"Prefint.666", "stx.666"}));
+}
+
 }  // namespace
 }  // namespace vorlane
