@@ -184,8 +184,6 @@ std::int64_t RecordFile::recordCount() const {
 }
 
 std::string RecordFile::read(std::int64_t n) const {
-  errno = 0;
-  if (n < 0) fail("enregistrement hors du fichier");
   std::string bytes = readBytesAt(n * static_cast<std::int64_t>(recordSize_), recordSize_);
   if (bytes.size() != recordSize_) {
     errno = 0;
@@ -195,8 +193,6 @@ std::string RecordFile::read(std::int64_t n) const {
 }
 
 void RecordFile::write(std::int64_t n, std::string_view bytes) {
-  errno = 0;
-  if (n < 0) fail("enregistrement hors du fichier");
   std::string record(recordSize_, '\0');
   record.replace(0, std::min(bytes.size(), recordSize_), bytes.substr(0, recordSize_));
   writeBytesAt(n * static_cast<std::int64_t>(recordSize_), record);
