@@ -166,12 +166,8 @@ DataFolderLock::DataFolderLock(const DataFolder& folder, std::chrono::millisecon
   if (fd_ == -1) return;
   const auto giveUp = std::chrono::steady_clock::now() + patience;
   while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-    if (errno != EWOULDBLOCK && errno != EINTR) {
-      // No lock on this file system: the copy goes on as it would alone.
-      ::close(fd_);
-      fd_ = -1;
-      return;
-    }
+    // No lock on this file system: the copy goes on as it would alone.
+    if (errno != EWOULDBLOCK && errno != EINTR) return;
     if (std::chrono::steady_clock::now() > giveUp) {
       ::close(fd_);  // a constructor that throws has no destructor run
       throw IoError(locked, toWin1252("dossier occupé par une autre copie de Vorlane qui ne le "
