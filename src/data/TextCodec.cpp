@@ -104,7 +104,7 @@ std::string toWin1252(std::string_view utf8) {
     if (b >= 0xF0) { cp = b & 0x07; extra = 3; }
     else if (b >= 0xE0) { cp = b & 0x0F; extra = 2; }
     else if (b >= 0xC0) { cp = b & 0x1F; extra = 1; }
-    if (i + extra >= utf8.size() && extra > 0) {
+    if (i + extra >= utf8.size()) {
       out.push_back('?');
       break;
     }
