@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <vector>
 
 #include "data/TextCodec.h"
 #include "game/GameEngine.h"
@@ -28,20 +27,13 @@ bool isTypedLetter(char key) {
 // `letters` rebuilt in the order of `drawLetters`: each letter takes the first free place
 // whose draw letter is the same.
 std::string inDrawOrder(const std::string& letters, const std::string& drawLetters) {
-  std::vector<bool> taken(drawLetters.size(), false);
-  std::string placed(drawLetters.size(), '\0');
-  for (char c : letters) {
-    for (std::size_t i = 0; i < drawLetters.size(); ++i) {
-      if (!taken[i] && drawLetters[i] == c) {
-        taken[i] = true;
-        placed[i] = c;
-        break;
-      }
-    }
-  }
+  std::string pending = letters;
   std::string result;
-  for (std::size_t i = 0; i < placed.size(); ++i) {
-    if (taken[i]) result += placed[i];
+  for (const char d : drawLetters) {
+    const std::size_t at = pending.find(d);
+    if (at == std::string::npos) continue;
+    pending.erase(at, 1);
+    result += d;
   }
   return result;
 }
