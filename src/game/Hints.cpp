@@ -106,7 +106,6 @@ void GameEngine::payLetter(int price, int fullPrice) {
 
 void GameEngine::revealLetter() {
   const int c = view_.hintColumn;
-  if (c < 1 || c > kWordLength) return;
   if (c == kWordLength) view_.hintVisible = false;
   const auto at = static_cast<std::size_t>(c - 1);
   for (int k = 1; k <= state_.rowCount; ++k) {
