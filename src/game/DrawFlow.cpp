@@ -303,7 +303,7 @@ void GameEngine::endDraw() {
   view_.focus = view_.keyb1.visible ? Focus::upperKeyboard : Focus::firstInputBox;
   // Every definition is on show: the enlarging shortcut starts from the first row when no
   // definition was shown during the draw (a single-word draw has no starting word).
-  if (state_.lastShownRow < 1) state_.lastShownRow = 1;
+  state_.lastShownRow = std::max(state_.lastShownRow, 1);
   refreshFormHelp();
 }
 
