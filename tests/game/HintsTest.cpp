@@ -200,6 +200,13 @@ TEST_F(HintsTest, AMultiLineDefinitionIsEnlargedWhileItsBookIsHeld) {
   engine().SpeedButtonMouseUp(4);
   EXPECT_FALSE(view().memo15.visible);
   EXPECT_FALSE(row(4).bookPressed);
+  // Three lines from row 3 (186) end on the last row's line, 245: they stay where they are.
+  port_.lineWidth = 15;
+  engine().askDefinition(3);
+  ASSERT_EQ(row(3).definition.tag, 3 * 19);
+  engine().SpeedButtonMouseDown(3);
+  EXPECT_EQ(view().memo15.top, 186);
+  engine().SpeedButtonMouseUp(3);
 
   engine().Button1Click();  // FIN ! is not offered yet
   type("SALIEN");
