@@ -155,6 +155,16 @@ TEST_F(TimerTest, WhenTheReserveRunsOutBehindTheScoreWindowFinIsOfferedToLeaveTh
   EXPECT_FALSE(state().drawActive);
   EXPECT_TRUE(view().motVisible);
   EXPECT_EQ(port_.count("fin.wav"), 1);
+  // The next draw starts at 0 s, its FIN ! eye hidden: behind the score window, running
+  // out offers FIN ! with its eye.
+  port_.scoresVisible = true;
+  engine().Button1Click();  // MOT !
+  EXPECT_FALSE(view().finEyeVisible);
+  ticks(1);
+  EXPECT_TRUE(view().finVisible);
+  EXPECT_TRUE(view().finEyeVisible);
+  port_.scoresVisible = false;
+  engine().Button1Click();  // FIN !
   engine().Button1Click();  // MOT !
   EXPECT_TRUE(view().timerRunning);
   ticks(1);
