@@ -178,6 +178,10 @@ TEST_F(PreferencesFilesTest, CloseWritesTheSevenRecordsAndNothingElse) {
   EXPECT_TRUE(wide.noProperNouns) << "the main window's flag";
   EXPECT_FALSE(wide.centred);
   savePreferences(settings, PreferenceChoices{18, 1, false, {false, false}, false, false});
+  for (const int record : {setting::kBackgroundShown, setting::kLargeTiles, setting::kWidestWindow,
+                           setting::kAlwaysCentred, setting::kNoProperNouns}) {
+    EXPECT_EQ(settings.readSetting(record), 0) << "record " << record;
+  }
   EXPECT_EQ(readPreferences(settings, kWideScreen, false, false).layout,
             (LayoutPreferences{false, false}));
   const PreferenceChoices next = readPreferences(settings, kScreen640, true, false);
