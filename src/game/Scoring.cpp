@@ -96,6 +96,8 @@ int GameEngine::computeLevel() {
   state_.reducedValue = outcome.reducedValue;
   if (outcome.message) {
     playSound("dong.wav");
+    // The message covers the window: behind it the rows of the new draw are already reset.
+    port_.repaint();
     port_.showLevelUp(outcome.points, outcome.shownLevel);
   }
   return state_.level;

@@ -16,6 +16,7 @@ int FakeGamePort::definitionLineCount(int, const std::string& text) {
 
 int FakeGamePort::message(const std::string& text, int answer) {
   if (open_) return last_;
+  expectPainted(text);
   open_ = true;
   messages.push_back(text);
   if (whileMessageOpen) whileMessageOpen();
@@ -51,16 +52,17 @@ void GameTest::load(const std::vector<GameWord>& words) {
   words_ = std::make_unique<WordLists>(*data_,
                                        [this](const std::string& text) { warnings_.push_back(text); });
   engine_ = std::make_unique<GameEngine>(*data_, *words_, recent_, random_, port_);
+  port_.viewNow = [this] { return engine_->view(); };
   engine_->setDrawSeeder([this](Random& r) { r.seed(seed++); });
   engine_->setSoundAvailable(true);
 }
 
 void GameTest::type(const std::string& word) {
-  for (char c : word) engine_->keyb1KeyPress(c);
+  for (char c : word) engine().keyb1KeyPress(c);
 }
 
 void GameTest::ticks(int n) {
-  for (int i = 0; i < n; ++i) engine_->Timer1Timer();
+  for (int i = 0; i < n; ++i) engine().Timer1Timer();
 }
 
 void GameTest::findAll() {

@@ -30,7 +30,9 @@ struct GameWord {
 };
 
 // Records what the engine asks of the window. A definition line holds `lineWidth`
-// characters (40 unless a test changes the window's width).
+// characters (40 unless a test changes the window's width). The window is painted at
+// every repaint the engine asks for and, as the real window is, at the end of every event
+// (`eventDone`).
 // `whileMessageOpen` runs inside every message, as the nested event loop of a modal
 // window does (timer ticks); a message asked meanwhile shows nothing and returns the
 // previous result.
@@ -39,7 +41,8 @@ class FakeGamePort : public GamePort {
   std::vector<std::string> sounds;
   std::vector<std::string> messages;  // "cost 132 2", "level 333 2", "end dans les six 66"
   std::vector<int> waits;
-  std::vector<int> unpaintedWaits;  // pauses with nothing repainted since the one before
+  // Pauses ("wait 30") and messages shown while the window still shows an older view.
+  std::vector<std::string> staleWindows;
   std::vector<CursorShape> cursors;
   std::vector<std::string> dataErrors;
   std::vector<std::filesystem::path> ioErrors;  // files of the reported failures
@@ -53,19 +56,21 @@ class FakeGamePort : public GamePort {
   int lineWidth = 40;
   std::function<void()> whileMessageOpen;
   std::function<void()> onRepaint;  // runs at every repaint the engine asks for
+  std::function<MainViewModel()> viewNow;  // the engine's view
+
+  void eventDone() { painted_ = viewNow(); }
 
   int count(const std::string& sound) const;
 
   void playSound(std::string_view fileName) override { sounds.emplace_back(fileName); }
-  // A pause blocks painting: the window must have been repainted since the last pause, or
-  // the player waits in front of a stale window.
+  // A pause blocks painting, and a message covers the window: what the window shows then
+  // must be the view, or the player looks at a stale window.
   void waitMilliseconds(int milliseconds) override {
     waits.push_back(milliseconds);
-    if (!paintedSinceWait_) unpaintedWaits.push_back(milliseconds);
-    paintedSinceWait_ = false;
+    expectPainted("wait " + std::to_string(milliseconds));
   }
   void repaint() override {
-    paintedSinceWait_ = true;
+    painted_ = viewNow();
     if (onRepaint) onRepaint();
   }
   void setCursor(CursorShape cursor) override { cursors.push_back(cursor); }
@@ -84,7 +89,10 @@ class FakeGamePort : public GamePort {
 
  private:
   int message(const std::string& text, int answer);
-  bool paintedSinceWait_ = false;
+  void expectPainted(const std::string& what) {
+    if (!(painted_ == viewNow())) staleWindows.push_back(what);
+  }
+  MainViewModel painted_;
   bool open_ = false;
   int last_ = kMessageOk;
 };
@@ -93,8 +101,8 @@ class FakeGamePort : public GamePort {
 // reseeds the generator with the next number from `seed`.
 class GameTest : public ::testing::Test {
  protected:
-  // In every game: no pause in front of a window left unrepainted.
-  void TearDown() override { EXPECT_EQ(port_.unpaintedWaits, std::vector<int>{}); }
+  // In every game: no pause and no message in front of a stale window.
+  void TearDown() override { EXPECT_EQ(port_.staleWindows, std::vector<std::string>{}); }
   void load(const std::vector<GameWord>& words);
   // Types a word on the upper keyboard, letter by letter.
   void type(const std::string& word);
@@ -108,7 +116,11 @@ class GameTest : public ::testing::Test {
   // The record number of a spelling (UTF-8) in the word files.
   std::size_t recordOf(const std::string& spelling) const;
 
-  GameEngine& engine() { return *engine_; }
+  // The engine, between two events: the window shows the view the last event left.
+  GameEngine& engine() {
+    port_.eventDone();
+    return *engine_;
+  }
   const GameState& state() const { return engine_->state(); }
   const MainViewModel& view() const { return engine_->view(); }
   const RowView& row(int k) const { return view().rows[static_cast<std::size_t>(k - 1)]; }
