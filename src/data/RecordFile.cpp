@@ -221,12 +221,13 @@ std::int32_t RecordFile::readInt32LE(std::int64_t n) const {
   return static_cast<std::int32_t>(v);
 }
 
-void RecordFile::writeInt32LE(std::int64_t n, std::int32_t value) {
-  auto v = static_cast<std::uint32_t>(value);
-  std::string b(4, '\0');
-  for (std::size_t i = 0; i < 4; ++i) b[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-  write(n, b);
+std::string int32LEBytes(std::int32_t value) {
+  const auto v = static_cast<std::uint32_t>(value);
+  return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+          static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
 }
+
+void RecordFile::writeInt32LE(std::int64_t n, std::int32_t value) { write(n, int32LEBytes(value)); }
 
 std::string RecordFile::readBytesAt(std::int64_t offset, std::size_t count) const {
   std::string out(count, '\0');

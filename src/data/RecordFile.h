@@ -63,6 +63,9 @@ class FileReplacement {
   bool keepCopy_ = false;
 };
 
+// The four bytes of a little-endian 32-bit record.
+std::string int32LEBytes(std::int32_t value);
+
 // A flat file of fixed-size records without a header: record n starts at n × recordSize.
 // The file is open for the life of the object only; every failure throws IoError.
 class RecordFile {

@@ -28,13 +28,6 @@ std::string nameRecordBytes(std::string_view name) {
   return bytes;
 }
 
-std::string int32LEBytes(std::int32_t value) {
-  const auto v = static_cast<std::uint32_t>(value);
-  std::string bytes(4, '\0');
-  for (std::size_t i = 0; i < 4; ++i) bytes[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-  return bytes;
-}
-
 // The whole of a file that must exist.
 std::string wholeFile(const DataFolder& folder, const fs::path& path) {
   RecordFile file = folder.openPath(path, 1, RecordFile::Mode::Read);
