@@ -63,6 +63,8 @@ TEST_F(TileRowNameTest, EditsAtTheEdgesOfTheRow) {
   EXPECT_EQ(row.tileIndex(), 0);
   EXPECT_EQ(row.typeLetter(' '), 0);
   EXPECT_EQ(row.tileIndex(), 1);
+  EXPECT_EQ(row.eraseBackward(), 0) << "from the second tile, the first";
+  EXPECT_EQ(row.tileIndex(), 0);
 
   row.setText("");
   EXPECT_EQ(row.typeLetter('A'), -1);
