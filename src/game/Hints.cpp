@@ -195,7 +195,7 @@ void GameEngine::showRowFromStore(int k, bool plain) {
     b.lines = storedLines(store);
     b.tag = measuredTag(k, b);
   }
-  if (k < kEnlargedRow) {
+  if (k != kEnlargedRow) {
     RowView& r = row(k);
     r.bookTag = 1;
     r.bookEnabled = !singleLine(b);
