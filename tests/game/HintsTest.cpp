@@ -432,6 +432,26 @@ TEST_F(HintsTest, AClickOnTheFirstBookShowsItsDefinition) {
   EXPECT_EQ(row(1).definition.lines, Words{"Relatif aux Francs ......s."});
 }
 
+// The last of the fourteen rows is a row like the others.
+TEST_F(HintsTest, TheFourteenthRowsBookShowsAndEnlargesItsDefinition) {
+  std::vector<GameWord> words = {{"abbaye", 0, -1, ""}, {"tortue", 1, -1, ""}};
+  std::string letters = "aegnor";
+  for (int i = 0; i < 14; ++i) {
+    words.push_back({letters, 1, 0, "Un mot de la chaîne, dont la définition prend deux lignes."});
+    std::next_permutation(letters.begin(), letters.end());
+  }
+  load(words);
+  engine().Button1Click();
+  ASSERT_EQ(state().rowCount, 14);
+  engine().SpeedButtonMouseDown(14);  // the starting word's, shown from the start
+  EXPECT_TRUE(view().memo15.visible);
+  EXPECT_EQ(state().enlargedRow, 14);
+  engine().SpeedButtonMouseUp(14);
+  EXPECT_FALSE(view().memo15.visible);
+  engine().SpeedButtonMouseUp(13);
+  EXPECT_EQ(row(13).bookTag, 1);
+}
+
 TEST_F(HintsTest, ABookOrABoxOutsideTheRowsChangesNothing) {
   startAliens();
   engine().askDefinition(4);
