@@ -120,7 +120,6 @@ void GameEngine::keyb2MouseUp(int x, int y, int keyboardHeight) {
   TileRow& lower = view_.keyb2.row;
   const int tile = tileUnderPointer(x, y, keyboardHeight, view_.keyboardTileSize);
   if (tile != 0 && tile <= static_cast<int>(lower.text().size())) lower.setTileIndex(tile - 1);
-  view_.focus = Focus::lowerKeyboard;
   if (!state_.drawActive) return;
   state_.statusLocked = false;
   if (lower.tileIndex() >= 0) moveLetter(lower, view_.keyb1.row, lower.tileIndex() + 1, true);
