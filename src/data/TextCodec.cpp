@@ -19,7 +19,7 @@ char32_t codePointOf(unsigned char b) {
 std::optional<unsigned char> win1252Of(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
   for (std::size_t i = 0; i < kC1.size(); ++i) {
-    if (kC1[i] != 0 && kC1[i] == cp) return static_cast<unsigned char>(0x80 + i);
+    if (kC1[i] == cp) return static_cast<unsigned char>(0x80 + i);
   }
   return std::nullopt;
 }
