@@ -183,12 +183,10 @@ void RecentDraws::loadRecentDraws(const DataFolder& folder) {
   auto path = Settings(folder).settingsFileToRead();
   if (!path) return;
   RecordFile file = folder.openPath(*path, 4, RecordFile::Mode::Read);
-  for (std::size_t i = 0; i < kSingleSlots; ++i) {
-    single_[i] = file.readInt32LE(setting::kRecentSingle + static_cast<std::int64_t>(i));
-  }
-  for (std::size_t i = 0; i < kAnagramSlots; ++i) {
-    anagram_[i] = file.readInt32LE(setting::kRecentAnagram + static_cast<std::int64_t>(i));
-  }
+  std::int64_t record = setting::kRecentSingle;
+  for (std::int32_t& slot : single_) slot = file.readInt32LE(record++);
+  record = setting::kRecentAnagram;
+  for (std::int32_t& slot : anagram_) slot = file.readInt32LE(record++);
 }
 
 void RecentDraws::saveRecentDraws(const DataFolder& folder) const {
@@ -196,12 +194,10 @@ void RecentDraws::saveRecentDraws(const DataFolder& folder) const {
   // Under the data folder's lock, like every other write of the settings file.
   DataFolderLock lock(folder);
   RecordFile file = folder.open(kSettingsFile, 4, RecordFile::Mode::ReadWrite);
-  for (std::size_t i = 0; i < kSingleSlots; ++i) {
-    file.writeInt32LE(setting::kRecentSingle + static_cast<std::int64_t>(i), single_[i]);
-  }
-  for (std::size_t i = 0; i < kAnagramSlots; ++i) {
-    file.writeInt32LE(setting::kRecentAnagram + static_cast<std::int64_t>(i), anagram_[i]);
-  }
+  std::int64_t record = setting::kRecentSingle;
+  for (const std::int32_t slot : single_) file.writeInt32LE(record++, slot);
+  record = setting::kRecentAnagram;
+  for (const std::int32_t slot : anagram_) file.writeInt32LE(record++, slot);
 }
 
 }  // namespace vorlane
