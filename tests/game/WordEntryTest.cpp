@@ -88,6 +88,10 @@ TEST_F(WordEntryTest, LettersComeBackInDrawOrder) {
   engine().keyb1MouseUp(tileX(1), 10, 40);  // A
   EXPECT_EQ(upper(), "LIES");
   EXPECT_EQ(lower(), "NA");
+  engine().keyb1KeyPress('\b');  // Backspace brings the last letter back
+  EXPECT_EQ(lower(), "N");
+  engine().keyb1MouseUp(tileX(1), 10, 40);  // A again
+  EXPECT_EQ(lower(), "NA");
   engine().keyb2MouseUp(tileX(2), 10, 40);  // A back
   EXPECT_EQ(upper(), "ALIES");
   EXPECT_EQ(lower(), "N");
