@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <span>
 #include <string_view>
 
 #include "data/Contact.h"
@@ -68,9 +69,8 @@ void clearReadOnlyAttributes(const DataFolder& folder, const fs::path& dir, std:
 
 // Moves the files of an older layout (lying beside the program) into the data folder.
 void tidyOlderLayout(const DataFolder& folder) {
-  const auto& slots = distributionFiles();
-  for (std::size_t i = 0; i < kDataFolderSlots; ++i) {
-    const std::string& name = slots[i];
+  const auto dataFolderSet = std::span(distributionFiles()).first<kDataFolderSlots>();
+  for (const std::string& name : dataFolderSet) {
     if (name.empty()) continue;
     if (folder.existsInProgramFolder(name) && folder.existsInDataFolder(name)) {
       fs::path beside = folder.inProgramFolder(name);
@@ -92,8 +92,7 @@ void tidyOlderLayout(const DataFolder& folder) {
   if (folder.existsInDataFolder("azl.666")) return;
   folder.createDataFolder();
   if (!folder.dataFolder()) return;
-  for (std::size_t i = 0; i < kDataFolderSlots; ++i) {
-    const std::string& name = slots[i];
+  for (const std::string& name : dataFolderSet) {
     if (name.empty() || !folder.existsInProgramFolder(name)) continue;
     fs::path beside = folder.inProgramFolder(name);
     if (folder.clearReadOnly(beside) && folder.copyFile(beside, folder.inDataFolder(name))) {
