@@ -166,6 +166,10 @@ TEST_F(DataFilesTest, WriteTestClearsReadOnlyFilesAndWritesRecordEight) {
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::remove);
   EXPECT_TRUE(testDataFolderWritable(folder));
   for (const fs::path& file : readOnly) EXPECT_FALSE(folder.isReadOnly(file)) << file;
+  temp.writeFile("lettre.txt", "x");
+  fs::permissions(temp.path() / "lettre.txt", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_TRUE(testDataFolderWritable(folder));
+  EXPECT_TRUE(folder.isReadOnly(temp.path() / "lettre.txt")) << "a file of the player's own";
   std::string bytes = temp.readFile("Zari666/Prefint.666");
   EXPECT_EQ(bytes.substr(32, 4), std::string(4, '\0'));
   EXPECT_EQ(bytes.substr(28, 4), std::string(4, '\7'));
