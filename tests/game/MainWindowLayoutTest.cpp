@@ -68,6 +68,7 @@ TEST(MainWindowLayoutTest, LargeSystemFontsShrinkOnlyTheDefinitionText) {
   const MainWindowLayout small = relayoutMainWindow({}, 1024, 517, true);
   EXPECT_EQ(small.definitionTextSize, 7);
   EXPECT_EQ(small.panelTextSize, 9);
+  EXPECT_EQ(relayoutMainWindow({}, 1024, 517, false).definitionTextSize, 9);
   EXPECT_EQ(relayoutMainWindow({true, false}, 1024, 517, true).definitionTextSize, 9);
 }
 
