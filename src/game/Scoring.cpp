@@ -1,5 +1,5 @@
 #include <algorithm>
-#include <charconv>
+#include <cstdlib>
 
 #include "game/GameEngine.h"
 #include "game/Levels.h"
@@ -18,10 +18,7 @@ std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 }  // namespace
 
 int GameEngine::rowValue(int k) const {
-  const std::string& caption = row(k).valueCaption;
-  int value = 0;
-  std::from_chars(caption.data(), caption.data() + caption.size(), value);
-  return value;
+  return static_cast<int>(std::strtol(row(k).valueCaption.c_str(), nullptr, 10));
 }
 
 void GameEngine::setRowValue(int k, int value) { row(k).valueCaption = std::to_string(value); }
