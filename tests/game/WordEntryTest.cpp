@@ -102,6 +102,10 @@ TEST_F(WordEntryTest, LettersComeBackInDrawOrder) {
   engine().keyb1KeyPress('\b');
   EXPECT_EQ(upper(), "ALIENS");
   EXPECT_TRUE(port_.sounds.empty());
+  engine().keyb1MouseUp(tileX(1), 10, 40);  // A
+  engine().keyb1MouseUp(tileX(1), 10, 40);  // L
+  engine().keyb2MouseUp(tileX(1), 10, 40);  // A back, from the first tile
+  EXPECT_EQ(lower(), "L");
 }
 
 // Six clicks on the upper keyboard compose a word, weighed as a typed one is.
