@@ -109,6 +109,30 @@ TEST_F(ColourSaveTest, AKilledSaveLeavesTheOldColoursOrTheNewAndTheNextStartTidi
   EXPECT_EQ(colourFile(), after);
 }
 
+// A folder closed to the player, who may still write the file: the colours go into the file
+// itself. Root ignores the folder's permissions, so a root run saves as "nobody".
+TEST_F(ColourSaveTest, AFolderClosedToThePlayerHasTheColoursWrittenIntoItsFile) {
+  namespace fs = std::filesystem;
+  temp.writeFile("Zari666/color.ini", before);
+  const fs::perms openToRead = fs::perms::owner_all | fs::perms::group_read |
+                               fs::perms::group_exec | fs::perms::others_read |
+                               fs::perms::others_exec;
+  fs::permissions(temp.path(), openToRead);
+  const bool root = ::geteuid() == 0;
+  fs::permissions(temp.dataFolder(), root ? openToRead : openToRead & ~fs::perms::owner_write);
+  fs::permissions(temp.dataFolder() / "color.ini",
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                      fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+  const int exit = test::inChildProcess([&] {
+    if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+    saveNewColours();
+  });
+  fs::permissions(temp.dataFolder(), openToRead);
+  EXPECT_EQ(exit, 0);
+  EXPECT_EQ(colourFile(), after);
+  EXPECT_EQ(dataFolderEntries(), std::vector<std::string>{"color.ini"});
+}
+
 TEST_F(ColourSaveTest, AFolderThatTakesNoNewFileStillHasItsColoursWritten) {
   folder.setTakesNoNewFile(true);
   EXPECT_THROW(saveNewColours(), IoError) << "no colour file to write into";
