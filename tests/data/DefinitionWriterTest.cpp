@@ -24,14 +24,15 @@ class DefinitionWriterTest : public ::testing::Test {
 TEST_F(DefinitionWriterTest, WritesKnownBytesAndAddresses) {
   EXPECT_EQ(writer.size(), 1u);
   EXPECT_EQ(writer.appendPlain({"ab", "c"}), 1u);
-  // Offset 6: shift 11; "é" is stored as 142, the separator 166; word record 3: mask 400.
-  EXPECT_EQ(writer.appendScrambled(3, {toWin1252("é"), "a"}), 406u);
-  // Offset 10: shift 7; "þ" is stored as 254 and wraps over 255 to 6; record 12: mask 2100.
-  EXPECT_EQ(writer.appendScrambled(12, {toWin1252("þ")}), 2110u);
-  EXPECT_EQ(writer.size(), 12u);
+  // Offset 6: shift 11; "é" is stored as 142, the separator 166, "õ" (245) wraps over 255
+  // to 1; word record 3: mask 400.
+  EXPECT_EQ(writer.appendScrambled(3, {toWin1252("é"), toWin1252("aõ")}), 406u);
+  // Offset 11: shift 13; "þ" is stored as 254 and wraps to 12; record 12: mask 2100.
+  EXPECT_EQ(writer.appendScrambled(12, {toWin1252("þ")}), 2111u);
+  EXPECT_EQ(writer.size(), 13u);
   EXPECT_EQ(bytes(),
             "#ab\xA6"
-            "c#\x99\xB1l#\x06#");
+            "c#\x99\xB1l\x01#\x0C#");
 }
 
 // Each of the ten shifts belongs to an offset's last digit, each of the ten address masks
