@@ -69,7 +69,6 @@ void GameEngine::askLetter() {
     revealLetter();
     view_.hintVisible = false;
     view_.letterEntry.enabled = false;
-    showReserve();
     return;
   }
   // Ticks run while the price is asked: the draw, or the game, may have ended meanwhile,
