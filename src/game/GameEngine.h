@@ -117,8 +117,9 @@ class GameEngine {
     GamePort& port_;
   };
 
-  RowView& row(int k) { return view_.rows[static_cast<std::size_t>(k - 1)]; }
-  const RowView& row(int k) const { return view_.rows[static_cast<std::size_t>(k - 1)]; }
+  // A row outside 1..14 is a fault of the caller, never a row read out of bounds.
+  RowView& row(int k) { return view_.rows.at(static_cast<std::size_t>(k - 1)); }
+  const RowView& row(int k) const { return view_.rows.at(static_cast<std::size_t>(k - 1)); }
   DefinitionBox& box(int k);
   bool isAnagramDraw() const { return state_.drawKind == kAnagramDraw; }
 
