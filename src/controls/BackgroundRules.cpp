@@ -9,9 +9,9 @@ constexpr int kBandStep = 4;
 constexpr int kThumbnailStep = 10;
 constexpr int kLargeFontsLabelWidth = 35;
 
-Colour rgb(int red, int green, int blue) {
-  return static_cast<Colour>(red) | (static_cast<Colour>(green) << 8) |
-         (static_cast<Colour>(blue) << 16);
+// The gradients mix red and blue only.
+Colour redAndBlue(int red, int blue) {
+  return static_cast<Colour>(red) | (static_cast<Colour>(blue) << 16);
 }
 
 }  // namespace
@@ -25,11 +25,11 @@ BackgroundPaint backgroundPaintFor(int patternIndex) {
 Colour gradientColour(int patternIndex, int intensity) {
   switch (patternIndex) {
     case kRedGradient:
-      return rgb(intensity, 0, 0);
+      return redAndBlue(intensity, 0);
     case kRedGradient + 1:
-      return rgb(0, 0, intensity);
+      return redAndBlue(0, intensity);
     case kMagentaGradient:
-      return rgb(intensity, 0, intensity);
+      return redAndBlue(intensity, intensity);
     default:
       return kBandTeal;
   }
