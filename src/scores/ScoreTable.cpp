@@ -142,7 +142,7 @@ void ScoreTable::placeRow(Rows& rows, const ScoreRow& placed) {
   const int r = rankIn(rows, placed.points);
   if (r == 0) return;
   const auto index = static_cast<std::size_t>(r - 1);
-  if (r < kScoreRows && rows[index].points != 0) {
+  if (rows[index].points != 0) {
     std::move_backward(rows.begin() + r - 1, rows.end() - 1, rows.end());
   }
   rows[index] = placed;
