@@ -35,6 +35,7 @@ TEST_F(HintsTest, ASeniorAtLevelTwoWithTwoHundredSecondsPays132Then8) {
   findAll();
   engine().Button1Click();
   EXPECT_EQ(port_.messages, Words{"level 333 2"});
+  EXPECT_EQ(port_.count("dong.wav"), 1) << "the level message rings";
   EXPECT_EQ(state().level, 2);
   EXPECT_EQ(state().reserve, 66 + 396);
   ticks(262);
@@ -207,10 +208,13 @@ TEST_F(HintsTest, AMultiLineDefinitionIsEnlargedWhileItsBookIsHeld) {
   engine().SpeedButtonMouseDown(3);
   EXPECT_EQ(view().memo15.top, 186);
   engine().SpeedButtonMouseUp(3);
+  port_.lineWidth = 40;
 
   engine().Button1Click();  // FIN ! is not offered yet
   type("SALIEN");
+  ASSERT_EQ(row(4).definition.tag, 3 * 19);
   engine().Button1Click();  // FIN !
+  EXPECT_EQ(row(4).definition.tag, 4 * 19) << "the plain form, from its store, is longer";
   engine().SpeedButtonMouseDown(4);
   EXPECT_EQ(view().memo15.definition.lines[0].rfind("lianes, n. m. : Plante", 0), 0u);
   EXPECT_TRUE(engine().FormKeyDown(false));  // any key closes it
