@@ -108,6 +108,18 @@ TEST_F(WordEntryTest, LettersComeBackInDrawOrder) {
   EXPECT_EQ(lower(), "L");
 }
 
+// One of a draw's two S given back returns alone: the other stays on the lower keyboard.
+TEST_F(WordEntryTest, ADoubleLetterGivenBackReturnsOnce) {
+  load({{"abbaye", 0, -1, ""}, {"essaim", 1, 0, ""}, {"messia", 1, 0, ""}});
+  engine().Button1Click();
+  ASSERT_EQ(upper(), "ESSAIM");
+  type("SS");
+  EXPECT_EQ(upper(), "EAIM");
+  engine().keyb2MouseUp(tileX(1), 10, 40);
+  EXPECT_EQ(upper(), "ESAIM");
+  EXPECT_EQ(lower(), "S");
+}
+
 // Six clicks on the upper keyboard compose a word, weighed as a typed one is.
 TEST_F(WordEntryTest, AWordComposedWithTheMouseIsWeighed) {
   engine().keyb1MouseUp(tileX(6), 10, 40);                                // S
