@@ -153,6 +153,12 @@ TEST_F(CopyListTest, AnEarlierFileThatCannotBeReplacedIsAFailureNotAnUpdate) {
   EXPECT_FALSE(disk.exists("Zari666/azl.666.copie"));
 }
 
+TEST_F(CopyListTest, AFileThatCannotBeReadLeavesTheEarlierCopyInPlace) {
+  disk.writeFile("Vorlane/vorlane.hlp", "ancienne aide");
+  EXPECT_FALSE(copyFiles({{medium.path() / "absent.hlp", disk.path() / "Vorlane/vorlane.hlp"}}));
+  EXPECT_EQ(disk.readFile("Vorlane/vorlane.hlp"), "ancienne aide");
+}
+
 TEST(HandOffWord, FollowsTheModeAndTheShortcutBox) {
   EXPECT_EQ(handOffWord(true, false), "ins");
   EXPECT_EQ(handOffWord(true, true), "insrac");

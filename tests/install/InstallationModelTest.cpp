@@ -166,6 +166,9 @@ TEST_F(InstallationModelTest, CancelDuringTheSearchRingsAndNothingElseRunsMeanwh
   EXPECT_TRUE(port.word.empty());
   EXPECT_FALSE(home.exists("a/Vorlane") || home.exists("a/b/Vorlane") ||
                home.exists("a/b/c/Vorlane") || home.exists("z/Vorlane"));
+  // The next search runs to its end: the last one's "Annuler" is spent.
+  model.folderChosen(home.path() / "z");
+  EXPECT_EQ(model.view().panelFolder, home.path() / "z" / "y");
 }
 
 // The copy lets window events run while it lists the files: a click then starts nothing
