@@ -110,6 +110,14 @@ TEST_F(InstallationModelTest, UpdateSearchesTheHomeFolderAndHandsOverWithMajrac)
             "Le répertoire sélectionné contient une précédente version de l'application.");
   EXPECT_TRUE(model.view().button1Enabled);
   EXPECT_GT(port.repaints, 0);
+  // A folder chosen on this page is searched in turn, from the installation texts.
+  std::vector<std::string> buttonWhileSearching;
+  port.duringEvents = [&] { buttonWhileSearching.push_back(model.view().button1Caption); };
+  model.folderChosen(home.path() / "jeux");
+  port.duringEvents = nullptr;
+  ASSERT_FALSE(buttonWhileSearching.empty());
+  EXPECT_EQ(buttonWhileSearching.front(), "Installer");
+  EXPECT_EQ(model.view().panelFolder, home.path() / "jeux" / "Vorlane");
 
   model.Button1Click();
   EXPECT_EQ(port.word, "majrac");
