@@ -232,6 +232,8 @@ TEST_F(WordListsTest, DrawsNeverStartOnTheLastRecordButReachIt) {
   EXPECT_EQ(drawn, (std::set<std::string>{"CHINER", "CLONER", "COLINS"}));
   write(WordSetBuilder().word("aaaaaa", 0).word("zzzzzz", 4));
   for (int i = 0; i < 20; ++i) EXPECT_EQ(words.drawSingleWord(6, false, false, random), "ZZZZZZ");
+  write(WordSetBuilder().word("zzzzzz", 4));
+  EXPECT_EQ(words.drawSingleWord(6, false, false, random), "ZZZZZZ") << "a list of one word";
   EXPECT_EQ(words.drawAnagramWord(random), "");
 }
 
@@ -351,6 +353,8 @@ TEST_F(WordListsTest, SpellingsTheWordFileCannotHoldAreRefused) {
       EXPECT_STREQ(refusal.what(), message);
     }
   }
+  writeWordFiles(temp.path(), {DataSetWord{"abcdefgh"}, DataSetWord{"a"}});
+  EXPECT_EQ(words.findWord("ABCDEFGH"), 0) << "eight letters, the most";
 }
 
 // Two games started at two moments draw differently.
