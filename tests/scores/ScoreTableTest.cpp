@@ -168,6 +168,7 @@ TEST_F(ScoreTableTest, CommitBuildsTheNameFromTheNonBlankTiles) {
       {"     Q", "Q"},
       {"z 0 9 ", "z09"},
       {toWin1252("ÉlŸœ à"), toWin1252("ÉlŸœà")},
+      {toWin1252("ŠŒŽ‹šž"), toWin1252("ŠŒŽšž")},  // ‹ sits between Š and Œ
       // × and ÷ sit among the accented letters but are none; nor is ¿, just before À.
       {toWin1252("À×Ø÷¿ø"), toWin1252("ÀØø")}};
   for (const auto& [typed, stored] : cases) {
