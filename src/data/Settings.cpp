@@ -121,7 +121,7 @@ std::string Settings::readScoreName(int record) const {
 Colour Settings::readColour(int index) const {
   static constexpr ColourTable kDefaults = {kTeal, kTeal, kWhite, kBlack};
   fs::path path = folder_.dataFilePath(kColourFile);
-  if (!isFile(path)) return kDefaults[static_cast<std::size_t>(std::clamp(index, 0, 3))];
+  if (!isFile(path)) return kDefaults.at(static_cast<std::size_t>(index));
   return static_cast<Colour>(folder_.openPath(path, 4, RecordFile::Mode::Read).readInt32LE(index));
 }
 
