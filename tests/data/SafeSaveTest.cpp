@@ -258,6 +258,8 @@ TEST(DamagedSettingsTest, EachDamageIsToldWithItsReasonAndTheEntryIsLeftAlone) {
   test::TempFolder healthy;
   healthy.writeFile("Zari666/Prefint.666", std::string(1600, '\0'));
   EXPECT_FALSE(settingsFileTrouble(DataFolder(healthy.path())).has_value());
+  std::filesystem::remove(healthy.dataFolder() / "Prefint.666");
+  EXPECT_FALSE(settingsFileTrouble(DataFolder(healthy.path())).has_value()) << "no factory copy";
   // A medium that takes no write is the read-only mode's business, not a damaged file.
   healthy.writeFile("Zari666/Nsco.666", std::string(1600, '\0'));
   std::filesystem::remove(healthy.dataFolder() / "Prefint.666");
