@@ -434,6 +434,9 @@ TEST_F(HintsTest, AClickOnTheFirstBookShowsItsDefinition) {
   engine().SpeedButtonMouseUp(1);
   EXPECT_EQ(row(1).bookTag, 1);
   EXPECT_EQ(row(1).definition.lines, Words{"Relatif aux Francs ......s."});
+  EXPECT_FALSE(row(1).bookEnabled);
+  type("SALIEN");
+  EXPECT_TRUE(row(1).bookEnabled) << "the plain form, headword first, takes two lines";
 }
 
 // The last of the fourteen rows is a row like the others.
@@ -454,6 +457,9 @@ TEST_F(HintsTest, TheFourteenthRowsBookShowsAndEnlargesItsDefinition) {
   EXPECT_FALSE(view().memo15.visible);
   engine().SpeedButtonMouseUp(13);
   EXPECT_EQ(row(13).bookTag, 1);
+  port_.lineWidth = 200;  // a wider window: one line each
+  engine().setLayout(relayoutMainWindow({}, 1024, kFormWidth, false));
+  EXPECT_FALSE(row(14).bookEnabled);
 }
 
 TEST_F(HintsTest, ABookOrABoxOutsideTheRowsChangesNothing) {
