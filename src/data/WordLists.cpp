@@ -21,8 +21,8 @@ WordLists::WordLists(const DataFolder& folder, Warning warn)
 std::int32_t WordLists::letterIndex(std::string_view key) const {
   int record = kAppendixStartRecord;
   if (key != "fin") {
-    std::string upper = plainForm(key.substr(0, 1));
-    record = static_cast<unsigned char>(upper.empty() ? 0 : upper[0]) - kLetterIndexOffset;
+    // An empty key reads the terminating 0: a record before the file, refused as such.
+    record = static_cast<unsigned char>(plainForm(key.substr(0, 1))[0]) - kLetterIndexOffset;
   }
   RecordFile file = folder_.open(kLetterIndexFile, kLetterIndexRecordSize, RecordFile::Mode::Read);
   std::string bytes = file.read(record);
