@@ -115,12 +115,12 @@ TEST(InformationLineTest, TextsOfTheLinesAndTheThumbnails) {
   PatternNames names;
   names[7] = "jaunbul.bmp";
   EXPECT_EQ(thumbnailCaption(7, names), "jaunbul.bmp");
-  EXPECT_EQ(win1252ToUtf8(*thumbnailCaption(2, names)), "dégradé");
+  EXPECT_EQ(thumbnailCaption(2, names), toWin1252("dégradé"));
   EXPECT_EQ(thumbnailCaption(18, names), std::nullopt);
   // Gradients are 0 to 2, patterns 3 to 17 (an empty slot has an empty caption).
   names[3] = "blue.bmp";
   names[17] = "violet.bmp";
-  EXPECT_EQ(win1252ToUtf8(*thumbnailCaption(0, names)), "dégradé");
+  EXPECT_EQ(thumbnailCaption(0, names), toWin1252("dégradé"));
   EXPECT_EQ(thumbnailCaption(3, names), "blue.bmp");
   EXPECT_EQ(thumbnailCaption(17, names), "violet.bmp");
   EXPECT_EQ(thumbnailCaption(16, names), "");
