@@ -139,8 +139,8 @@ TEST_F(DrawFlowTest, TheFirstFindPutsTheDrawInTheRecentListAndOnlyThen) {
   EXPECT_EQ(recent_.anagram()[n], 0);
 }
 
-// ICTERE (level 5, the first of the rare ones) and the level-0 LIANES are never shown as the starting word below the top
-// level; they are still words to find, after the words of the level. RECITE, a word every
+// ICTERE (level 5, the first of the rare ones) and the level-0 LIANES are never shown as
+// the starting word below the top level; they are still words to find, after the words of the level. RECITE, a word every
 // adult knows (level 4), may start a level-1 draw; ECRITE cannot, for the class would then
 // hold no word of level 1 to find.
 TEST_F(DrawFlowTest, ARareWordNeverStartsADrawBelowTheTopLevel) {

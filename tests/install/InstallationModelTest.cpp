@@ -87,7 +87,7 @@ TEST_F(InstallationModelTest, InstallingFromTheFirstPageHandsOverWithIns) {
   EXPECT_EQ(port.program, home.path() / "Vorlane" / "Vorlane");
   EXPECT_TRUE(home.exists("Vorlane/Zari666/Nsco.666"));
   EXPECT_TRUE(model.view().gaugeVisible);
-  EXPECT_FALSE(model.view().panelVisible || model.view().browseVisible) << "the gauge in their place";
+  EXPECT_FALSE(model.view().panelVisible || model.view().browseVisible) << "the gauge instead";
   EXPECT_EQ(model.view().gaugeMaximum, 3);
   EXPECT_EQ(model.view().gaugePosition, 3);
   EXPECT_FALSE(model.view().shortcutEnabled);
