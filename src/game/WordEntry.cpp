@@ -65,7 +65,8 @@ bool GameEngine::typeKey(TileRow& from, TileRow& to, char key, bool reorder) {
   } else if (!isTypedLetter(key)) {
     return false;
   }
-  if (key >= 'a' && key <= 'z') key = static_cast<char>(key - 'a' + 'A');
+  // The key is now a blank, a capital or a small letter; a small one is typed as its capital.
+  if (key >= 'a') key = static_cast<char>(key - 'a' + 'A');
   bool moved = false;
   const std::size_t at = from.text().find(key);
   if (at != std::string::npos) {
