@@ -172,8 +172,6 @@ void GameEngine::cancelDraw() {
   view_.motEyeVisible = true;
   view_.finVisible = false;
   view_.finEyeVisible = false;
-  view_.keyb1.visible = false;
-  view_.keyb2.visible = false;
   view_.timerRunning = false;
   view_.solutionList.clear();
   view_.windowHeight = mainWindowHeight(state_.rowHeight, state_.rowCount);
@@ -254,11 +252,10 @@ void GameEngine::wordFound() {
     }
   }
   const int toFind = isAnagramDraw() ? state_.rowCount - 1 : state_.rowCount;
+  // Every word found: the draw ends (endDraw disables "Définition" and the letter entry).
   if (state_.foundCount >= toFind) {
     state_.drawActive = false;
     switchDrawKind();
-    view_.definitionEntry.enabled = false;
-    view_.letterEntry.enabled = false;
     return;
   }
   view_.finVisible = true;

@@ -140,7 +140,8 @@ class GameEngine {
   Candidate trySingleDraw(bool checkRecent);
   Candidate tryAnagramDraw(bool checkRecent);
   void abandonDraw();
-  // Back to the state before MOT !: MOT ! offered, no draw running.
+  // Back to the state before MOT !: MOT ! offered, no draw running. The keyboards are
+  // still hidden: a draw shows them once it is chosen.
   void cancelDraw();
   void presentDraw();
   void layOutRows();
