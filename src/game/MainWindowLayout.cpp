@@ -32,9 +32,9 @@ constexpr int kStatusPanelTop = 2;
 int windowWidthFor(LayoutPreferences preferences, int screenWidth, int currentWidth) {
   const int widest = screenWidth > kWidestWidth ? kWidestWidth : kMiddleWidth;
   if (preferences.largeTiles) return preferences.widestWindow ? widest : kMiddleWidth;
+  if (screenWidth < kSmallScreenWidth) return currentWidth;
   if (screenWidth == kSmallScreenWidth) return preferences.widestWindow ? kMiddleWidth : kFormWidth;
-  if (screenWidth > kSmallScreenWidth) return preferences.widestWindow ? widest : kMiddleWidth;
-  return currentWidth;
+  return preferences.widestWindow ? widest : kMiddleWidth;
 }
 
 RowGeometry rowAt(int k, const MainWindowLayout& layout, int panelOffset) {
