@@ -215,10 +215,11 @@ void RecordFile::writeBytesAt(std::int64_t offset, std::string_view bytes) {
 }
 
 std::int32_t RecordFile::readInt32LE(std::int64_t n) const {
-  std::string b = read(n);
-  std::uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[static_cast<std::size_t>(i)]);
-  return static_cast<std::int32_t>(v);
+  const std::string b = read(n);
+  const auto byte = [&b](std::size_t i) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(b[i]));
+  };
+  return static_cast<std::int32_t>(byte(0) | (byte(1) << 8) | (byte(2) << 16) | (byte(3) << 24));
 }
 
 std::string int32LEBytes(std::int32_t value) {
