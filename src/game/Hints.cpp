@@ -24,10 +24,10 @@ std::string nextOrdinal(int c) {
   return toWin1252(ordinals[static_cast<std::size_t>(c - 1)]);
 }
 
-// The lines of a store: "#" starts each one.
+// The lines of a store: "#" starts each one, the first too.
 std::vector<std::string> storedLines(const std::string& store) {
   std::vector<std::string> lines;
-  std::size_t start = store.starts_with('#') ? 1 : 0;
+  std::size_t start = 1;
   while (true) {
     std::size_t end = store.find('#', start);
     lines.push_back(store.substr(start, end - start));
