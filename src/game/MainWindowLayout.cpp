@@ -65,8 +65,8 @@ MainWindowLayout relayoutMainWindow(LayoutPreferences preferences, int screenWid
   layout.definitionTextSize = layout.panelTextSize - (largeFonts ? kLargeFontReduction : 0);
   const int panelOffset = preferences.largeTiles ? 3 : 0;
   for (int k = 0; k < kRowCount; ++k) layout.rows[k] = rowAt(k, layout, panelOffset);
-  layout.enlargedLeft = layout.rows[0].definitionBox.left;
-  layout.enlargedWidth = layout.rows[0].definitionBox.width + 2;
+  layout.enlargedLeft = layout.rows.front().definitionBox.left;
+  layout.enlargedWidth = layout.rows.front().definitionBox.width + 2;
   return layout;
 }
 
