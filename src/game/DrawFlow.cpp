@@ -4,6 +4,7 @@
 #include "data/Random.h"
 #include "data/TextCodec.h"
 #include "game/GameEngine.h"
+#include "game/Levels.h"
 #include "messages/MessageTexts.h"
 
 // The life of a draw: its start on MOT !, the choice of its word, its end on FIN ! or when
@@ -156,7 +157,7 @@ GameEngine::Candidate GameEngine::tryAnagramDraw(bool checkRecent) {
 
 void GameEngine::abandonDraw() {
   cancelDraw();
-  const int shownLevel = state_.topLevel ? (state_.juniorClass ? 3 : 6) : state_.level;
+  const int shownLevel = displayedLevel(state_.level, state_.topLevel, state_.juniorClass);
   port_.reportDataError(toWin1252("Les listes de mots ne contiennent aucun tirage « ") +
                         state_.drawKind + toWin1252(" » possible au niveau ") +
                         std::to_string(shownLevel) +
