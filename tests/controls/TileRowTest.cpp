@@ -66,7 +66,8 @@ TEST_F(TileRowNameTest, EditsAtTheEdgesOfTheRow) {
   EXPECT_EQ(row.eraseBackward(), 0) << "from the second tile, the first";
   EXPECT_EQ(row.tileIndex(), 0);
 
-  row.setText("");
+  EXPECT_TRUE(row.setText(""));
+  EXPECT_FALSE(row.setText("")) << "the same text is no change";
   EXPECT_EQ(row.typeLetter('A'), -1);
   EXPECT_EQ(row.eraseBackward(), -1);
   EXPECT_EQ(row.eraseCurrent(), -1);

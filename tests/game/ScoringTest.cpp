@@ -83,7 +83,9 @@ TEST_F(TimerTest, NormalModeGivesAFreeLetterAtTheSeventhTickThenBeepsAndEndsTheG
 TEST_F(TimerTest, TrainingModeNeverRunsOutAndStopsBeepingAtTwoSeconds) {
   engine().setTrainingMode(true);
   engine().Button1Click();
-  ticks(200);
+  ticks(120);
+  EXPECT_EQ(view().clockCaption, "02:00");
+  ticks(80);
   EXPECT_EQ(state().reserve, 1);
   EXPECT_EQ(view().reserveCaption, "1");
   EXPECT_EQ(port_.count("bip.wav"), 5);  // at 6, 5, 4, 3 and 2 s
