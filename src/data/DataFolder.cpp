@@ -133,10 +133,10 @@ bool DataFolder::copyFile(const fs::path& from, const fs::path& to, std::error_c
   return true;
 }
 
-bool DataFolder::removeFile(const fs::path& path) const {
-  if (writeProtected_) return false;
+void DataFolder::removeFile(const fs::path& path) const {
+  if (writeProtected_) return;
   std::error_code ec;
-  return fs::remove(path, ec) && !ec;
+  fs::remove(path, ec);
 }
 
 bool DataFolder::clearReadOnly(const fs::path& path) const {

@@ -90,7 +90,8 @@ class DataFolder {
   // `failure`, when given, receives the reason of a failed copy.
   bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to,
                 std::error_code* failure = nullptr) const;
-  bool removeFile(const std::filesystem::path& path) const;
+  // Removes the file when the medium takes writes; a failure is not told.
+  void removeFile(const std::filesystem::path& path) const;
   // Clears the read-only attribute (on Linux: sets the owner's write permission).
   bool clearReadOnly(const std::filesystem::path& path) const;
   bool isReadOnly(const std::filesystem::path& path) const;
