@@ -146,6 +146,11 @@ TEST_F(InstallationModelTest, ASearchThatFindsNothingDisablesTheButtonUntilACopy
   model.folderChosen(home.path() / "jeux");
   EXPECT_TRUE(model.view().button1Enabled);
   EXPECT_TRUE(model.FormActivate());
+
+  model.folderChosen(home.path() / "documents");
+  ASSERT_FALSE(model.view().button1Enabled);
+  model.majClick();  // "Retour": the first page's "Installer" answers again
+  EXPECT_TRUE(model.view().button1Enabled);
 }
 
 TEST_F(InstallationModelTest, CancelDuringTheSearchRingsAndNothingElseRunsMeanwhile) {
