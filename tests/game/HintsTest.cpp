@@ -19,17 +19,21 @@ class HintsTest : public GameTest {
     for (int k = 1; k <= state().rowCount; ++k) v.push_back(row(k).valueCaption);
     return v;
   }
+  // `count` anagrams of `letters` at level 1, one class, each with `definition`.
+  static void addChain(std::vector<GameWord>& words, std::string letters, int count,
+                       int anagramClass, const std::string& definition = "") {
+    for (int i = 0; i < count; ++i) {
+      words.push_back({letters, 1, anagramClass, definition});
+      std::next_permutation(letters.begin(), letters.end());
+    }
+  }
 };
 
 // Seven anagrams at level 1, then single words: finding the six of the first draw takes
 // a Senior to 396 points, level 2.
 TEST_F(HintsTest, ASeniorAtLevelTwoWithTwoHundredSecondsPays132Then8) {
   std::vector<GameWord> words = {{"abbaye", 0, -1, ""}, {"tortue", 2, -1, ""}};
-  std::string letters = "aegnor";
-  for (int i = 0; i < 7; ++i) {
-    words.push_back({letters, 1, 0, ""});
-    std::next_permutation(letters.begin(), letters.end());
-  }
+  addChain(words, "aegnor", 7, 0);
   load(words);
   engine().Button1Click();
   findAll();
@@ -158,12 +162,8 @@ TEST_F(HintsTest, AJuniorAtTheTopLevelIsToldLevelThreeAndPays66) {
   // Two chains of 14 words (13 to find, 858 points a draw) and single words between.
   std::vector<GameWord> words = {{"abbaye", 0, -1, ""}, {"tortue", 1, -1, ""},
                                  {"valise", 2, -1, ""}, {"violon", 2, -1, ""}};
-  for (std::string letters : {"aegnor", "bdeilu"}) {
-    for (int i = 0; i < 14; ++i) {
-      words.push_back({letters, 1, letters[0] == 'a' ? 0 : 1, ""});
-      std::next_permutation(letters.begin(), letters.end());
-    }
-  }
+  addChain(words, "aegnor", 14, 0);
+  addChain(words, "bdeilu", 14, 1);
   load(words);
   engine().setJuniorClass(true);
   for (int draw = 0; draw < 8 && !state().topLevel; ++draw) {
@@ -442,11 +442,7 @@ TEST_F(HintsTest, AClickOnTheFirstBookShowsItsDefinition) {
 // The last of the fourteen rows is a row like the others.
 TEST_F(HintsTest, TheFourteenthRowsBookShowsAndEnlargesItsDefinition) {
   std::vector<GameWord> words = {{"abbaye", 0, -1, ""}, {"tortue", 1, -1, ""}};
-  std::string letters = "aegnor";
-  for (int i = 0; i < 14; ++i) {
-    words.push_back({letters, 1, 0, "Un mot de la chaîne, dont la définition prend deux lignes."});
-    std::next_permutation(letters.begin(), letters.end());
-  }
+  addChain(words, "aegnor", 14, 0, "Un mot de la chaîne, dont la définition prend deux lignes.");
   load(words);
   engine().Button1Click();
   ASSERT_EQ(state().rowCount, 14);
