@@ -24,8 +24,8 @@ bool isTypedLetter(char key) {
   return key == ' ' || (key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z');
 }
 
-// `letters` rebuilt in the order of `drawLetters`: each letter takes the first free place
-// whose draw letter is the same.
+// `letters` rebuilt in the order of `drawLetters`: each place of the draw takes one of the
+// letters still to place, when one is the same.
 std::string inDrawOrder(const std::string& letters, const std::string& drawLetters) {
   std::string pending = letters;
   std::string result;
