@@ -201,6 +201,9 @@ TEST_F(HintsTest, AMultiLineDefinitionIsEnlargedWhileItsBookIsHeld) {
   engine().SpeedButtonMouseUp(4);
   EXPECT_FALSE(view().memo15.visible);
   EXPECT_FALSE(row(4).bookPressed);
+  const int serial = row(4).scrollSerial;
+  engine().MemoMouseUp(4);  // a release over the box scrolls it back to its first line
+  EXPECT_EQ(row(4).scrollSerial, serial + 1);
   // Three lines from row 3 (186) end on the last row's line, 245: they stay where they are.
   port_.lineWidth = 15;
   engine().askDefinition(3);
