@@ -153,11 +153,10 @@ bool DataFolder::isReadOnly(const fs::path& path) const {
   return (st.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
-bool DataFolder::createDataFolder() const {
-  if (writeProtected_) return false;
+void DataFolder::createDataFolder() const {
+  if (writeProtected_) return;
   std::error_code ec;
   fs::create_directory(programFolder_ / fs::path(std::string(kDataFolderName)), ec);
-  return !ec;
 }
 
 DataFolderLock::DataFolderLock(const DataFolder& folder, std::chrono::milliseconds patience) {

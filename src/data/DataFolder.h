@@ -95,7 +95,8 @@ class DataFolder {
   // Clears the read-only attribute (on Linux: sets the owner's write permission).
   bool clearReadOnly(const std::filesystem::path& path) const;
   bool isReadOnly(const std::filesystem::path& path) const;
-  bool createDataFolder() const;
+  // Creates the data folder beside the program; `dataFolder()` then tells whether it came.
+  void createDataFolder() const;
 
  private:
   std::filesystem::path programFolder_;
