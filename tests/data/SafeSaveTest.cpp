@@ -119,14 +119,10 @@ TEST_F(ColourSaveTest, AFolderClosedToThePlayerHasTheColoursWrittenIntoItsFile) 
     GTEST_SKIP() << "the temporary folder is closed to other players";
   }
   temp.writeFile("Zari666/color.ini", before);
-  const fs::perms openToRead = fs::perms::owner_all | fs::perms::group_read |
-                               fs::perms::group_exec | fs::perms::others_read |
-                               fs::perms::others_exec;
+  const auto openToRead = static_cast<fs::perms>(0755);
   fs::permissions(temp.path(), openToRead);
-  fs::permissions(temp.dataFolder(), root ? openToRead : openToRead & ~fs::perms::owner_write);
-  fs::permissions(temp.dataFolder() / "color.ini",
-                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                      fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+  fs::permissions(temp.dataFolder(), root ? openToRead : static_cast<fs::perms>(0555));
+  fs::permissions(temp.dataFolder() / "color.ini", static_cast<fs::perms>(0666));
   const int exit = test::inChildProcess([&] {
     if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
     saveNewColours();
