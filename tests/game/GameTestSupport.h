@@ -90,7 +90,7 @@ class FakeGamePort : public GamePort {
  private:
   int message(const std::string& text, int answer);
   void expectPainted(const std::string& what) {
-    if (!(painted_ == viewNow())) staleWindows.push_back(what);
+    if (painted_ != viewNow()) staleWindows.push_back(what);
   }
   MainViewModel painted_;
   bool open_ = false;
