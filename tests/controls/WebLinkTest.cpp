@@ -34,6 +34,8 @@ TEST(SplitBrowserCommandTest, WindowsProgramNamesCutTheCommand) {
   EXPECT_EQ(splitBrowserCommand("C:\\launch.Exe /open=C:\\Web\\BROWSE.BAT %1 -x"),
             (BrowserCommand{"C:\\launch.Exe /open=C:\\Web\\BROWSE.BAT", {"-x"}}))
       << "cut after the last program name";
+  EXPECT_EQ(splitBrowserCommand(".EXE \"-a -b\""), (BrowserCommand{".EXE", {"-a", "-b"}}))
+      << "a bare ending is a program name too: quotes dropped";
   EXPECT_EQ(splitBrowserCommand(""), BrowserCommand{});
 }
 

@@ -269,6 +269,7 @@ TEST_F(WordEntryTest, TheLastWordEndsTheDrawAndTheGainWaitsForTheNextMot) {
   EXPECT_EQ(view().scoreCaption, "264");
   EXPECT_EQ(state().drawKind, kSingleWordDraw);
   EXPECT_EQ(state().rowCount, 1);
+  EXPECT_EQ(view().keyb1.row.tileIndex(), 0) << "the highlight starts on the first letter again";
   EXPECT_EQ(port_.relayouts, 1);  // no relayout while a gain is banked
 }
 
