@@ -110,7 +110,8 @@ FileReplacement::FileReplacement(const fs::path& file, std::string_view bytes, b
 }
 
 FileReplacement::~FileReplacement() {
-  if (!committed_ && !inPlace_ && !keepCopy_) ::unlink(copy_.c_str());
+  // A copy renamed into place has left this name: removing it again does nothing.
+  if (!inPlace_ && !keepCopy_) ::unlink(copy_.c_str());
 }
 
 void FileReplacement::fail(int err, const std::string& what) {
@@ -124,7 +125,6 @@ void FileReplacement::fail(int err, const std::string& what) {
 }
 
 void FileReplacement::commit() {
-  if (committed_) return;
   if (inPlace_) {
     const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd == -1) fail(errno, "ouverture impossible");
@@ -134,17 +134,11 @@ void FileReplacement::commit() {
     const int err = errno;
     ::close(fd);
     if (!written) fail(err, toWin1252("écriture impossible"));
-    committed_ = true;
     return;
   }
   int err = injectedFault(FileStep::Rename, target_);
   if (err == 0 && ::rename(copy_.c_str(), target_.c_str()) != 0) err = errno;
-  if (err != 0) {
-    if (!keepCopy_) ::unlink(copy_.c_str());
-    committed_ = true;
-    fail(err, "remplacement impossible");
-  }
-  committed_ = true;
+  if (err != 0) fail(err, "remplacement impossible");
   flushFolder(target_.parent_path());
 }
 

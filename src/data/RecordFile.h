@@ -27,8 +27,9 @@ int injectedFileFault(FileStep step, const std::filesystem::path& file);
 
 // A file rewritten whole without ever being torn: the new bytes go to a copy beside the
 // file (same folder, name + kReplacementSuffix), which is flushed to the disk before
-// commit() renames it over the file. Until then, and whenever a step fails, the file keeps
-// its old bytes; a replacement destroyed before its commit removes its copy. The failure
+// commit(), called once, renames it over the file. Until then, and whenever a step fails,
+// the file keeps its old bytes; a replacement destroyed before its commit, or after a
+// failed one, removes its copy, unless told to keep it. The failure
 // is thrown as IoError naming the file replaced. A symbolic link is followed: the file it
 // names is replaced, the link stays.
 //
@@ -59,7 +60,6 @@ class FileReplacement {
   std::filesystem::path copy_;
   std::string bytes_;
   bool inPlace_;
-  bool committed_ = false;
   bool keepCopy_ = false;
 };
 
