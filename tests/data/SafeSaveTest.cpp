@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,11 @@ namespace vorlane {
 namespace {
 
 using test::FileFaults;
+
+std::ptrdiff_t openDescriptors() {
+  namespace fs = std::filesystem;
+  return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{});
+}
 
 class ColourSaveTest : public ::testing::Test {
  protected:
@@ -49,6 +55,7 @@ class ColourSaveTest : public ::testing::Test {
 
 TEST_F(ColourSaveTest, AFailureAtAnyStepKeepsTheOldColoursAndSaysSo) {
   FileFaults faults;
+  const std::ptrdiff_t descriptors = openDescriptors();
   temp.writeFile("Zari666/color.ini", before);
   faults.failAt(0, 0);
   saveNewColours();
@@ -86,6 +93,7 @@ TEST_F(ColourSaveTest, AFailureAtAnyStepKeepsTheOldColoursAndSaysSo) {
       }
     }
   }
+  EXPECT_EQ(openDescriptors(), descriptors) << "every save, failed or not, closes what it opened";
 }
 
 TEST_F(ColourSaveTest, AKilledSaveLeavesTheOldColoursOrTheNewAndTheNextStartTidiesUp) {
