@@ -150,7 +150,12 @@ RecordFile::RecordFile(const std::filesystem::path& path, std::size_t recordSize
   fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
   if (fd_ == -1) fail("ouverture impossible");
   struct stat st {};
-  if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) fail("ouverture impossible");
+  if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+    // A folder opens for reading but holds no records: its descriptor is not kept.
+    ::close(fd_);
+    errno = EISDIR;
+    fail("ouverture impossible");
+  }
 }
 
 RecordFile::~RecordFile() {
@@ -180,7 +185,6 @@ std::int64_t RecordFile::recordCount() const {
 std::string RecordFile::read(std::int64_t n) const {
   std::string bytes = readBytesAt(n * static_cast<std::int64_t>(recordSize_), recordSize_);
   if (bytes.size() != recordSize_) {
-    errno = 0;
     fail(toWin1252("lecture au-delà de la fin du fichier"));
   }
   return bytes;
@@ -198,7 +202,6 @@ void RecordFile::writeBytesAt(std::int64_t offset, std::string_view bytes) {
   if (mode_ == Mode::ReadWrite) {
     struct stat st {};
     if (::fstat(fd_, &st) != 0) fail(toWin1252("écriture impossible"));
-    errno = 0;
     if (offset + static_cast<std::int64_t>(bytes.size()) > static_cast<std::int64_t>(st.st_size)) {
       fail("enregistrement hors du fichier");
     }

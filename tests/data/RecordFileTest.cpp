@@ -10,6 +10,7 @@
 #include "data/TextCodec.h"
 #include "support/FileFaults.h"
 #include "support/IoFailure.h"
+#include "support/OpenDescriptors.h"
 #include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
@@ -73,9 +74,10 @@ TEST_F(RecordFileTest, OpeningTellsWhatIsMissingOrWrong) {
             "ouverture impossible (fichier ou dossier introuvable)");
   EXPECT_FALSE(fs::exists(file()));
   fs::create_directory(temp.path() / "dossier");
-  EXPECT_EQ(ioFailure([&] { RecordFile(temp.path() / "dossier", 4, RecordFile::Mode::Read); })
-                .rfind("ouverture impossible", 0),
-            0u);
+  const std::ptrdiff_t descriptors = test::openDescriptors();
+  EXPECT_EQ(ioFailure([&] { RecordFile(temp.path() / "dossier", 4, RecordFile::Mode::Read); }),
+            "ouverture impossible (c'est un dossier)");
+  EXPECT_EQ(test::openDescriptors(), descriptors) << "the folder's descriptor is not kept";
 
   // A file opened for reading takes no write: the system's refusal is told, once.
   temp.writeFile("lu.666", "abcd");

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "data/TextCodec.h"
 #include "support/FileFaults.h"
 #include "support/IoFailure.h"
+#include "support/OpenDescriptors.h"
 #include "support/TempFolder.h"
 
 // The colour file is rewritten whole: a save cut short at any step, by an error or by the
@@ -23,11 +23,7 @@ namespace vorlane {
 namespace {
 
 using test::FileFaults;
-
-std::ptrdiff_t openDescriptors() {
-  namespace fs = std::filesystem;
-  return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{});
-}
+using test::openDescriptors;
 
 class ColourSaveTest : public ::testing::Test {
  protected:
