@@ -10,8 +10,8 @@ WordCursor::WordCursor(const DataFolder& folder, std::string_view name)
 
 WordRecord WordCursor::at(std::int64_t n) {
   if (n < 0) return WordRecord::decode(file_.read(n));  // throws: a link of 2^31 or more
-  if (n < blockStart_ || n >= blockStart_ + blockLength_) load(n);
-  if (n >= blockStart_ + blockLength_) return WordRecord::decode(file_.read(n));  // throws
+  if (n < blockStart_ || n >= blockStart_ + blockLength()) load(n);
+  if (n >= blockStart_ + blockLength()) return WordRecord::decode(file_.read(n));  // throws
   auto offset = static_cast<std::size_t>(n - blockStart_) * kWordRecordSize;
   return WordRecord::decode(std::string_view(block_).substr(offset, kWordRecordSize));
 }
@@ -20,7 +20,6 @@ void WordCursor::load(std::int64_t n) {
   blockStart_ = std::max<std::int64_t>(n, 0);
   block_ = file_.readBytesAt(blockStart_ * static_cast<std::int64_t>(kWordRecordSize),
                              kBlockRecords * kWordRecordSize);
-  blockLength_ = static_cast<std::int64_t>(block_.size() / kWordRecordSize);
 }
 
 }  // namespace vorlane

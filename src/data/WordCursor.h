@@ -25,12 +25,15 @@ class WordCursor {
   static constexpr std::int64_t kBlockRecords = 128;
 
   void load(std::int64_t n);
+  // The whole records of the block read last.
+  std::int64_t blockLength() const {
+    return static_cast<std::int64_t>(block_.size() / kWordRecordSize);
+  }
 
   RecordFile file_;
   std::int64_t count_;
   std::string block_;
   std::int64_t blockStart_ = 0;
-  std::int64_t blockLength_ = 0;
 };
 
 // Walks a word file from `start` to its end the way every search of the game does: the
