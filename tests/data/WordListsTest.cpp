@@ -138,6 +138,10 @@ TEST_F(WordListsTest, AnAppendixWordJoinsItsClassThroughTheSortedRecordOfItsForm
   AnagramSet set;
   EXPECT_EQ(words.loadAnagramSet("CLINOS", set, false), 3);
   EXPECT_EQ(texts(set), (std::vector<std::string>{"CLINOS", "COLINS", "NICOLS"}));
+
+  // No link can name record 0: a homograph of it joins no class, not even through itself.
+  write(WordSetBuilder().word("abaque").word("baquea", 1, 9).appendixWord("Abaque", 0, 9));
+  EXPECT_EQ(words.loadAnagramSet("BAQUEA", set, false), 1);
 }
 
 TEST_F(WordListsTest, AChainOfMoreThanFifteenWordsKeepsFifteenAndWarns) {
