@@ -69,15 +69,17 @@ std::int32_t WordLists::findWord(std::string_view word) const {
 bool WordLists::isProperNounOnly(std::string_view word) const {
   std::int32_t start = findWord(word);
   if (start < 0) return false;
-  bool result = false;
+  // Every homograph is capitalised; the search stops at the first that is not.
+  bool everyOneCapitalised = true;
   WordCursor cursor(folder_, kWordFile);
   scanForWord(cursor, start, appendixStart(), word, [&](std::int64_t, const WordRecord& record) {
     std::string display = record.display();
     unsigned char first = display.empty() ? 0 : static_cast<unsigned char>(display[0]);
-    result = first >= 'A' && first <= 'Z';
-    return result;
+    if (first >= 'A' && first <= 'Z') return true;
+    everyOneCapitalised = false;
+    return false;
   });
-  return result;
+  return everyOneCapitalised;
 }
 
 int WordLists::loadAnagramSet(std::string_view word, AnagramSet& set, bool noProperNouns) const {
