@@ -146,7 +146,6 @@ std::string WordLists::drawSingleWord(int level, bool topLevel, bool juniorClass
 std::string WordLists::drawAnagramWord(Random& random) const {
   WordCursor cursor(folder_, kAnagramFile);
   const std::int64_t n = cursor.count();
-  if (n == 0) return {};
   // A damaged record without letters is no candidate, whatever its link.
   auto qualifies = [](const WordRecord& r) { return r.linkOrAddress != 0 && !r.stored.empty(); };
   const std::int64_t start = random.uniform(0, n - 2);
