@@ -250,13 +250,13 @@ TEST_F(HintsTest, CtrlWGoesRoundToTheLastRow) {
   port_.lineWidth = 20;  // every definition takes two lines or more
   engine().setLayout(relayoutMainWindow({}, 1024, kFormWidth, false));
   engine().askDefinition(1);
-  engine().askDefinition(4);
+  engine().askDefinition(3);
   std::vector<int> opened;
   for (int i = 0; i < 8; ++i) {
     engine().montredef1Click();
     if (view().memo15.visible) opened.push_back(state().enlargedRow);
   }
-  EXPECT_EQ(opened, (std::vector<int>{4, 5, 1, 4}));
+  EXPECT_EQ(opened, (std::vector<int>{3, 5, 1, 3})) << "row 4, never seen, is passed over";
 }
 
 // Ticks keep coming while the price of a letter is asked.
