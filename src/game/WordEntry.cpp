@@ -144,7 +144,7 @@ void GameEngine::keyb1KeyPress(char key) {
 }
 
 void GameEngine::keyb2KeyPress(char key) {
-  if (!view_.keyb2.visible || !state_.drawActive) return;
+  if (!state_.drawActive) return;
   state_.statusLocked = false;
   typeKey(view_.keyb2.row, view_.keyb1.row, key, true);
 }
