@@ -61,15 +61,10 @@ bool holdsProgram(const fs::path& folder) {
   return false;
 }
 
+// One folder under two names (a link, a trailing "/"); a folder that is gone is no other's.
 bool sameFolder(const fs::path& a, const fs::path& b) {
   std::error_code ec;
-  if (fs::equivalent(a, b, ec)) return true;
-  const fs::path canonicalA = fs::weakly_canonical(a, ec);
-  if (ec) return false;
-  const fs::path canonicalB = fs::weakly_canonical(b, ec);
-  if (ec) return false;
-  // A trailing "/" leaves an empty last element.
-  return (canonicalA / "").lexically_normal() == (canonicalB / "").lexically_normal();
+  return fs::equivalent(a, b, ec);
 }
 
 bool holdsEarlierCopy(const fs::path& folder, const fs::path& runningFolder) {
