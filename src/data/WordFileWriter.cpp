@@ -90,7 +90,8 @@ void writeWordFiles(const fs::path& folder, const std::vector<DataSetWord>& orde
   }
 
   RecordFile index(folder / kLetterIndexFile, kLetterIndexRecordSize, RecordFile::Mode::Create);
-  for (int r = 0; r < kLetterIndexRecords; ++r) writeBigEndian16(index, r, 0);
+  // The records before the letters' but the appendix's stay 0: the file is padded up to
+  // the letters' records, which end it.
   writeBigEndian16(index, kAppendixStartRecord, static_cast<std::uint32_t>(appendixStart));
   for (int c = 'A'; c <= 'Z'; ++c) {
     std::size_t first = 0;

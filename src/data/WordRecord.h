@@ -19,7 +19,6 @@ inline constexpr std::size_t kMaxStoredLetters = 8;
 inline constexpr std::size_t kLetterIndexRecordSize = 2;
 inline constexpr int kAppendixStartRecord = 3;
 inline constexpr int kLetterIndexOffset = 25;
-inline constexpr int kLetterIndexRecords = 'Z' - kLetterIndexOffset + 1;
 
 struct WordRecord {
   std::string stored;              // the stored spelling, Mac OS Roman bytes (0..8)
