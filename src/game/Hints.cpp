@@ -227,12 +227,12 @@ void GameEngine::pressBook(int k) {
     port_.repaint();
   }
   if (r.bookTag == 0) return;
-  if (!singleLine(r.definition)) showEnlarged(k);
   state_.enlargedRow = k;
+  if (!singleLine(r.definition)) showEnlarged(k);
 }
 
 // `Memo15` over row k's box, masked while the word is still to find, moved up when it
-// would pass the bottom of the last row's box.
+// would pass the bottom of the last row's box. Row k is the enlarged row already.
 void GameEngine::showEnlarged(int k) {
   const RowView& r = row(k);
   EnlargedView& enlarged = view_.memo15;
@@ -241,7 +241,6 @@ void GameEngine::showEnlarged(int k) {
   const std::string& letters = r.input.text();
   const bool stillHidden =
       letters.size() >= static_cast<std::size_t>(kWordLength) && letters[kWordLength - 1] == ' ';
-  state_.enlargedRow = k;
   showRowFromStore(kEnlargedRow, !stillHidden);
   enlarged.height = measuredLines(kEnlargedRow, enlarged.definition) * state_.lineHeight + 2;
   int top = boxTops_[static_cast<std::size_t>(k - 1)];
