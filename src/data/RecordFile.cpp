@@ -23,23 +23,19 @@ int injectedFault(FileStep step, const fs::path& file) {
   return faultHook() ? faultHook()(step, file) : 0;
 }
 
-// Writes all of `bytes` from byte `offset`; false with errno set when a write fails.
+// Writes all of `bytes` from byte `offset`; false with errno set when a write fails. A
+// regular file takes a write whole unless the disk fills up, so a write cut short is told
+// as a full disk.
 bool writeAll(int fd, std::string_view bytes, off_t offset, const fs::path& file) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    if (const int err = injectedFault(FileStep::Write, file)) {
-      errno = err;
-      return false;
-    }
-    const ssize_t w = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                               offset + static_cast<off_t>(done));
-    if (w < 0 && errno == EINTR) continue;
-    if (w < 0) return false;
-    if (w == 0) {
-      errno = EIO;
-      return false;
-    }
-    done += static_cast<std::size_t>(w);
+  if (const int err = injectedFault(FileStep::Write, file)) {
+    errno = err;
+    return false;
+  }
+  const ssize_t w = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+  if (w < 0) return false;
+  if (static_cast<std::size_t>(w) < bytes.size()) {
+    errno = ENOSPC;
+    return false;
   }
   return true;
 }
@@ -229,17 +225,12 @@ void RecordFile::writeInt32LE(std::int64_t n, std::int32_t value) { write(n, int
 
 std::string RecordFile::readBytesAt(std::int64_t offset, std::size_t count) const {
   std::string out(count, '\0');
-  std::size_t done = 0;
   errno = 0;
   if (offset < 0) fail("enregistrement hors du fichier");
-  while (done < count) {
-    ssize_t r = ::pread(fd_, out.data() + done, count - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
-    if (r < 0 && errno == EINTR) continue;
-    if (r < 0) fail("lecture impossible");
-    if (r == 0) break;
-    done += static_cast<std::size_t>(r);
-  }
-  out.resize(done);
+  // A regular file gives every byte asked for that it holds.
+  const ssize_t r = ::pread(fd_, out.data(), count, static_cast<off_t>(offset));
+  if (r < 0) fail("lecture impossible");
+  out.resize(static_cast<std::size_t>(r));
   return out;
 }
 

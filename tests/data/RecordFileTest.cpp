@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
 #include <string>
 #include <utility>
 
@@ -65,6 +67,18 @@ TEST_F(RecordFileTest, RecordsAtTheirPlaceAndEveryRefusalToldExactly) {
   faults.failAt(1, ENOSPC);
   EXPECT_EQ(ioFailure([&] { file2.write(1, "zzzz"); }), "écriture impossible (disque plein)");
   EXPECT_EQ(file2.read(1), std::string(4, '\0'));
+
+  // A write cut short, here by a limit on the file's size as by a disk that fills up.
+  const int cutShort = test::inChildProcess([&] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{6, 6};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    RecordFile created(temp.path() / "court.666", 4, RecordFile::Mode::Create);
+    created.write(0, "abcd");
+    if (ioFailure([&] { created.write(1, "efgh"); }) != "écriture impossible (disque plein)")
+      ::_exit(2);
+  });
+  EXPECT_EQ(cutShort, 0);
 }
 
 TEST_F(RecordFileTest, OpeningTellsWhatIsMissingOrWrong) {
