@@ -352,7 +352,7 @@ TEST_F(HintsTest, AWordWithTwoDefinitionsShowsBothFromItsStores) {
   engine().Button1Click();
   ASSERT_EQ(state().drawKind, kSingleWordDraw);
   ASSERT_EQ(state().rowWords[0], "MARCHE");
-  engine().askDefinition(1);
+  engine().def1Click();  // Ctrl+D: the draw's one row
   EXPECT_EQ(row(1).definition.lines, (Words{"Action de ......r.", "Lieu public de vente."}));
   EXPECT_EQ(row(1).definition.maskedTexts, "#Action de ......r.#Lieu public de vente.");
   EXPECT_EQ(row(1).definition.tag, 2 * 19);

@@ -89,7 +89,7 @@ TEST_F(ScenarioTest, AGameClimbsToTheTopLevelAndItsEndStartsTheNextOneAfresh) {
   engine().pressBook(14);
   EXPECT_EQ(state().enlargedRow, 14);
   engine().releaseBook(14);
-  engine().askDefinition(1);
+  engine().def1Click();  // Ctrl+D: row 1, the first not seen
   EXPECT_EQ(row(1).valueCaption, "36");
   engine().ImageTETEClick();
   EXPECT_EQ(port_.messages, Words{"cost 6 1"}) << "66 a letter, never below 60 seconds";
