@@ -13,8 +13,8 @@ constexpr std::string_view kHiddenWord = "......";
 std::string hideQuotedPassages(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  std::size_t pos = 0;
-  while (pos < text.size()) {
+  // Runs to the end of the text; a quote left open drops the rest.
+  for (std::size_t pos = 0;;) {
     std::size_t open = text.find(kQuote, pos);
     if (open == std::string_view::npos) {
       out += text.substr(pos);
