@@ -47,10 +47,7 @@ std::array<std::string, kDistributionSlots> buildDistributionFiles() {
 }
 
 bool hasExtension(const fs::path& p, std::string_view ext) {
-  std::string name = p.filename().native();
-  if (name.size() < ext.size()) return false;
-  std::string tail = plainForm(name.substr(name.size() - ext.size()));
-  return tail == plainForm(ext);
+  return plainForm(p.filename().native()).ends_with(plainForm(ext));
 }
 
 void clearReadOnlyAttributes(const DataFolder& folder, const fs::path& dir, std::string_view ext) {
