@@ -153,6 +153,9 @@ TEST(SwatchTest, CaptionIsBlackOnLightColoursAndWhiteOnDarkOnes) {
   EXPECT_EQ(swatchTextColour(0x0000FFu), kWhite);
   EXPECT_EQ(swatchTextColour(0xFF0000u), kWhite);
   EXPECT_EQ(swatchTextColour(0x00FF00u), kBlack);
+  // Close to the turn, blue's own weight decides: 127 882 and exactly 128 000 thousandths.
+  EXPECT_EQ(swatchTextColour(0xE47373u), kWhite);
+  EXPECT_EQ(swatchTextColour(0x93BD01u), kBlack);
 }
 
 TEST_F(PreferencesFilesTest, CloseWritesTheSevenRecordsAndNothingElse) {
