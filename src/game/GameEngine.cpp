@@ -52,7 +52,8 @@ void GameEngine::setLayout(const MainWindowLayout& layout) {
   state_.rowHeight = layout.rowHeight;
   state_.lineHeight = layout.lineHeight;
   view_.rowTileSize = layout.tileSize;
-  for (std::size_t i = 0; i < boxTops_.size(); ++i) boxTops_[i] = layout.rows[i].definitionBox.top;
+  std::ranges::transform(layout.rows, boxTops_.begin(),
+                         [](const RowGeometry& row) { return row.definitionBox.top; });
   view_.windowHeight = mainWindowHeight(state_.rowHeight, state_.rowCount);
   // A seen definition re-flows for the new width: its line count may change.
   for (int k = 1; k <= kRowCount; ++k) {
