@@ -25,7 +25,7 @@ void refuse(const std::string& what, const std::string& field) {
 }  // namespace
 
 DefinitionWriter::DefinitionWriter(const std::filesystem::path& dicxPath)
-    : file_(dicxPath, 1, RecordFile::Mode::Create) {
+    : file_(dicxPath, RecordFile::kBytes, RecordFile::Mode::Create) {
   append(std::string(1, static_cast<char>(kRecordEnd)));
 }
 

@@ -147,7 +147,7 @@ void Definitions::buildDefinitions(const DefinitionEntries& entries, int row, bo
   const fs::path path = folder_.dataFilePath(kDefinitionsFile);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return;
-  RecordFile file = folder_.openPath(path, 1, RecordFile::Mode::Read);
+  RecordFile file = folder_.openPath(path, RecordFile::kBytes, RecordFile::Mode::Read);
   for (const TableauNivAd& entry : entries) {
     if (entry.text.empty() || entry.levelOrKind == 0) continue;
     if (entry.linkOrAddress == 0) {

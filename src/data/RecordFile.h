@@ -76,6 +76,9 @@ class RecordFile {
     Create,     // created, or emptied when it exists
   };
 
+  // The record size of a file read and written by byte offsets.
+  static constexpr std::size_t kBytes = 1;
+
   RecordFile(const std::filesystem::path& path, std::size_t recordSize, Mode mode);
   ~RecordFile();
   RecordFile(const RecordFile&) = delete;

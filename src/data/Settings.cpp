@@ -30,7 +30,7 @@ std::string nameRecordBytes(std::string_view name) {
 
 // The whole of a file that must exist.
 std::string wholeFile(const DataFolder& folder, const fs::path& path) {
-  RecordFile file = folder.openPath(path, 1, RecordFile::Mode::Read);
+  RecordFile file = folder.openPath(path, RecordFile::kBytes, RecordFile::Mode::Read);
   return file.readBytesAt(0, static_cast<std::size_t>(file.recordCount()));
 }
 
