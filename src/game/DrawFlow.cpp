@@ -204,7 +204,6 @@ void GameEngine::presentDraw() {
   view_.keyb2.visible = true;
   view_.keyb1.row.setText(state_.drawWord);
   view_.keyb1.row.setTileIndex(0);
-  view_.keyb2.row.setText("");
   view_.windowHeight = mainWindowHeight(state_.rowHeight, state_.rowCount);
   port_.repositionMainWindow();
   if (isAnagramDraw()) showStartingWord();

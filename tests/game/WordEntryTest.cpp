@@ -279,6 +279,9 @@ TEST_F(WordEntryTest, TheFirstSpaceOfADrawMovesTheHighlightFromTheFirstLetter) {
   EXPECT_EQ(view().keyb1.row.tileIndex(), 0);
   engine().keyb1KeyPress(' ');
   EXPECT_EQ(view().keyb1.row.tileIndex(), 1);
+  engine().keyb1KeyPress('E');  // a typed letter is highlighted where it stood: N takes its tile
+  EXPECT_EQ(view().keyb1.row.tileIndex(), 3);
+  engine().keyb1KeyPress('\b');
 
   type("SALIEN");  // found: the six letters come back
   ASSERT_EQ(upper(), "ALIENS");
