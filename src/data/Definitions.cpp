@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "data/Contact.h"
 #include "data/DataFolder.h"
@@ -148,16 +149,17 @@ void Definitions::buildDefinitions(const DefinitionEntries& entries, int row, bo
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return;
   RecordFile file = folder_.openPath(path, RecordFile::kBytes, RecordFile::Mode::Read);
+  DefinitionBox built = box;  // the box itself changes only once every record is read
   for (const TableauNivAd& entry : entries) {
     if (entry.text.empty() || entry.levelOrKind == 0) continue;
     if (entry.linkOrAddress == 0) {
-      showDefinition(entry.text, damagedEntryText(entry.text), box, row, true, lineHeight);
+      showDefinition(entry.text, damagedEntryText(entry.text), built, row, true, lineHeight);
       continue;
     }
     const int shift = shiftTable[static_cast<std::size_t>(std::max(entry.linkOrAddress, 0) % 10)];
     DefinitionTexts texts = commonTexts(readFields(file, entry.linkOrAddress, shift), longForm);
-    showDefinition(entry.text, std::move(texts.shown), box, row, longForm, lineHeight);
-    box.fullTexts += '#' + texts.full;
+    showDefinition(entry.text, std::move(texts.shown), built, row, longForm, lineHeight);
+    built.fullTexts += '#' + texts.full;
   }
   for (const TableauNivAd& entry : entries) {
     if (entry.text.empty() || entry.levelOrKind != 0) continue;
@@ -167,9 +169,10 @@ void Definitions::buildDefinitions(const DefinitionEntries& entries, int row, bo
     } else {
       texts = plainTexts(entry.text, readFields(file, entry.linkOrAddress, 0), longForm);
     }
-    showDefinition(entry.text, std::move(texts.shown), box, row, longForm, lineHeight);
-    box.fullTexts += '#' + texts.full;
+    showDefinition(entry.text, std::move(texts.shown), built, row, longForm, lineHeight);
+    built.fullTexts += '#' + texts.full;
   }
+  box = std::move(built);
 }
 
 void Definitions::showDefinition(std::string_view headword, std::string text, DefinitionBox& box,

@@ -55,7 +55,8 @@ using DefinitionEntries = std::array<TableauNivAd, kDefinitionEntryCount>;
 // Reads the definitions of a word from "Dicx.666" through the word list, unscrambles
 // them and writes both forms into a row's box. Nothing is cached: every call opens the
 // files it needs. A record not terminated before the end of the file, or an address
-// outside it, throws IoError; a missing "Dicx.666" shows nothing.
+// outside it, throws IoError and leaves the box as it was; a missing "Dicx.666" shows
+// nothing.
 class Definitions {
  public:
   Definitions(const DataFolder& folder, const WordLists& words, const LineMeasure& measure);

@@ -157,13 +157,11 @@ void GameEngine::askDefinition(int k) {
 void GameEngine::fetchDefinition(int k, bool longForm) {
   const int wordRow = k == kEnlargedRow ? state_.enlargedRow : k;
   if (wordRow < 1 || wordRow > kRowCount) return;
-  const DefinitionBox before = box(k);
   try {
     definitions_.lookUpDefinitions(state_.rowWords[static_cast<std::size_t>(wordRow - 1)], k,
                                    longForm, box(k), state_.lineHeight);
   } catch (const IoError& error) {
     // A damaged definition is reported and the game goes on without it.
-    box(k) = before;
     port_.reportIoError(error);
   }
 }
