@@ -1,5 +1,6 @@
 #include "data/DataFolder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -17,15 +18,8 @@ namespace vorlane {
 namespace {
 
 bool sameWithoutCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto x = static_cast<unsigned char>(a[i]);
-    auto y = static_cast<unsigned char>(b[i]);
-    if (x >= 'a' && x <= 'z') x = static_cast<unsigned char>(x - 32);
-    if (y >= 'a' && y <= 'z') y = static_cast<unsigned char>(y - 32);
-    if (x != y) return false;
-  }
-  return true;
+  const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+  return std::ranges::equal(a, b, [&](char x, char y) { return upper(x) == upper(y); });
 }
 
 }  // namespace

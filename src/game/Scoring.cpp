@@ -39,9 +39,7 @@ void GameEngine::Timer1Timer() {
     playSound("bip.wav");
   }
   if (state_.reserve == 0) view_.timerRunning = false;
-  if (state_.elapsed > 0) {
-    view_.clockCaption = twoDigits(state_.elapsed / 60) + ":" + twoDigits(state_.elapsed % 60);
-  }
+  view_.clockCaption = twoDigits(state_.elapsed / 60) + ":" + twoDigits(state_.elapsed % 60);
   showReserve();
   if (state_.reserve == 0) reserveRanOut();
 }

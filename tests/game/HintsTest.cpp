@@ -335,6 +335,7 @@ TEST_F(HintsTest, CtrlWEnlargesAfterASingleWordDrawWithoutABookClick) {
   engine().montredef1Click();
   EXPECT_TRUE(view().memo15.visible);
   EXPECT_EQ(state().enlargedRow, 1);
+  EXPECT_EQ(view().memo15.top + view().memo15.height, 146 + 19 + 2) << "up, to end by the row";
   engine().montredef1Click();
   EXPECT_FALSE(view().memo15.visible);
 }
