@@ -190,12 +190,12 @@ TEST_F(ScoreTableTest, CommitBuildsTheNameFromTheNonBlankTiles) {
 TEST_F(ScoreTableTest, CommitWritesTheWholeTableOfTheClassPlayed) {
   writeFiles({500, 400, 400, 300, 0, 0});
   table_.loadScores(false, true);
-  ASSERT_EQ(table_.insertScore(400), 4);
+  ASSERT_EQ(table_.insertScore(600), 1);  // every row changes
   table_.setEntryText("PAUL  ");
   ASSERT_EQ(table_.commitEntry(), ScoreTable::CommitOutcome::Saved);
 
-  const Names senior = {"ANNE", "BRUNO", "CLARA", "PAUL", "DAVID", "EMMA"};
-  EXPECT_EQ(settingsFile(), settingsBytes({500, 400, 400, 400, 300, 0}, kJuniorPoints));
+  const Names senior = {"PAUL", "ANNE", "BRUNO", "CLARA", "DAVID", "EMMA"};
+  EXPECT_EQ(settingsFile(), settingsBytes({600, 500, 400, 400, 300, 0}, kJuniorPoints));
   const std::string names = namesFile();
   ASSERT_EQ(names.size(), 13 * kScoreNameRecordSize);
   // Record 0 and the Junior records are untouched; the bytes after a name are not ours.
