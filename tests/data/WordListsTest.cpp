@@ -10,6 +10,7 @@
 #include "data/DataFolder.h"
 #include "data/IoError.h"
 #include "data/Random.h"
+#include "data/RecordFile.h"
 #include "data/Settings.h"
 #include "data/TextCodec.h"
 #include "data/WordFileWriter.h"
@@ -109,7 +110,7 @@ TEST_F(WordListsTest, LetterIndexPointsAtTheFirstWordOfEachLetter) {
 }
 
 TEST_F(WordListsTest, AnagramSetsFollowTheChainFromTheWordAsked) {
-  write(WordSetBuilder()
+  const auto ordered = write(WordSetBuilder()
             .word("abaque")
             .word("chiner", 1, 7)
             .word("chenir", 3, 7)
@@ -124,6 +125,16 @@ TEST_F(WordListsTest, AnagramSetsFollowTheChainFromTheWordAsked) {
   EXPECT_EQ(set[1].levelOrKind, 3);
   EXPECT_EQ(words.loadAnagramSet("SOLIDE", set, false), 1);
   EXPECT_EQ(words.loadAnagramSet("ABSENT", set, false), 0);
+
+  // A damaged record in small letters still gives the word asked, as the player types it.
+  RecordFile anagrams(temp.dataFolder() / "Azlana.666", kWordRecordSize,
+                      RecordFile::Mode::ReadWrite);
+  const int chiner = test::recordOf(ordered, "chiner");
+  WordRecord damaged = WordRecord::decode(anagrams.read(chiner));
+  damaged.stored = "chiner";
+  anagrams.write(chiner, damaged.encode());
+  EXPECT_EQ(words.loadAnagramSet("CHINER", set, false), 3);
+  EXPECT_EQ(set[0].text, "CHINER");
 }
 
 // An appendix word whose plain form a sorted record already has joins its class through

@@ -90,6 +90,7 @@ TEST_F(HintsTest, TrainingGivesSixFreeLettersThatLowerTheUnfoundValues) {
   seed = kAliensSeed;
   engine().setTrainingMode(true);
   engine().Button1Click();
+  EXPECT_TRUE(view().finVisible && view().finEyeVisible) << "FIN ! offered from the start";
   type("SALIEN");
   const Words expected[] = {{"66", "66", "66", "66", "0"}, {"66", "36", "36", "36", "0"},
                             {"66", "24", "24", "24", "0"}, {"66", "12", "12", "12", "0"},
