@@ -235,7 +235,9 @@ TEST_F(HintsTest, CtrlWOpensAndClosesTheSeenDefinitionsInTurn) {
   std::vector<int> opened;
   for (int i = 0; i < 6; ++i) {
     engine().montredef1Click();
-    if (view().memo15.visible) opened.push_back(state().enlargedRow);
+    if (!view().memo15.visible) continue;
+    opened.push_back(state().enlargedRow);
+    EXPECT_EQ(view().memo15.definition.lines, row(opened.back()).definition.lines);
   }
   EXPECT_EQ(opened, (std::vector<int>{1, 2, 3}));
   EXPECT_FALSE(engine().FormKeyDown(false));
