@@ -136,13 +136,11 @@ bool checkDataFiles(const DataFolder& folder) {
   if (folder.existsInProgramFolder("azl.666")) tidyOlderLayout(folder);
   makeFactoryCopy(folder, kSettingsFile, kFactorySettingsFile);
   makeFactoryCopy(folder, kScoreNamesFile, kFactoryScoreNamesFile);
-  const auto& slots = distributionFiles();
-  for (std::size_t i = 0; i < kRequiredSlots; ++i) {
-    if (!folder.existsInProgramFolder(slots[i]) && !folder.existsInDataFolder(slots[i])) {
-      return false;
-    }
-  }
-  return true;
+  return std::ranges::all_of(std::span(distributionFiles()).first<kRequiredSlots>(),
+                             [&folder](const std::string& name) {
+                               return folder.existsInProgramFolder(name) ||
+                                      folder.existsInDataFolder(name);
+                             });
 }
 
 std::string nothingSavedNotice() {
