@@ -156,7 +156,8 @@ void Definitions::buildDefinitions(const DefinitionEntries& entries, int row, bo
       showDefinition(entry.text, damagedEntryText(entry.text), built, row, true, lineHeight);
       continue;
     }
-    const int shift = shiftTable[static_cast<std::size_t>(std::max(entry.linkOrAddress, 0) % 10)];
+    // A negative address is refused by readFields: the shift it picks is never used.
+    const int shift = shiftTable[static_cast<std::size_t>(entry.linkOrAddress) % 10];
     DefinitionTexts texts = commonTexts(readFields(file, entry.linkOrAddress, shift), longForm);
     showDefinition(entry.text, std::move(texts.shown), built, row, longForm, lineHeight);
     built.fullTexts += '#' + texts.full;
