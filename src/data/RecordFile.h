@@ -29,9 +29,9 @@ int injectedFileFault(FileStep step, const std::filesystem::path& file);
 // file (same folder, name + kReplacementSuffix), which is flushed to the disk before
 // commit(), called once, renames it over the file. Until then, and whenever a step fails,
 // the file keeps its old bytes; a replacement destroyed before its commit, or after a
-// failed one, removes its copy, unless told to keep it. The failure
-// is thrown as IoError naming the file replaced. A symbolic link is followed: the file it
-// names is replaced, the link stays.
+// failed one, removes its copy unless told to keep it. The failure is thrown as IoError
+// naming the file replaced. A symbolic link is followed: the file it names is replaced,
+// the link stays.
 //
 // In a folder that takes no new file (the player may write its files, not add any), no
 // copy can be made: `inPlace` writes the bytes over the file itself at commit, the one

@@ -90,8 +90,8 @@ void writeWordFiles(const fs::path& folder, const std::vector<DataSetWord>& orde
   }
 
   RecordFile index(folder / kLetterIndexFile, kLetterIndexRecordSize, RecordFile::Mode::Create);
-  // The records before the letters' but the appendix's stay 0: the file is padded up to
-  // the letters' records, which end it.
+  // The letters' records end the file: writing them pads the records before them with
+  // zeros, and only the appendix start is written among those.
   writeBigEndian16(index, kAppendixStartRecord, static_cast<std::uint32_t>(appendixStart));
   for (int c = 'A'; c <= 'Z'; ++c) {
     std::size_t first = 0;
