@@ -118,7 +118,7 @@ void GameEngine::revealLetter() {
     if (r.panelColour == kRed) continue;
     if (c == 2) {
       setRowValue(k, state_.reducedValue);
-    } else if (state_.trainingMode && c != 1) {  // the third letter on
+    } else if (state_.trainingMode && c > 2) {
       setRowValue(k, std::max(rowValue(k) - kTrainingLetterCost, 0));
     }
   }
