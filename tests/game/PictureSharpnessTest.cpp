@@ -85,5 +85,18 @@ TEST_F(PictureSharpnessTest, EveryPictureIsAsSharpAsAtScaleOne) {
   }
 }
 
+// Only the same picture asked again at the same size and pixel ratio is the same drawing:
+// the rows' books share one, and a screen of another ratio gets its own.
+TEST(PicturesTest, APictureIsDrawnOnceForEachSizeAndRatio) {
+  const QPixmap book = loadPicture("liv", QSize(24, 24), 1.0);
+  EXPECT_EQ(loadPicture("liv", QSize(24, 24), 1.0).cacheKey(), book.cacheKey());
+  const QPixmap sharp = loadPicture("liv", QSize(24, 24), 2.0);
+  EXPECT_EQ(sharp.size(), QSize(48, 48));
+  EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+  EXPECT_EQ(loadPicture("liv", QSize(24, 30), 1.0).size(), QSize(24, 30));
+  EXPECT_EQ(loadPicture("liv", QSize(30, 24), 1.0).size(), QSize(30, 24));
+  EXPECT_NE(loadPicture("mot", QSize(24, 24), 1.0).toImage(), book.toImage());
+}
+
 }  // namespace
 }  // namespace vorlane::test
