@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -151,7 +152,11 @@ void Tprefer::FormCreate() {
 QPixmap Tprefer::loadPattern(int index) const {
   const auto file = patternFile(form1_.folder(), patternNames_, index);
   if (!file) return {};
-  return QPixmap(QString::fromStdString(file->string()));
+  // A pattern is a Windows bitmap, read as such: left to guess, Qt would first load every
+  // image plugin to ask whether the file is theirs.
+  QImageReader reader(QString::fromStdString(file->string()), "bmp");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
 }
 
 void Tprefer::Colorcombo1Change(int row) {
