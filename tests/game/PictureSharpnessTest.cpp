@@ -87,7 +87,7 @@ TEST_F(PictureSharpnessTest, EveryPictureIsAsSharpAsAtScaleOne) {
 
 // Only the same picture asked again at the same size and pixel ratio is the same drawing:
 // the rows' books share one, and a screen of another ratio gets its own.
-TEST(PicturesTest, APictureIsDrawnOnceForEachSizeAndRatio) {
+TEST(LoadPictureTest, APictureIsDrawnOnceForEachSizeAndRatio) {
   const QPixmap book = loadPicture("liv", QSize(24, 24), 1.0);
   EXPECT_EQ(loadPicture("liv", QSize(24, 24), 1.0).cacheKey(), book.cacheKey());
   const QPixmap sharp = loadPicture("liv", QSize(24, 24), 2.0);
