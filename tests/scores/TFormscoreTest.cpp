@@ -125,7 +125,7 @@ TEST_F(TFormscoreTest, LosingActivationClosesAndCommits) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 
   main_.activateWindow();
-  QTRY_VERIFY(!form.isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }));
   EXPECT_EQ(storedName(6 + 3), "666");
   EXPECT_EQ(storedPoints(setting::kJuniorScores + 2), 75);
   EXPECT_EQ(storedName(6 + 4), "LEA");
