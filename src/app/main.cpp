@@ -14,7 +14,7 @@
 #include "messages/TFormMessage.h"
 #include "messages/Tdlg.h"
 #include "platform/FolderDialog.h"
-#include "platform/QtSoundOutput.h"
+#include "platform/LoadedSoundOutput.h"
 #include "prefs/Tprefer.h"
 #include "scores/TFormscore.h"
 
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     return *exitCode;
   const std::string handOffWord = arguments.size() > 1 ? arguments[1].toStdString() : "";
 
-  vorlane::QtSoundOutput soundOutput;
+  vorlane::LoadedSoundOutput soundOutput(vorlane::soundModulePlaces(programFolder));
   vorlane::TForm1 form1(
       {programFolder, handOffWord, "/sys/class/net", vorlane::isSystemInstall(programFolder)},
       soundOutput);

@@ -181,7 +181,7 @@ bool isSystemInstall(const fs::path& programFolder) {
   const fs::path underUsr = folder.lexically_relative("/usr");
   if (!underUsr.empty() && *underUsr.begin() != "..") return true;
   // The package's own place, wherever its root lies (a package unpacked for a look).
-  const fs::path packageFolder = "usr/lib/games/vorlane";
+  const fs::path packageFolder = fs::path(kPackageProgramFolder).relative_path();
   auto component = folder.end();
   for (auto it = packageFolder.end(); it != packageFolder.begin();) {
     if (component == folder.begin() || *--component != *--it) return false;

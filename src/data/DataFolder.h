@@ -126,6 +126,9 @@ class DataFolderLock {
   int fd_ = -1;
 };
 
+// Where the package puts the program.
+inline constexpr std::string_view kPackageProgramFolder = "/usr/lib/games/vorlane";
+
 // A program folder under /usr belongs to the system's package manager: the game treats it
 // as a write-protected medium for every player, root included (root ignores the folder's
 // permissions, but a game must not write into a package's files). So is a folder that

@@ -72,14 +72,12 @@ void TForm1::FormCreate(const std::string& handOffWord, const std::filesystem::p
   if (trouble) folder_.setUnsavedReason(pathText(trouble->file()) + " : " + trouble->what());
   folder_.setWritable(!trouble && testDataFolderWritable(folder_));
   engine_->setDataFolderWritable(folder_.writable());
-  sounds_.detectOutputDevices();
-  engine_->setSoundAvailable(sounds_.soundAvailable());
   showHandOff(handOffWord);
   installation_->setVisible(false);
   if (trouble) {
     reportIoError(IoError(trouble->file(), trouble->what() + nothingSavedNotice()));
   } else if (!folder_.writable()) {
-    sounds_.playSound("gagne.wav");
+    readOnlySoundDue_ = true;
     installation_->setVisible(true);
   }
   // Each step runs even when an earlier read failed: a damaged file is reported and the
@@ -145,6 +143,22 @@ void TForm1::welcomeAtFirstStart(bool handedOver) {
     if (choice.startMenuGroup) createStartMenuGroup();
     if (choice.readMe) openHelp("sommaire");
   });
+}
+
+// The sound library takes longer to load than the window takes to show: the devices are
+// asked once the window has been painted, before the player can act.
+bool TForm1::event(QEvent* event) {
+  if (event->type() == QEvent::Paint && !soundDetectionQueued_) {
+    soundDetectionQueued_ = true;
+    QTimer::singleShot(0, this, &TForm1::detectSound);
+  }
+  return QWidget::event(event);
+}
+
+void TForm1::detectSound() {
+  sounds_.detectOutputDevices();
+  engine_->setSoundAvailable(sounds_.soundAvailable());
+  if (readOnlySoundDue_) sounds_.playSound("gagne.wav");
 }
 
 void TForm1::showEvent(QShowEvent* event) {

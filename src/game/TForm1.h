@@ -138,6 +138,7 @@ class TForm1 : public QWidget {
   void playSound(std::string_view name) { sounds_.playSound(name); }
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -165,6 +166,7 @@ class TForm1 : public QWidget {
   void readModeAndClass(const StartupSettings& startup);
   void placeAtStartup(const StartupSettings& startup);
   void FormShow();
+  void detectSound();
   void FormDestroy();
   // Runs one engine call and shows the result; a file failure is reported and the event
   // loop goes on.
@@ -239,6 +241,9 @@ class TForm1 : public QWidget {
   ColourTable colourTable_{};
   bool dataFilesOk_ = false;
   bool shownOnce_ = false;
+  bool soundDetectionQueued_ = false;
+  // The read-only start's sound, played once the devices are known.
+  bool readOnlySoundDue_ = false;
   bool quitting_ = false;
 
   TForm2* background_ = nullptr;

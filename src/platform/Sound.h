@@ -21,15 +21,17 @@ class Sounds {
  public:
   Sounds(const DataFolder& folder, SoundOutput& output) : folder_(folder), output_(output) {}
 
-  // Sets `soundAvailable` from the device count; done once at start-up.
-  void detectOutputDevices() { available_ = output_.outputDeviceCount() > 0; }
+  // Sets `soundAvailable` from the device count, asked once: later calls change nothing.
+  void detectOutputDevices();
   bool soundAvailable() const { return available_; }
 
+  // A sound asked for before the devices were detects them first.
   void playSound(std::string_view name);
 
  private:
   const DataFolder& folder_;
   SoundOutput& output_;
+  bool detected_ = false;
   bool available_ = false;
 };
 

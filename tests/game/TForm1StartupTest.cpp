@@ -68,6 +68,9 @@ TEST_F(TForm1StartupTest, DamagedSettingsFileIsReportedAndTheGameStillStarts) {
   start();
   ASSERT_FALSE(reported.empty());
   EXPECT_NE(reported[0].find("Prefint.666"), std::string::npos);
+  temp.writeFile("Zari666/gagne.wav", "RIFF");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form->engine().state().soundAvailable; }, 2000));
+  EXPECT_TRUE(sound.played.empty()) << "a damaged file is no write-protected medium";
   EXPECT_EQ(form->size(), QSize(517, 186)) << "the window keeps its start-up size";
   EXPECT_EQ(form->statusBar()->geometry(), QRect(0, 186 - 19, 517, 19));
   QTest::keyClick(form.get(), Qt::Key_Return);
@@ -145,10 +148,15 @@ TEST_F(TForm1StartupTest, ShortSettingsAndColourFilesLeaveNoStartUpStepUndone) {
 }
 
 TEST_F(TForm1StartupTest, ReadOnlyDataFolderOffersTheInstallerAndCentresTheWindow) {
+  temp.writeFile("Zari666/gagne.wav", "RIFF");
   start(true);
   EXPECT_FALSE(form->folder().writable());
   EXPECT_TRUE(form->installationEntry()->isVisible());
   EXPECT_TRUE(form->engine().state().alwaysCentred);
+  // Once the window is painted: the devices are known to the game, and its sound plays.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !sound.played.empty(); }, 2000));
+  EXPECT_EQ(sound.played, std::vector<std::string>{"gagne.wav"});
+  EXPECT_TRUE(form->engine().state().soundAvailable);
   const QRect screen = form->screen()->geometry();
   EXPECT_EQ(form->pos(), QPoint(screen.width() / 2 - form->width() / 2,
                                 screen.height() / 2 - form->frameGeometry().height() / 2 - 10));

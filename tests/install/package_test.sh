@@ -73,7 +73,7 @@ dpkg-deb -x "$deb" "$work/root"
 app="$work/root/usr/lib/games/vorlane"
 share="$work/root/usr/share/games/vorlane"
 for file in usr/games/vorlane usr/lib/games/vorlane/Vorlane \
-    usr/share/games/vorlane/vorlane.hlp usr/share/games/vorlane/Cerf.hlp \
+    usr/lib/games/vorlane/vorlane-sound.so usr/share/games/vorlane/vorlane.hlp usr/share/games/vorlane/Cerf.hlp \
     usr/share/games/vorlane/Zari666/Azl.666 usr/share/games/vorlane/Zari666/Nsco.666 \
     usr/share/applications/org.example.vorlane.desktop \
     usr/share/icons/hicolor/scalable/apps/vorlane.svg \
@@ -88,7 +88,11 @@ for name in Zari666 vorlane.hlp Cerf.hlp; do
 done
 [ "$(readlink "$app/Lisezmoi.txt")" = "../../../share/doc/vorlane/Lisezmoi.txt" ] ||
   fail "lien Lisezmoi.txt"
-[ "$(ls "$app" | wc -l)" = 5 ] || fail "dossier du programme : $(ls "$app")"
+# The program and its sound module depend on the machine: they are the folder's own files.
+for name in Vorlane vorlane-sound.so; do
+  [ -f "$app/$name" ] && [ ! -L "$app/$name" ] || fail "$name n'est pas un fichier du dossier"
+done
+[ "$(ls "$app" | wc -l)" = 6 ] || fail "dossier du programme : $(ls "$app")"
 [ "$(head -n 1 "$work/root/usr/games/vorlane")" = "#!/bin/sh" ] &&
   [ -x "$work/root/usr/games/vorlane" ] || fail "le lanceur n'est pas un script"
 for player_file in Prefint.666 stx.666 color.ini Demarre.666; do
