@@ -14,7 +14,6 @@ constexpr int kDefinitionGap = 11;
 constexpr int kDefinitionRightMargin = 21;
 constexpr int kLargeTileSize = 26;
 constexpr int kTileSize = 20;
-constexpr int kLineHeight = 19;
 constexpr int kLargeTextSize = 11;
 constexpr int kTextSize = 9;
 constexpr int kLargeFontReduction = 2;
@@ -60,7 +59,6 @@ MainWindowLayout relayoutMainWindow(LayoutPreferences preferences, int screenWid
   layout.windowWidth = windowWidthFor(preferences, screenWidth, currentWidth);
   layout.tileSize = preferences.largeTiles ? kLargeTileSize : kTileSize;
   layout.rowHeight = layout.tileSize;
-  layout.lineHeight = kLineHeight;
   layout.panelTextSize = preferences.largeTiles ? kLargeTextSize : kTextSize;
   layout.definitionTextSize = layout.panelTextSize - (largeFonts ? kLargeFontReduction : 0);
   const int panelOffset = preferences.largeTiles ? 3 : 0;

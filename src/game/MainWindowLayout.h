@@ -52,6 +52,7 @@ struct MainWindowLayout {
   int windowWidth = kFormWidth;
   int tileSize = 20;
   int rowHeight = 20;
+  // The same at every relayout.
   int lineHeight = 19;
   int panelTextSize = 9;
   int definitionTextSize = 9;
