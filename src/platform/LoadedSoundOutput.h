@@ -10,7 +10,8 @@ namespace vorlane {
 
 // The file of the sound module, the game's wave output through Qt Multimedia. The program
 // does not link Qt Multimedia: it and the sound server's libraries take longer to load
-// than the main window takes to show, so the module is loaded when a sound is first asked.
+// than the main window takes to show, so the module is loaded when the game first asks
+// for its devices, once the window is painted.
 inline constexpr const char* kSoundModuleFileName = "vorlane-sound.so";
 
 // The module's one entry, `extern "C"`: a new wave output, owned by the caller.
