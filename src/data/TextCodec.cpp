@@ -94,25 +94,45 @@ std::optional<char> nameCharacter(char typed) {
   return static_cast<char>(upperOf(c));
 }
 
+namespace {
+
+// How many bytes the UTF-8 sequence that `lead` starts holds, or 0 for a byte that starts
+// none: a continuation byte, 0xC0 and 0xC1 (which only start overlong forms of ASCII), and
+// the leads past U+10FFFF.
+std::size_t sequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead < 0xC2) return 0;
+  if (lead < 0xE0) return 2;
+  if (lead < 0xF0) return 3;
+  if (lead < 0xF5) return 4;
+  return 0;
+}
+
+bool isContinuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+}  // namespace
+
 std::string toWin1252(std::string_view utf8) {
+  // The least code point of a sequence of each length: a longer form is overlong.
+  constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    auto b = static_cast<unsigned char>(utf8[i]);
-    char32_t cp = b;
-    std::size_t extra = 0;
-    if (b >= 0xF0) { cp = b & 0x07; extra = 3; }
-    else if (b >= 0xE0) { cp = b & 0x0F; extra = 2; }
-    else if (b >= 0xC0) { cp = b & 0x1F; extra = 1; }
-    if (i + extra >= utf8.size()) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t length = sequenceLength(lead);
+    std::size_t taken = 1;
+    while (taken < length && i + taken < utf8.size() && isContinuation(utf8[i + taken])) ++taken;
+    i += taken;
+    // A byte that starts nothing, or a sequence cut short, is one "?"; the byte after it
+    // starts afresh.
+    if (taken < length || length == 0) {
       out.push_back('?');
-      break;
+      continue;
     }
-    for (std::size_t k = 1; k <= extra; ++k) {
-      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    }
-    i += extra + 1;
-    auto w = win1252Of(cp);
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = i - length + 1; k < i; ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[k]) & 0x3F);
+    const auto w = cp < kLeast[length] ? std::nullopt : win1252Of(cp);
     out.push_back(w ? static_cast<char>(*w) : '?');
   }
   return out;

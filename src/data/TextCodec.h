@@ -9,7 +9,8 @@
 namespace vorlane {
 
 // Converts a UTF-8 literal of the sources to Windows-1252 bytes. Characters that
-// Windows-1252 cannot hold become '?'. This is the one way French literals enter the core.
+// Windows-1252 cannot hold become '?', and so does each run of bytes that is no UTF-8 (an
+// overlong form, a sequence cut short). This is the one way French literals enter the core.
 std::string toWin1252(std::string_view utf8);
 
 // The twin of toWin1252, for tools and tests that print or compare game text.

@@ -93,8 +93,8 @@ TEST(TextCodecTest, EveryByteFollowsTheNameAndThePlainFormRules) {
   EXPECT_EQ(plainForm(toWin1252("Été, ÉCOLE, garçon")), toWin1252("ÉTE, ÉCOLE, GARCON"));
 }
 
-// Every Windows-1252 byte goes to UTF-8 and back; what UTF-8 holds beyond it, or cut
-// short, becomes one "?" and the text after it is kept.
+// Every Windows-1252 byte goes to UTF-8 and back; what UTF-8 holds beyond it, cut short or
+// malformed, becomes "?" and the text after it is kept.
 TEST(TextCodecTest, Utf8AndWindows1252ConvertEveryCharacterBothWays) {
   const std::string undefined = "\x81\x8D\x8F\x90\x9D";
   for (int b = 1; b < 256; ++b) {
@@ -115,6 +115,15 @@ TEST(TextCodecTest, Utf8AndWindows1252ConvertEveryCharacterBothWays) {
   EXPECT_EQ(toWin1252("a\xC3"), "a?");
   EXPECT_EQ(toWin1252("a\xE2\x82"), "a?");
   EXPECT_EQ(toWin1252("\xF0\x9F\x98"), "?");
+  // Bytes that are no UTF-8: Latin-1 text, a stray continuation byte, overlong forms of
+  // "A" and "é", leads past U+10FFFF, and a sequence cut short by an ASCII letter.
+  EXPECT_EQ(toWin1252("\xE9t\xE9"), "?t?");
+  EXPECT_EQ(toWin1252("a\xA9\xBF" "b"), "a??b");
+  EXPECT_EQ(toWin1252("\xC0\x81\xC1\x81"), "????");
+  EXPECT_EQ(toWin1252("\xE0\x81\x81\xE0\x83\xA9\xF0\x80\x83\xA9"), "???");
+  EXPECT_EQ(toWin1252("\xC2\xA0\xC3\xA9"), "\xA0\xE9") << "the least two-byte forms";
+  EXPECT_EQ(toWin1252("\xF4\x90\x80\x80\xF5\xFF"), "???");
+  EXPECT_EQ(toWin1252("\xC3" "t\xE2\x82" "e"), "?t?e");
 }
 
 }  // namespace
