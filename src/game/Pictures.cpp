@@ -27,4 +27,11 @@ QPixmap loadPicture(const QString& name, QSize size, qreal devicePixelRatio) {
   return pixmap;
 }
 
+QIcon gameIcon() {
+  QIcon icon;
+  for (int side : {16, 32, 64, 128})
+    icon.addPixmap(loadPicture(QStringLiteral("vorlane"), QSize(side, side), 1.0));
+  return icon;
+}
+
 }  // namespace vorlane

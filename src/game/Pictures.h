@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -9,5 +10,10 @@ namespace vorlane {
 // device-independent pixels) on a transparent ground, with as many pixels as the screen's
 // device pixel ratio gives them: sharp at any scale.
 QPixmap loadPicture(const QString& name, QSize size, qreal devicePixelRatio);
+
+// The game's icon "vorlane" drawn at the sizes a window manager is given (16 to 128
+// pixels): as an SVG file, the icon would load Qt's SVG icon plugin and draw each size
+// from a fresh parse when the window is first shown.
+QIcon gameIcon();
 
 }  // namespace vorlane

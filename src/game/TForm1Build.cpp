@@ -1,7 +1,6 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include "controls/Tkeybt.h"
 #include "game/DefinitionMemo.h"
 #include "game/PictureButton.h"
+#include "game/Pictures.h"
 #include "game/TForm1.h"
 
 namespace vorlane {
@@ -51,7 +51,7 @@ void TForm1::buildComponents() {
   setFont(arial(kStatusTextPixels + 1, true));
   setAutoFillBackground(true);
   setMouseTracking(true);
-  setWindowIcon(QIcon(QStringLiteral(":/pictures/vorlane.svg")));
+  setWindowIcon(gameIcon());
   buildPictures();
   buildModeBox();
   buildKeyboards();

@@ -12,6 +12,7 @@
 #include "app/IoErrorReport.h"
 #include "data/IoError.h"
 #include "data/Settings.h"
+#include "game/Pictures.h"
 #include "game/TForm1TestFixture.h"
 #include "platform/HelpViewer.h"
 
@@ -30,6 +31,11 @@ TEST_F(TForm1StartupTest, ModeAndClassComeFromTheSettingsAndNameTheTitle) {
   EXPECT_TRUE(form->entrain()->isChecked());
   EXPECT_TRUE(form->junior()->isChecked());
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Entraînement - Junior - Version 1.3"));
+  // The icon the window manager shows, at every size it is given.
+  const QIcon icon = form->windowIcon();
+  EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {128, 128}}));
+  EXPECT_EQ(icon.pixmap(QSize(64, 64)).toImage(),
+            loadPicture(QStringLiteral("vorlane"), QSize(64, 64), 1.0).toImage());
 }
 
 TEST_F(TForm1StartupTest, ModeAndClassClicksWriteTheirRecordsBeforeAnyGame) {
