@@ -72,8 +72,8 @@ cat "$work/lintian.txt"
 dpkg-deb -x "$deb" "$work/root"
 app="$work/root/usr/lib/games/vorlane"
 share="$work/root/usr/share/games/vorlane"
-for file in usr/games/vorlane usr/lib/games/vorlane/Vorlane \
-    usr/lib/games/vorlane/vorlane-sound.so usr/share/games/vorlane/vorlane.hlp usr/share/games/vorlane/Cerf.hlp \
+for file in usr/games/vorlane usr/lib/games/vorlane/Vorlane usr/lib/games/vorlane/vorlane-sound.so \
+    usr/share/games/vorlane/vorlane.hlp usr/share/games/vorlane/Cerf.hlp \
     usr/share/games/vorlane/Zari666/Azl.666 usr/share/games/vorlane/Zari666/Nsco.666 \
     usr/share/applications/org.example.vorlane.desktop \
     usr/share/icons/hicolor/scalable/apps/vorlane.svg \
