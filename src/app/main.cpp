@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include <optional>
 #include <thread>
 
 #include "app/DesktopForms.h"
@@ -33,7 +34,9 @@ vorlane::TInstallation::Services installerServices(vorlane::TForm1& form1) {
 
 // Start-up: the application title, then the windows in their order. The main window's
 // creation runs the data-folder check and the game's own start-up before any other window
-// exists. Every window lives until the program ends.
+// exists. The background and the preferences shape the main window and come before it
+// shows; the four others, which it does not need for its first picture, are made once it has
+// been painted, before the player can act. Every window lives until the program ends.
 int main(int argc, char** argv) {
   // Each warm-up thread is joined where its variable ends: the bus before the application.
   const std::jthread fonts(vorlane::warmUpFonts);
@@ -56,17 +59,22 @@ int main(int argc, char** argv) {
   form1.attachBackground(&form2);
   vorlane::Tprefer prefer(form1, form2, vorlane::screenFactsFor(form2));
   form1.attachPreferences(&prefer);
-  vorlane::TFormscore formscore(form1.folder(), &form1, form1.engine().state().juniorClass);
-  vorlane::TFormMessage formMessage(&form1);
-  vorlane::TInstallation installation(&form1, programFolder,
-                                      QFile::encodeName(QDir::homePath()).toStdString(),
-                                      installerServices(form1));
-  vorlane::Tdlg dlg(&form1);
-  form1.attachWindows(&formscore, &formMessage, &dlg);
-  form1.attachInstaller(&installation);
-  form1.welcomeAtFirstStart(!handOffWord.empty());
+  std::optional<vorlane::TFormscore> formscore;
+  std::optional<vorlane::TFormMessage> formMessage;
+  std::optional<vorlane::TInstallation> installation;
+  std::optional<vorlane::Tdlg> dlg;
+  form1.afterFirstPaint([&] {
+    formscore.emplace(form1.folder(), &form1, form1.engine().state().juniorClass);
+    formMessage.emplace(&form1);
+    installation.emplace(&form1, programFolder, QFile::encodeName(QDir::homePath()).toStdString(),
+                         installerServices(form1));
+    dlg.emplace(&form1);
+    form1.attachWindows(&*formscore, &*formMessage, &*dlg);
+    form1.attachInstaller(&*installation);
+    form1.welcomeAtFirstStart(!handOffWord.empty());
+    if (!form1.folder().writable()) installation->show();
+  });
 
   form1.show();
-  if (!form1.folder().writable()) installation.show();
   return app.exec();
 }

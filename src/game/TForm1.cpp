@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 #include "app/IoErrorReport.h"
 #include "controls/TForm2.h"
 #include "data/DataFiles.h"
@@ -148,11 +150,24 @@ void TForm1::welcomeAtFirstStart(bool handedOver) {
 // The sound library takes longer to load than the window takes to show: the devices are
 // asked once the window has been painted, before the player can act.
 bool TForm1::event(QEvent* event) {
-  if (event->type() == QEvent::Paint && !soundDetectionQueued_) {
-    soundDetectionQueued_ = true;
-    QTimer::singleShot(0, this, &TForm1::detectSound);
+  if (event->type() == QEvent::Paint && !firstPaintQueued_) {
+    firstPaintQueued_ = true;
+    QTimer::singleShot(0, this, &TForm1::runAfterFirstPaint);
   }
   return QWidget::event(event);
+}
+
+void TForm1::afterFirstPaint(std::function<void()> step) {
+  if (firstPaintDone_)
+    step();
+  else
+    afterFirstPaint_ = std::move(step);
+}
+
+void TForm1::runAfterFirstPaint() {
+  detectSound();
+  firstPaintDone_ = true;
+  if (afterFirstPaint_) std::exchange(afterFirstPaint_, nullptr)();
 }
 
 void TForm1::detectSound() {

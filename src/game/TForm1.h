@@ -69,6 +69,10 @@ class TForm1 : public QWidget {
   // The background window, created right after this one, then the preferences window.
   void attachBackground(TForm2* background);
   void attachPreferences(Tprefer* preferences);
+  // Runs `step` once the window has been painted, from the event loop, after the sound
+  // devices are known; at once if that has already happened. The program makes the windows
+  // this one does not need for its first picture there.
+  void afterFirstPaint(std::function<void()> step);
   // The windows created after those, in the start-up order.
   void attachWindows(TFormscore* scores, TFormMessage* message, Tdlg* about);
   // The installation window, reached by the menu entry "Installation".
@@ -167,6 +171,7 @@ class TForm1 : public QWidget {
   void placeAtStartup(const StartupSettings& startup);
   void FormShow();
   void detectSound();
+  void runAfterFirstPaint();
   void FormDestroy();
   // Runs one engine call and shows the result; a file failure is reported and the event
   // loop goes on.
@@ -241,7 +246,9 @@ class TForm1 : public QWidget {
   ColourTable colourTable_{};
   bool dataFilesOk_ = false;
   bool shownOnce_ = false;
-  bool soundDetectionQueued_ = false;
+  bool firstPaintQueued_ = false;
+  bool firstPaintDone_ = false;
+  std::function<void()> afterFirstPaint_;
   // The read-only start's sound, played once the devices are known.
   bool readOnlySoundDue_ = false;
   bool quitting_ = false;

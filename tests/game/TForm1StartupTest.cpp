@@ -170,6 +170,26 @@ TEST_F(TForm1StartupTest, ReadOnlyDataFolderOffersTheInstallerAndCentresTheWindo
   EXPECT_TRUE(form->engine().state().trainingMode) << "the choice holds, unsaved";
 }
 
+// The program makes its other windows in this step: never before the first picture, once
+// only, and after the read-only start's sound, which the first start-up step plays.
+TEST_F(TForm1StartupTest, TheStepAfterTheFirstPaintRunsOnceAfterTheSound) {
+  temp.writeFile("Zari666/gagne.wav", "RIFF");
+  TForm1 window({temp.path(), "", noNetwork, true, false}, sound);
+  std::vector<std::vector<std::string>> soundsAtEachRun;
+  window.afterFirstPaint([&] { soundsAtEachRun.push_back(sound.played); });
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(soundsAtEachRun.empty()) << "the window is not painted yet";
+  window.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !soundsAtEachRun.empty(); }, 2000));
+  window.repaint();
+  QTest::qWait(20);
+  EXPECT_EQ(soundsAtEachRun, (std::vector<std::vector<std::string>>{{"gagne.wav"}}));
+  EXPECT_TRUE(window.engine().state().soundAvailable);
+  int lateRuns = 0;
+  window.afterFirstPaint([&] { ++lateRuns; });
+  EXPECT_EQ(lateRuns, 1) << "a step given once the window is painted runs at once";
+}
+
 TEST_F(TForm1StartupTest, MouseOverTheWindowInvitesToPlay) {
   start();
   QTest::mouseMove(form.get(), QPoint(300, 130));
