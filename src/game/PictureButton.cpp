@@ -48,17 +48,21 @@ void PictureButton::place(const QRect& rect) {
 }
 
 void PictureButton::setPicture(const QString& name) {
-  if (picture_ == name && !pixmap().isNull()) return;
+  if (picture_ == name && (pictureDue_ || !pixmap().isNull())) return;
   picture_ = name;
-  drawPicture();
+  drawPictureWhenShown();
 }
 
-void PictureButton::drawPicture() {
-  if (!picture_.isEmpty()) setPixmap(loadPicture(picture_, rest_.size(), devicePixelRatioF()));
+// A hidden picture is drawn when it shows: most of the window's pictures wait for a draw or
+// a hint, and the window's start does not draw them.
+void PictureButton::drawPictureWhenShown() {
+  pictureDue_ = !isVisible();
+  if (!pictureDue_ && !picture_.isEmpty())
+    setPixmap(loadPicture(picture_, rest_.size(), devicePixelRatioF()));
 }
 
 bool PictureButton::event(QEvent* event) {
-  if (event->type() == QEvent::ScreenChangeInternal) drawPicture();
+  if (event->type() == QEvent::ScreenChangeInternal) drawPictureWhenShown();
   return QLabel::event(event);
 }
 
@@ -89,6 +93,7 @@ void PictureButton::showEvent(QShowEvent* event) {
   const qint64 at = now();
   const bool afterRelease = lastReleaseAt_ >= 0 && at - lastReleaseAt_ < doubleClickInterval();
   appearedAt_ = afterRelease ? at : -1;
+  if (pictureDue_) drawPictureWhenShown();
   QLabel::showEvent(event);
 }
 

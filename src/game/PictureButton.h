@@ -21,7 +21,8 @@ class PictureButton : public QLabel {
   // The resting place; the pressed look is drawn 2 pixels right and down from it.
   void place(const QRect& rect);
   // The picture ":/pictures/<name>.svg", drawn at the size of the resting place and at the
-  // screen's device pixel ratio, again when the button moves to another screen.
+  // screen's device pixel ratio, again when the button moves to another screen; a hidden
+  // button draws it when it shows.
   void setPicture(const QString& name);
   const QString& picture() const { return picture_; }
   void setPressed(bool pressed);
@@ -39,12 +40,13 @@ class PictureButton : public QLabel {
   bool event(QEvent* event) override;
 
  private:
-  void drawPicture();
+  void drawPictureWhenShown();
   bool justShown() const;
   static qint64 now();
 
   QRect rest_;
   QString picture_;
+  bool pictureDue_ = false;
   bool pressed_ = false;
   bool pressTaken_ = false;
   qint64 appearedAt_ = -1;  // ms on now()'s clock; -1 unless it appeared after a release

@@ -67,6 +67,9 @@ TEST_F(TForm1DrawTest, MotPressedMovesTwoPixelsAndItsReleaseStartsTheDraw) {
   EXPECT_EQ(mot->pos(), QPoint(48, 32));
   EXPECT_TRUE(form->engine().state().drawActive);
   EXPECT_FALSE(mot->isVisible());
+  ASSERT_TRUE(form->bookButton(1)->isVisible());
+  EXPECT_FALSE(form->bookButton(1)->pixmap().isNull())
+      << "a row's book, hidden at the start, is drawn once it shows";
 }
 
 TEST_F(TForm1DrawTest, EveryTickOfTheTimerDrainsTheReserveShown) {
