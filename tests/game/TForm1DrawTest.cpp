@@ -49,6 +49,8 @@ TEST_F(TForm1DrawTest, EnterStartsAnAnagramDrawWithItsRowsInPlace) {
     EXPECT_TRUE(form->valuePanel(k)->isVisible()) << k;
     EXPECT_EQ(form->memo(k)->geometry(), QRect(204, 146 + 20 * (k - 1), 636 - 204 - 21, 19)) << k;
   }
+  ASSERT_FALSE(form2->largeFonts());
+  EXPECT_EQ(form->memo(1)->font().pixelSize(), 12) << "small fonts keep the full text size";
   EXPECT_FALSE(form->valuePanel(6)->isVisible());
   EXPECT_EQ(form->valuePanel(5)->text(), QStringLiteral("0"));
   EXPECT_TRUE(form->timer1()->isActive());

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/IoErrorReport.h"
+#include "controls/Tkeybt.h"
 #include "data/IoError.h"
 #include "data/Settings.h"
 #include "game/Pictures.h"
@@ -42,6 +43,9 @@ TEST_F(TForm1StartupTest, ModeAndClassClicksWriteTheirRecordsBeforeAnyGame) {
   start();
   Settings settings(form->folder());
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Version 1.3"));
+  EXPECT_TRUE(form->compet()->isChecked());
+  EXPECT_TRUE(form->senior()->isChecked());
+  EXPECT_FALSE(form->installationEntry()->isVisible()) << "a writable folder needs no installer";
   QTest::mouseClick(form->entrain(), Qt::LeftButton, {}, QPoint(5, 10));
   EXPECT_EQ(settings.readSetting(setting::kTrainingMode), 1);
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Entraînement - Version 1.3"));
@@ -101,8 +105,10 @@ TEST_F(TForm1StartupTest, FirstStartWelcomesOnceAndOpensTheReadMe) {
   start();
   form->welcomeAtFirstStart(true);
   EXPECT_FALSE(form->helpViewer()->isVisible()) << "no welcome after the installer's hand-off";
+  form->keyb1()->setFocus();
   answerNextMessage("OK");
   form->welcomeAtFirstStart(false);
+  EXPECT_EQ(form->focusWidget(), form->findChild<QPushButton*>("Button1")) << "Enter plays MOT !";
   EXPECT_EQ(Settings(form->folder()).readSetting(setting::kStarted), 1);
   EXPECT_TRUE(form->helpViewer()->isVisible());
   form->helpViewer()->hide();
@@ -168,6 +174,10 @@ TEST_F(TForm1StartupTest, ReadOnlyDataFolderOffersTheInstallerAndCentresTheWindo
                                 screen.height() / 2 - form->frameGeometry().height() / 2 - 10));
   QTest::mouseClick(form->entrain(), Qt::LeftButton, {}, QPoint(5, 10));
   EXPECT_TRUE(form->engine().state().trainingMode) << "the choice holds, unsaved";
+  form->move(10, 10);
+  form->hide();
+  form->show();
+  EXPECT_EQ(form->pos(), QPoint(10, 10)) << "centred at the start only, not at every show";
 }
 
 // The program makes its other windows in this step: never before the first picture, once
