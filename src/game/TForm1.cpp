@@ -148,7 +148,8 @@ void TForm1::welcomeAtFirstStart(bool handedOver) {
 }
 
 // The sound library takes longer to load than the window takes to show: the devices are
-// asked once the window has been painted, before the player can act.
+// asked once the window has been painted, before the player can act, and then the step the
+// program gave runs.
 bool TForm1::event(QEvent* event) {
   if (event->type() == QEvent::Paint && !firstPaintQueued_) {
     firstPaintQueued_ = true;
