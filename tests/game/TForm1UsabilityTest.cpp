@@ -45,6 +45,7 @@ TEST_F(TForm1UsabilityTest, TheSecondClickOfADoubleClickOnMotLeavesTheNewDrawRun
   ASSERT_TRUE(form->imageFIN()->isVisible());
   click(form->imageFIN());
   EXPECT_TRUE(form->engine().state().drawActive);
+  EXPECT_FALSE(form->imageFIN()->pressed()) << "a click it does not take leaves it unpressed";
   EXPECT_EQ(form->engine().state().enterAction, kEndDrawAction);
   QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
   click(form->imageFIN());
