@@ -1,64 +1,164 @@
 #include "game/DefinitionMemo.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
 #include <QFontMetrics>
-#include <QScrollBar>
-#include <QTextLayout>
-#include <QTimer>
+#include <QPainter>
+#include <QTextOption>
 
 #include <algorithm>
 
 namespace vorlane {
+namespace {
 
-DefinitionMemo::DefinitionMemo(QWidget* parent, int margin)
-    : QPlainTextEdit(parent), margin_(margin) {
-  setReadOnly(true);
-  setFrameShape(QFrame::NoFrame);
+// Lines break between words, and inside a word too long for the box; each paragraph of the
+// text starts a line of its own.
+void layOut(QTextLayout& layout, const QString& text, const QFont& font, qreal width) {
+  QString lines = text;
+  lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+  layout.setText(lines);
+  layout.setFont(font);
+  QTextOption wrapping;
+  wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(wrapping);
+  layout.beginLayout();
+  qreal top = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLeadingIncluded(true);
+    line.setLineWidth(width);
+    line.setPosition(QPointF(0, top));
+    top += line.height();
+  }
+  layout.endLayout();
+}
+
+// What a screen reader learns of a definition box: its name, and its text with where each
+// character is drawn. Nothing in it can be selected, moved or scrolled.
+class DefinitionMemoAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit DefinitionMemoAccessible(DefinitionMemo* box)
+      : QAccessibleWidget(box, QAccessible::StaticText) {}
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? box().toPlainText() : QAccessibleWidget::text(t);
+  }
+
+  QString text(int startOffset, int endOffset) const override {
+    return box().toPlainText().mid(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override { return static_cast<int>(box().toPlainText().size()); }
+  QRect characterRect(int offset) const override {
+    const QTextLayout& layout = box().laidOutText();
+    const QTextLine line = layout.lineForTextPosition(offset);
+    if (!line.isValid()) return {};
+    const qreal left = line.cursorToX(offset);
+    const qreal right = line.cursorToX(offset + 1);
+    const QPoint origin = box().mapToGlobal(box().textArea().topLeft());
+    return QRectF(left, line.y(), right - left, line.height()).toAlignedRect().translated(origin);
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    const QPointF inText = box().mapFromGlobal(point) - box().textArea().topLeft();
+    const QTextLayout& layout = box().laidOutText();
+    for (int i = 0; i < layout.lineCount(); ++i) {
+      const QTextLine line = layout.lineAt(i);
+      if (inText.y() >= line.y() && inText.y() < line.y() + line.height())
+        return line.xToCursor(inText.x());
+    }
+    return -1;
+  }
+
+  void selection(int, int* startOffset, int* endOffset) const override {
+    *startOffset = *endOffset = 0;
+  }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* startOffset, int* endOffset) const override {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+  }
+
+ private:
+  const DefinitionMemo& box() const { return *static_cast<const DefinitionMemo*>(widget()); }
+};
+
+QAccessibleInterface* definitionMemoFactory(const QString&, QObject* object) {
+  if (auto* box = qobject_cast<DefinitionMemo*>(object)) return new DefinitionMemoAccessible(box);
+  return nullptr;
+}
+
+}  // namespace
+
+DefinitionMemo::DefinitionMemo(QWidget* parent, int margin) : QFrame(parent), margin_(margin) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(definitionMemoFactory);
+    return true;
+  }();
+  (void)accessible;
+  // Sunken: the enlarged box's frame is a line of light and a line of shade.
+  setFrameStyle(QFrame::NoFrame | QFrame::Sunken);
   // The margins around the text are the box's own: the enlarged box covers the rows below.
   setAutoFillBackground(true);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  setContextMenuPolicy(Qt::NoContextMenu);
-  document()->setDocumentMargin(0);
-  setViewportMargins(margin_, 0, margin_, 0);
-  viewport()->setCursor(Qt::ArrowCursor);
+  setCursor(Qt::ArrowCursor);
+}
+
+void DefinitionMemo::setPlainText(const QString& text) {
+  text_ = text;
+  laidOut_ = false;
+  update();
 }
 
 void DefinitionMemo::showOneLine() {
   const int spare = std::max(0, height() - QFontMetrics(font()).lineSpacing());
-  setViewportMargins(margin_, spare / 2, margin_, spare - spare / 2);
+  marginTop_ = spare / 2;
+  marginBottom_ = spare - spare / 2;
+  update();
 }
 
-void DefinitionMemo::scrollToFirstLine() {
-  moveCursor(QTextCursor::Start);
-  verticalScrollBar()->setValue(0);
+QRect DefinitionMemo::textArea() const {
+  return contentsRect().adjusted(margin_, marginTop_, -margin_, -marginBottom_);
 }
 
-// The text lays itself out again once the box is on screen with its real width, which can
-// bring another line up: the box goes back to its first line once that is done too.
-void DefinitionMemo::showEvent(QShowEvent* event) {
-  QPlainTextEdit::showEvent(event);
-  scrollToFirstLine();
-  QTimer::singleShot(0, this, &DefinitionMemo::scrollToFirstLine);
-}
-
-void DefinitionMemo::resizeEvent(QResizeEvent* event) {
-  QPlainTextEdit::resizeEvent(event);
-  scrollToFirstLine();
+const QTextLayout& DefinitionMemo::laidOutText() const {
+  if (!laidOut_) layOut(layout_, text_, font(), textArea().width());
+  laidOut_ = true;
+  return layout_;
 }
 
 int DefinitionMemo::lineCountFor(const QString& text, int boxWidth) const {
-  const qreal width = std::max(1, boxWidth - 2 * margin_ - 2 * frameWidth());
-  QTextLayout layout(text, font());
-  layout.setTextOption(document()->defaultTextOption());
-  int lines = 0;
-  layout.beginLayout();
-  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(width);
-    ++lines;
-  }
-  layout.endLayout();
-  return std::max(1, lines);
+  QTextLayout layout;
+  layOut(layout, text, font(), std::max(1, boxWidth - 2 * margin_ - 2 * frameWidth()));
+  return std::max(1, layout.lineCount());
+}
+
+void DefinitionMemo::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  drawFrame(&painter);
+  const QRect area = textArea();
+  painter.fillRect(area, palette().base());
+  painter.setClipRect(area);
+  painter.setPen(palette().color(QPalette::Text));
+  laidOutText().draw(&painter, area.topLeft());
+}
+
+void DefinitionMemo::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  laidOut_ = false;
+}
+
+void DefinitionMemo::changeEvent(QEvent* event) {
+  QFrame::changeEvent(event);
+  if (event->type() == QEvent::FontChange) laidOut_ = false;
 }
 
 }  // namespace vorlane

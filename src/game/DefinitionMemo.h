@@ -1,15 +1,23 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include <QFrame>
+#include <QString>
+#include <QTextLayout>
 
 namespace vorlane {
 
-// A definition box: read-only text without border or scroll bars, wrapped to its width,
-// of which the window shows the first line (rows) or every line (the enlarged box).
-class DefinitionMemo : public QPlainTextEdit {
+// A definition box: read-only text without scroll bars, wrapped to its width and always
+// drawn from its first line. A row's box shows that line, the enlarged box every line. The
+// box has no scrolling of its own: the word's line can never be pushed out of sight.
+class DefinitionMemo : public QFrame {
+  Q_OBJECT
+
  public:
   // `margin`: inner margin left and right, in pixels.
   DefinitionMemo(QWidget* parent, int margin);
+
+  void setPlainText(const QString& text);
+  QString toPlainText() const { return text_; }
 
   // Shows a single line of the box's font, the rest of its height left as margin above
   // and below, so that no clipped second line shows.
@@ -19,16 +27,23 @@ class DefinitionMemo : public QPlainTextEdit {
   // as the box wraps it.
   int lineCountFor(const QString& text, int boxWidth) const;
 
-  // The box shows its text from the first line: after a new text, after it is shown or
-  // re-shown and after it is resized, whatever line the cursor or a wrap had brought up.
-  void scrollToFirstLine();
+  // The text as the box lays it out at its present size, its first line at the top of
+  // textArea(), in the box's coordinates.
+  const QTextLayout& laidOutText() const;
+  QRect textArea() const;
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   int margin_;
+  int marginTop_ = 0;
+  int marginBottom_ = 0;
+  QString text_;
+  mutable QTextLayout layout_;
+  mutable bool laidOut_ = false;
 };
 
 }  // namespace vorlane

@@ -231,7 +231,6 @@ void GameEngine::showStartingWord() {
   r.panelColour = kRed;
   r.bookEnabled = !singleLine(r.definition);
   r.book = r.bookEnabled ? BookPicture::livouv : BookPicture::livouv2;
-  ++r.scrollSerial;
   state_.lastShownRow = k;
 }
 

@@ -62,7 +62,6 @@ void GameEngine::setLayout(const MainWindowLayout& layout) {
     r.definition.tag = measuredTag(k, r.definition);
     r.bookEnabled = r.definition.tag != state_.lineHeight;
     r.book = r.bookEnabled ? BookPicture::livouv : BookPicture::livouv2;
-    ++r.scrollSerial;
   }
 }
 

@@ -150,7 +150,6 @@ void GameEngine::askDefinition(int k) {
     setCursor(CursorShape::normal);
     port_.repaint();
   }
-  ++r.scrollSerial;
   state_.lastShownRow = k;
 }
 
@@ -197,7 +196,6 @@ void GameEngine::showRowFromStore(int k, bool plain) {
     r.bookTag = 1;
     r.bookEnabled = !singleLine(b);
     r.book = r.bookEnabled ? BookPicture::livouv : BookPicture::livouv2;
-    ++r.scrollSerial;
   }
   port_.repaint();
 }
@@ -253,7 +251,6 @@ void GameEngine::releaseBook(int k) {
   if (k < 1 || k > kRowCount) return;
   RowView& r = row(k);
   if (!singleLine(r.definition)) view_.memo15.visible = false;
-  ++r.scrollSerial;
   ++state_.lastShownRow;
 }
 

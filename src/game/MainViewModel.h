@@ -36,7 +36,6 @@ struct RowView {
   bool bookEnabled = true;
   bool bookPressed = false;  // drawn 2 pixels right and down while pressed
   DefinitionBox definition;  // lines shown, tag, and the row's fullTexts/maskedTexts
-  int scrollSerial = 0;      // grows each time the box is scrolled to its first line
 
   bool operator==(const RowView&) const = default;
 };

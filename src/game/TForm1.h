@@ -25,7 +25,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -96,8 +95,8 @@ class TForm1 : public QWidget {
   Tkey_in* keybt(int k) const { return rows_[k - 1].keybt; }
   QLabel* valuePanel(int k) const { return rows_[k - 1].panel; }
   PictureButton* bookButton(int k) const { return rows_[k - 1].image; }
-  QPlainTextEdit* memo(int k) const { return rows_[k - 1].memo; }
-  QPlainTextEdit* memo15() const { return memo15_; }
+  DefinitionMemo* memo(int k) const { return rows_[k - 1].memo; }
+  DefinitionMemo* memo15() const { return memo15_; }
   PictureButton* imageMOT() const { return imageMOT_; }
   PictureButton* imageFIN() const { return imageFIN_; }
   PictureButton* imageTETE() const { return imageTETE_; }
@@ -161,7 +160,6 @@ class TForm1 : public QWidget {
     QLabel* panel = nullptr;
     PictureButton* image = nullptr;
     DefinitionMemo* memo = nullptr;
-    int scrollSerial = 0;
   };
 
   // TForm1.cpp: the start-up steps.

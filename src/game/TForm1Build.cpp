@@ -2,7 +2,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -236,7 +235,7 @@ void TForm1::applyWindowColour() {
   QPalette window = palette();
   window.setColor(QPalette::Window, colorFromRef(colourTable_[0]));
   setPalette(window);
-  for (QPlainTextEdit* box : findChildren<QPlainTextEdit*>()) {
+  for (DefinitionMemo* box : findChildren<DefinitionMemo*>()) {
     QPalette colours = box->palette();
     colours.setColor(QPalette::Base, window.color(QPalette::Window));
     box->setPalette(colours);
@@ -246,7 +245,7 @@ void TForm1::applyWindowColour() {
 // The definitions' text colour.
 void TForm1::applyDefinitionColour() {
   const QColor definitionText = colorFromRef(colourTable_[2]);
-  for (QPlainTextEdit* box : findChildren<QPlainTextEdit*>()) {
+  for (DefinitionMemo* box : findChildren<DefinitionMemo*>()) {
     QPalette colours = box->palette();
     colours.setColor(QPalette::Text, definitionText);
     box->setPalette(colours);

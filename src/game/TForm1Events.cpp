@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -162,7 +161,7 @@ bool TForm1::filterMouse(QObject* watched, QMouseEvent* mouse) {
   }
   if (watched == statusbar_ && press) run([this] { engine_->Memo1MouseDown(); });
   for (int k = 1; k <= kRowCount; ++k) {
-    if (watched != rows_[k - 1].memo->viewport()) continue;
+    if (watched != rows_[k - 1].memo) continue;
     run([&] { press ? engine_->Memo1MouseDown() : engine_->MemoMouseUp(k); });
     return true;
   }

@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -111,10 +110,6 @@ void TForm1::renderRow(int k, const RowView& view) {
   row.image->setEnabled(view.bookEnabled);
   row.image->setPressed(view.bookPressed);
   renderDefinition(row.memo, view.definition);
-  if (row.scrollSerial != view.scrollSerial) {
-    row.scrollSerial = view.scrollSerial;
-    row.memo->scrollToFirstLine();
-  }
   for (QWidget* part : {static_cast<QWidget*>(row.panel), static_cast<QWidget*>(row.image),
                         static_cast<QWidget*>(row.memo)})
     setShown(part, view.visible);
@@ -124,7 +119,6 @@ void TForm1::renderDefinition(DefinitionMemo* box, const DefinitionBox& definiti
   const QString text = boxText(definition);
   if (box->toPlainText() == text) return;
   box->setPlainText(text);
-  box->scrollToFirstLine();
 }
 
 void TForm1::renderEnlarged(const MainViewModel& view) {

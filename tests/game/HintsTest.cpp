@@ -202,9 +202,10 @@ TEST_F(HintsTest, AMultiLineDefinitionIsEnlargedWhileItsBookIsHeld) {
   engine().SpeedButtonMouseUp(4);
   EXPECT_FALSE(view().memo15.visible);
   EXPECT_FALSE(row(4).bookPressed);
-  const int serial = row(4).scrollSerial;
-  engine().MemoMouseUp(4);  // a release over the box scrolls it back to its first line
-  EXPECT_EQ(row(4).scrollSerial, serial + 1);
+  const int shown = state().lastShownRow;
+  engine().MemoMouseUp(4);  // a release over the box counts as the book's release
+  EXPECT_EQ(state().lastShownRow, shown + 1);
+  EXPECT_FALSE(view().memo15.visible);
   // Three lines from row 3 (186) end on the last row's line, 245: they stay where they are.
   port_.lineWidth = 15;
   engine().askDefinition(3);
@@ -380,7 +381,8 @@ TEST_F(HintsTest, ARelayoutReflowsTheSeenDefinitionsOnly) {
   engine().askDefinition(4);  // LIANES: 110 characters
   ASSERT_FALSE(row(1).bookEnabled);
   const RowView unseen[] = {row(2), row(3)};
-  const int serials[] = {row(1).scrollSerial, row(4).scrollSerial, row(5).scrollSerial};
+  const std::vector<std::string> texts[] = {row(1).definition.lines, row(4).definition.lines,
+                                             row(5).definition.lines};
 
   MainWindowLayout large = relayoutMainWindow({true, false}, 1024, kFormWidth, false);
   large.lineHeight = 17;
@@ -398,7 +400,7 @@ TEST_F(HintsTest, ARelayoutReflowsTheSeenDefinitionsOnly) {
     EXPECT_EQ(r.definition.tag, lines[i] * 17);
     EXPECT_TRUE(r.bookEnabled);
     EXPECT_EQ(r.book, BookPicture::livouv);
-    EXPECT_EQ(r.scrollSerial, serials[i] + 1);
+    EXPECT_EQ(r.definition.lines, texts[i]) << "the same text, in the new width";
   }
   EXPECT_TRUE(row(2) == unseen[0]);
   EXPECT_TRUE(row(3) == unseen[1]);

@@ -241,7 +241,6 @@ void expectView(const MainViewModel& actual, const MainViewModel& expected) {
     EXPECT_EQ(a.definition.tag, e.definition.tag);
     EXPECT_EQ(a.definition.fullTexts, e.definition.fullTexts);
     EXPECT_EQ(a.definition.maskedTexts, e.definition.maskedTexts);
-    EXPECT_EQ(a.scrollSerial, e.scrollSerial);
   }
   EXPECT_EQ(actual.memo15, expected.memo15);
   EXPECT_EQ(actual.keyb1.row.text(), expected.keyb1.row.text());
@@ -323,7 +322,6 @@ TEST_F(ScenarioTest, EachStepOfADrawChangesWhatItsRuleSaysAndNothingElse) {
   start.definition.lines = {"aliens, n. m. : Venu d'un autre monde."};
   start.definition.tag = 19;
   start.definition.fullTexts = start.definition.maskedTexts = "#" + start.definition.lines[0];
-  start.scrollSerial = 1;
   v.keyb1 = {tiles("ALIENS", 0), true};
   v.keyb2 = {TileRow{}, true};
   v.motVisible = v.motEyeVisible = v.modeBoxVisible = false;
@@ -361,7 +359,6 @@ TEST_F(ScenarioTest, EachStepOfADrawChangesWhatItsRuleSaysAndNothingElse) {
   saline.book = BookPicture::livouv;
   saline.bookTag = 1;
   saline.definition = row(2).definition;
-  saline.scrollSerial = 1;
   EXPECT_EQ(saline.definition.lines, Words{toWin1252("Marais où l'on recueille le sel de la mer.")});
   EXPECT_EQ(saline.definition.tag, 2 * 19);
   expectView(view(), v);
@@ -383,7 +380,6 @@ TEST_F(ScenarioTest, EachStepOfADrawChangesWhatItsRuleSaysAndNothingElse) {
   salien.definition.lines = {"salien, n. m. : Relatif aux Francs saliens."};
   salien.definition.tag = 2 * 19;
   salien.definition.fullTexts = salien.definition.maskedTexts = "#" + salien.definition.lines[0];
-  salien.scrollSerial = 1;
   v.finVisible = v.finEyeVisible = true;
   v.statusText = toWin1252(" FIN ! ou Entrée pour un autre mot. Gain mot courant : 66 points.");
   v.keyb2.row = tiles("", -1);
@@ -408,7 +404,6 @@ TEST_F(ScenarioTest, EachStepOfADrawChangesWhatItsRuleSaysAndNothingElse) {
   saline.definition.lines = saline.definition.fullTexts.empty()
                                 ? Words{}
                                 : Words{saline.definition.fullTexts.substr(1)};
-  saline.scrollSerial = 2;
   // Rows 3 and 4, never found, show their word and their plain definition, seen once.
   const auto shownUnfound = [&](int k, const char* word) -> RowView& {
     RowView& r = v.rows[static_cast<std::size_t>(k - 1)];
@@ -417,7 +412,6 @@ TEST_F(ScenarioTest, EachStepOfADrawChangesWhatItsRuleSaysAndNothingElse) {
     r.bookTag = 1;
     r.book = BookPicture::livouv;
     r.definition = row(k).definition;
-    r.scrollSerial = 1;
     return r;
   };
   const RowView& silane = shownUnfound(3, "SILANE");
@@ -425,8 +419,6 @@ TEST_F(ScenarioTest, EachStepOfADrawChangesWhatItsRuleSaysAndNothingElse) {
             Words{toWin1252("silane, n. m. : Composé de silicium et d'hydrogène.")});
   EXPECT_EQ(silane.definition.tag, 2 * 19);
   EXPECT_EQ(shownUnfound(4, "LIANES").definition.tag, 4 * 19);
-  salien.scrollSerial = 2;
-  start.scrollSerial = 2;
   v.timerRunning = false;
   v.finVisible = v.finEyeVisible = false;
   v.motVisible = v.motEyeVisible = true;
@@ -460,7 +452,6 @@ TEST_F(ScenarioTest, EachStepOfADrawChangesWhatItsRuleSaysAndNothingElse) {
     RowView fresh;
     fresh.visible = k == 1;
     fresh.input = row(k).input;
-    fresh.scrollSerial = row(k).scrollSerial;
     EXPECT_EQ(row(k), fresh);
   }
 }

@@ -132,15 +132,13 @@ TEST_F(TForm1DrawTest, LinesCountedAsTheDefinitionBoxWrapsThem) {
   for (const std::string& text :
        {std::string("Court."), words, words + words + words, std::string(300, 'W')}) {
     for (int row : {1, kEnlargedRow}) {
-      QPlainTextEdit* box = row == kEnlargedRow ? form->memo15() : form->memo(1);
+      DefinitionMemo* box = row == kEnlargedRow ? form->memo15() : form->memo(1);
       const int width = row == kEnlargedRow ? form->layout().enlargedWidth
                                             : form->layout().rows[0].definitionBox.width;
       box->resize(width, 200);
       box->show();
       box->setPlainText(toQString(text));
-      const QTextBlock block = box->document()->firstBlock();
-      box->document()->documentLayout()->blockBoundingRect(block);
-      EXPECT_EQ(form->definitionLineCount(row, text), block.layout()->lineCount())
+      EXPECT_EQ(form->definitionLineCount(row, text), box->laidOutText().lineCount())
           << "row " << row << ", " << text.size() << " characters";
     }
   }
@@ -175,13 +173,13 @@ TEST_F(TForm1DrawTest, EnlargedDefinitionHidesTheRowsBeneathIt) {
   pressEnter();
   typeWord("LIANES");
   QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
-  const QPlainTextEdit* box = form->memo15();
+  const DefinitionMemo* box = form->memo15();
   ASSERT_TRUE(box->isVisible());
   const QImage window = form->grab().toImage();
   const QColor background = box->palette().color(QPalette::Base);
   // The strip between the frame and the text, where the row's own text starts.
   const int frame = box->frameWidth();
-  for (int x = box->x() + frame; x < box->x() + box->viewport()->geometry().left(); ++x)
+  for (int x = box->x() + frame; x < box->x() + box->textArea().left(); ++x)
     for (int y = box->y() + frame; y < box->y() + box->height() - frame; ++y)
       ASSERT_EQ(QColor(window.pixel(x, y)), background) << "at " << x << "," << y;
 }
