@@ -119,14 +119,17 @@ void DefinitionMemo::setPlainText(const QString& text) {
 }
 
 void DefinitionMemo::showOneLine() {
-  const int spare = std::max(0, height() - QFontMetrics(font()).lineSpacing());
-  marginTop_ = spare / 2;
-  marginBottom_ = spare - spare / 2;
+  oneLine_ = true;
   update();
 }
 
+// The line's height is measured when the box is drawn or read, not when it is laid out: a
+// box hidden at start costs no font before the window shows.
 QRect DefinitionMemo::textArea() const {
-  return contentsRect().adjusted(margin_, marginTop_, -margin_, -marginBottom_);
+  const QRect area = contentsRect().adjusted(margin_, 0, -margin_, 0);
+  if (!oneLine_) return area;
+  const int spare = std::max(0, height() - QFontMetrics(font()).lineSpacing());
+  return area.adjusted(0, spare / 2, 0, -(spare - spare / 2));
 }
 
 const QTextLayout& DefinitionMemo::laidOutText() const {

@@ -39,8 +39,7 @@ class DefinitionMemo : public QFrame {
 
  private:
   int margin_;
-  int marginTop_ = 0;
-  int marginBottom_ = 0;
+  bool oneLine_ = false;
   QString text_;
   mutable QTextLayout layout_;
   mutable bool laidOut_ = false;

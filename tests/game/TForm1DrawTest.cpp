@@ -1,14 +1,12 @@
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
 
@@ -51,6 +49,10 @@ TEST_F(TForm1DrawTest, EnterStartsAnAnagramDrawWithItsRowsInPlace) {
   }
   ASSERT_FALSE(form2->largeFonts());
   EXPECT_EQ(form->memo(1)->font().pixelSize(), 12) << "small fonts keep the full text size";
+  // One line of text, in the middle of the row's 19 pixels: no part of a second line shows.
+  const int line = QFontMetrics(form->memo(1)->font()).lineSpacing();
+  EXPECT_EQ(form->memo(1)->textArea().height(), line);
+  EXPECT_EQ(form->memo(1)->textArea().top(), (19 - line) / 2);
   EXPECT_FALSE(form->valuePanel(6)->isVisible());
   EXPECT_EQ(form->valuePanel(5)->text(), QStringLiteral("0"));
   EXPECT_TRUE(form->timer1()->isActive());
