@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
-#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
