@@ -113,8 +113,12 @@ DefinitionMemo::DefinitionMemo(QWidget* parent, int margin) : QFrame(parent), ma
 }
 
 void DefinitionMemo::setPlainText(const QString& text) {
+  if (QAccessible::isActive()) {
+    QAccessibleTextUpdateEvent change(this, 0, text_, text);
+    QAccessible::updateAccessibility(&change);
+  }
   text_ = text;
-  laidOut_ = false;
+  laidOutWidth_ = -1;
   update();
 }
 
@@ -133,8 +137,9 @@ QRect DefinitionMemo::textArea() const {
 }
 
 const QTextLayout& DefinitionMemo::laidOutText() const {
-  if (!laidOut_) layOut(layout_, text_, font(), textArea().width());
-  laidOut_ = true;
+  const int width = textArea().width();
+  if (width != laidOutWidth_) layOut(layout_, text_, font(), width);
+  laidOutWidth_ = width;
   return layout_;
 }
 
@@ -154,14 +159,9 @@ void DefinitionMemo::paintEvent(QPaintEvent*) {
   laidOutText().draw(&painter, area.topLeft());
 }
 
-void DefinitionMemo::resizeEvent(QResizeEvent* event) {
-  QFrame::resizeEvent(event);
-  laidOut_ = false;
-}
-
 void DefinitionMemo::changeEvent(QEvent* event) {
   QFrame::changeEvent(event);
-  if (event->type() == QEvent::FontChange) laidOut_ = false;
+  if (event->type() == QEvent::FontChange) laidOutWidth_ = -1;
 }
 
 }  // namespace vorlane

@@ -34,15 +34,15 @@ class DefinitionMemo : public QFrame {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   int margin_;
   bool oneLine_ = false;
   QString text_;
+  // Laid out again for a new text, font or width; -1 until then.
   mutable QTextLayout layout_;
-  mutable bool laidOut_ = false;
+  mutable int laidOutWidth_ = -1;
 };
 
 }  // namespace vorlane

@@ -41,9 +41,14 @@ TEST_F(TForm1DrawTest, EnterStartsAnAnagramDrawWithItsRowsInPlace) {
   EXPECT_FALSE(form->modeBox()->isVisible());
   EXPECT_TRUE(form->keyb1()->isVisible());
   EXPECT_EQ(form->keyb1()->text().size(), 6u);
-  for (int k = 1; k <= 5; ++k) {
-    EXPECT_EQ(form->keybt(k)->geometry(), QRect(16, 144 + 20 * (k - 1), 120, 20)) << k;
-    EXPECT_TRUE(form->valuePanel(k)->isVisible()) << k;
+  // Every row is in place, the hidden ones too.
+  for (int k = 1; k <= kRowCount; ++k) {
+    EXPECT_EQ(form->keybt(k)->pos(), QPoint(16, 144 + 20 * (k - 1))) << k;
+    if (k <= 5) {
+      EXPECT_EQ(form->keybt(k)->size(), QSize(120, 20)) << "six tiles, in row " << k;
+    }
+    EXPECT_EQ(form->valuePanel(k)->isVisible(), k <= 5) << k;
+    EXPECT_EQ(form->valuePanel(k)->geometry(), QRect(136, 144 + 20 * (k - 1), 33, 20)) << k;
     EXPECT_EQ(form->memo(k)->geometry(), QRect(204, 146 + 20 * (k - 1), 636 - 204 - 21, 19)) << k;
   }
   ASSERT_FALSE(form2->largeFonts());
@@ -130,8 +135,11 @@ TEST_F(TForm1DrawTest, LinesCountedAsTheDefinitionBoxWrapsThem) {
   const std::string words = toWin1252(
       "Plante grimpante des forêts tropicales, dont les tiges souples s'accrochent aux "
       "arbres ; les lianes du Brésil, longues de plusieurs dizaines de mètres. ");
-  for (const std::string& text :
-       {std::string("Court."), words, words + words + words, std::string(300, 'W')}) {
+  std::vector<std::string> texts{"Court.", words, words + words + words, std::string(300, 'W')};
+  // Narrow letters, one more each time: a count made for a box a few pixels wider or
+  // narrower than the one drawn would break a line elsewhere.
+  for (std::size_t length = 40; length <= 240; length += 3) texts.push_back(std::string(length, 'i'));
+  for (const std::string& text : texts) {
     for (int row : {1, kEnlargedRow}) {
       DefinitionMemo* box = row == kEnlargedRow ? form->memo15() : form->memo(1);
       const int width = row == kEnlargedRow ? form->layout().enlargedWidth
@@ -158,6 +166,20 @@ TEST_F(TForm1DrawTest, CtrlWOpensAndClosesAnEnlargedDefinition) {
   EXPECT_EQ(form->memo15()->x(), 204);
   EXPECT_GT(form->memo15()->height(), 19);
   EXPECT_TRUE(form->memo15()->toPlainText().contains(QStringLiteral("Plante grimpante")));
+  EXPECT_EQ(form->memo15()->font(), form->memo(lianes)->font()) << "the rows' text size";
+  // Each of its lines is drawn on a band of its own, from the top of the box.
+  DefinitionMemo* box = form->memo15();
+  const QImage drawn = box->grab().toImage();
+  const int lineHeight = QFontMetrics(box->font()).lineSpacing();
+  const QRect text = box->textArea();
+  ASSERT_GE(text.height(), 2 * lineHeight);
+  for (int top = text.top(); top + lineHeight <= text.bottom(); top += lineHeight) {
+    int ink = 0;
+    for (int y = top; y < top + lineHeight; ++y)
+      for (int x = text.left(); x <= text.right(); ++x)
+        ink += QColor(drawn.pixel(x, y)) != box->palette().color(QPalette::Base);
+    EXPECT_GT(ink, 20) << "line at " << top;
+  }
   QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
   EXPECT_FALSE(form->memo15()->isVisible());
   QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);

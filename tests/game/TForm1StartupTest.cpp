@@ -46,6 +46,10 @@ TEST_F(TForm1StartupTest, ModeAndClassClicksWriteTheirRecordsBeforeAnyGame) {
   EXPECT_TRUE(form->compet()->isChecked());
   EXPECT_TRUE(form->senior()->isChecked());
   EXPECT_FALSE(form->installationEntry()->isVisible()) << "a writable folder needs no installer";
+  // The mode box's own layout: the two modes on the left, the two classes in a box.
+  EXPECT_EQ(form->entrain()->geometry(), QRect(10, 22, 110, 20));
+  EXPECT_EQ(form->junior()->parentWidget()->geometry(), QRect(128, 12, 120, 62));
+  EXPECT_EQ(form->junior()->geometry(), QRect(10, 8, 100, 20));
   QTest::mouseClick(form->entrain(), Qt::LeftButton, {}, QPoint(5, 10));
   EXPECT_EQ(settings.readSetting(setting::kTrainingMode), 1);
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Vorlane - Entraînement - Version 1.3"));
