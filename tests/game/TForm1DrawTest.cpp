@@ -138,7 +138,8 @@ TEST_F(TForm1DrawTest, LinesCountedAsTheDefinitionBoxWrapsThem) {
   std::vector<std::string> texts{"Court.", words, words + words + words, std::string(300, 'W')};
   // Narrow letters, one more each time: a count made for a box a few pixels wider or
   // narrower than the one drawn would break a line elsewhere.
-  for (std::size_t length = 40; length <= 240; ++length) texts.push_back(std::string(length, 'i'));
+  for (std::size_t length = 40; length <= 240; ++length)
+    texts.push_back(std::string(length, 'i'));
   for (const std::string& text : texts) {
     for (int row : {1, kEnlargedRow}) {
       DefinitionMemo* box = row == kEnlargedRow ? form->memo15() : form->memo(1);
