@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "controls/Tkey_in.h"
 #include "game/PictureButton.h"
 #include "game/TForm1TestFixture.h"
 #include "platform/HelpViewer.h"
@@ -51,6 +52,8 @@ TEST_F(TForm1UsabilityTest, TheSecondClickOfADoubleClickOnMotLeavesTheNewDrawRun
   click(form->imageFIN());
   EXPECT_FALSE(form->engine().state().drawActive);
   EXPECT_TRUE(form->imageMOT()->isVisible());
+  EXPECT_EQ(form->focusWidget(), static_cast<QWidget*>(form->keybt(1)))
+      << "the keyboards are gone: the first word has the focus";
 }
 
 // The main window has a fixed border: minimise and close, no maximise. The message window,
