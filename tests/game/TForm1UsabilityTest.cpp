@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 
 #include "controls/Tkey_in.h"
+#include "controls/Tkeybt.h"
 #include "game/PictureButton.h"
 #include "game/TForm1TestFixture.h"
 #include "platform/HelpViewer.h"
@@ -44,6 +45,7 @@ TEST_F(TForm1UsabilityTest, TheSecondClickOfADoubleClickOnMotLeavesTheNewDrawRun
   click(form->entrain());
   click(form->imageMOT());
   ASSERT_TRUE(form->imageFIN()->isVisible());
+  EXPECT_EQ(form->focusWidget(), static_cast<QWidget*>(form->keyb1())) << "the letters have it";
   click(form->imageFIN());
   EXPECT_TRUE(form->engine().state().drawActive);
   EXPECT_FALSE(form->imageFIN()->pressed()) << "a click it does not take leaves it unpressed";
