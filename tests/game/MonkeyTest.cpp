@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
