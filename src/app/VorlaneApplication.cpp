@@ -9,6 +9,7 @@
 
 #include "app/IoErrorReport.h"
 #include "data/IoError.h"
+#include "platform/GameFonts.h"
 
 namespace vorlane {
 namespace {
@@ -60,7 +61,7 @@ VorlaneApplication::VorlaneApplication(int& argc, char** argv) : QApplication(ar
   // "sans-serif" may be any face, a monospace one on a system with only the Liberation
   // fonts, whose wider letters the windows' fixed sizes do not hold.
   QFont text = font();
-  text.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  text.setFamily(arialFamily());
   setFont(text);
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   loadQtFrench(*this);

@@ -10,6 +10,7 @@
 #include "controls/BackgroundRules.h"
 #include "controls/ColorRef.h"
 #include "data/IoError.h"
+#include "platform/GameFonts.h"
 
 namespace vorlane {
 
@@ -47,7 +48,7 @@ TForm2::TForm2(const Settings& settings, const ColourTable& colourTable, QWidget
 // every screen a large-font one).
 bool TForm2::measureLargeFonts() const {
   QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+  font.setFamily(installedFamilyOrStandIn(QStringLiteral("MS Sans Serif")));
   const int dpi = screen() ? static_cast<int>(screen()->logicalDotsPerInchY()) : kDesignDpi;
   font.setPixelSize(scaledFontPixels(kDesignFontPixels, dpi));
   return largeFontsFor(QFontMetrics(font).boundingRect(QStringLiteral("Label1")).width());

@@ -3,6 +3,7 @@
 #include "controls/ColorRef.h"
 #include "controls/TileRowAccessible.h"
 #include "platform/Announce.h"
+#include "platform/GameFonts.h"
 #include "platform/QtText.h"
 
 #include <QAccessible>
@@ -49,9 +50,7 @@ TileRowWidget::TileRowWidget(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::TabFocus);
   setMouseTracking(true);
   setCursor(Qt::IBeamCursor);
-  QFont arial(QStringLiteral("Arial"));
-  arial.setBold(true);
-  setFont(arial);
+  setFont(arialFont(0, true));
   color_ = systemColor(QPalette::Button);
   fontColor_ = systemColor(QPalette::WindowText);
   resize(defaultTileSize, defaultTileSize);

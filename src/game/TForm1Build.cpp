@@ -13,6 +13,7 @@
 #include "game/PictureButton.h"
 #include "game/Pictures.h"
 #include "game/TForm1.h"
+#include "platform/GameFonts.h"
 
 namespace vorlane {
 namespace {
@@ -24,13 +25,6 @@ constexpr int kTimerPeriodMs = 1000;
 constexpr int kPanelTextPixels = 12;
 // Off the window: the default button only receives Enter.
 constexpr int kOffScreenLeft = 1500;
-
-QFont arial(int pixels, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
 
 PictureButton* newPicture(QWidget* parent, const char* name, const QString& picture, QRect place) {
   auto* button = new PictureButton(parent);
@@ -47,7 +41,7 @@ void TForm1::buildComponents() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFont(arial(kStatusTextPixels + 1, true));
+  setFont(arialFont(kStatusTextPixels + 1, true));
   setAutoFillBackground(true);
   setMouseTracking(true);
   setWindowIcon(gameIcon());
@@ -168,7 +162,7 @@ void TForm1::buildStatusBar() {
   statusbar_->setObjectName(QStringLiteral("statusbar"));
   // Its name is the text it shows.
   statusbar_->setAccessibleDescription(QStringLiteral("Barre d'état"));
-  statusbar_->setFont(arial(kStatusTextPixels, false));
+  statusbar_->setFont(arialFont(kStatusTextPixels, false));
   statusbar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   statusbar_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   statusbar_->setAutoFillBackground(true);
@@ -179,7 +173,7 @@ void TForm1::buildStatusBar() {
     panel->setToolTip(hint);
     panel->setAlignment(Qt::AlignCenter);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setFont(arial(kStatusTextPixels, true));
+    panel->setFont(arialFont(kStatusTextPixels, true));
     // A long status text runs under the panels: they cover it.
     panel->setAutoFillBackground(true);
     return panel;
@@ -260,15 +254,15 @@ void TForm1::applyLayout() {
     row.keybt->move(geometry.inputBox.left, geometry.inputBox.top);
     const Rect& panel = geometry.valuePanel;
     row.panel->setGeometry(panel.left, panel.top, panel.width, panel.height);
-    row.panel->setFont(arial(layout_.panelTextSize * 4 / 3, true));
+    row.panel->setFont(arialFont(layout_.panelTextSize * 4 / 3, true));
     const Rect& book = geometry.bookButton;
     row.image->place(QRect(book.left, book.top, book.width, book.height));
     const Rect& box = geometry.definitionBox;
     row.memo->setGeometry(box.left, box.top, box.width, box.height);
-    row.memo->setFont(arial(layout_.definitionTextSize * 4 / 3, false));
+    row.memo->setFont(arialFont(layout_.definitionTextSize * 4 / 3, false));
     row.memo->showOneLine();
   }
-  memo15_->setFont(arial(layout_.definitionTextSize * 4 / 3, false));
+  memo15_->setFont(arialFont(layout_.definitionTextSize * 4 / 3, false));
   statusbar_->setGeometry(0, height() - kStatusBarHeight, width(), kStatusBarHeight);
   const StatusPanels panels = statusPanels(width());
   clock_->setGeometry(panels.clock.left, panels.clock.top, panels.clock.width, panels.clock.height);

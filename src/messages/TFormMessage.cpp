@@ -10,6 +10,7 @@
 #include "game/Pictures.h"
 #include "messages/MessageTexts.h"
 #include "platform/Announce.h"
+#include "platform/GameFonts.h"
 #include "platform/QtText.h"
 
 namespace vorlane {
@@ -28,9 +29,7 @@ TFormMessage::TFormMessage(QWidget* mainWindow)
   setWindowTitle(QStringLiteral("?"));
   setAccessibleName(QStringLiteral("Message de Vorlane"));
   setFixedSize(342, 120);
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(12);
-  setFont(font);
+  setFont(arialFont(12, false));
   buildLines();
   buildButtons();
   buildIcons();
@@ -42,8 +41,7 @@ TFormMessage::TFormMessage(QWidget* mainWindow)
 }
 
 void TFormMessage::buildLines() {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(13);
+  const QFont font = arialFont(13, false);
   for (int i = 0; i < 3; ++i) {
     panels_[i] = new QLabel(this);
     panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));

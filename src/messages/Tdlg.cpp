@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "game/Pictures.h"
+#include "platform/GameFonts.h"
 
 namespace vorlane {
 namespace {
@@ -22,11 +23,8 @@ Tdlg::Tdlg(QWidget* mainWindow)
   auto* picture = new QLabel(this);
   picture->setGeometry(16, 16, 64, 64);
   picture->setPixmap(loadPicture(QStringLiteral("about"), QSize(64, 64), devicePixelRatioF()));
-  QFont titleFont(QStringLiteral("Arial"));
-  titleFont.setPixelSize(20);
-  titleFont.setBold(true);
   auto* title = new QLabel(QStringLiteral("Vorlane"), this);
-  title->setFont(titleFont);
+  title->setFont(arialFont(20, true));
   title->setGeometry(96, 16, 186, 26);
   auto* kind = new QLabel(QStringLiteral("Jeu de lettres"), this);
   kind->setGeometry(96, 44, 186, 18);

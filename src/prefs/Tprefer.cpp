@@ -16,6 +16,7 @@
 #include "controls/TForm2.h"
 #include "data/IoError.h"
 #include "game/TForm1.h"
+#include "platform/GameFonts.h"
 #include "platform/QtText.h"
 #include "prefs/ColourDialog.h"
 #include "prefs/ThumbnailGrid.h"
@@ -50,9 +51,7 @@ Tprefer::Tprefer(TForm1& form1, TForm2& form2, const ScreenFacts& screen)
   setObjectName(QStringLiteral("prefer"));
   setWindowTitle(QStringLiteral("Préférences"));
   setFixedSize(297, 125);
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(kTextPixels);
-  setFont(font);
+  setFont(arialFont(kTextPixels, false));
   buildComponents();
   connectEvents();
   try {

@@ -11,6 +11,7 @@
 #include "data/IoError.h"
 #include "controls/Tkey_in.h"
 #include "platform/Clock.h"
+#include "platform/GameFonts.h"
 #include "platform/QtText.h"
 
 namespace vorlane {
@@ -30,13 +31,6 @@ constexpr int kPlacementOffset = 15;
 constexpr double kCompletedTablePauseMs = 600;
 
 int rowTop(int r) { return kRowTop + kRowPitch * (r - 1); }
-
-QFont boldArial(int pixelSize) {
-  QFont font(QStringLiteral("Arial"));
-  font.setBold(true);
-  if (pixelSize > 0) font.setPixelSize(pixelSize);
-  return font;
-}
 
 }  // namespace
 
@@ -58,7 +52,7 @@ void TFormscore::buildRows() {
     auto* box = new Tkey_in(this);
     box->setObjectName(QStringLiteral("key_in%1").arg(r));
     box->setAccessibleName(QStringLiteral("Nom %1").arg(r));
-    box->setFont(boldArial(0));
+    box->setFont(arialFont(0, true));
     box->setTileSize(kTileSize);
     box->move(kRowLeft, rowTop(r));
     box->setText(std::string(kScoreRows, ' '));
@@ -67,7 +61,7 @@ void TFormscore::buildRows() {
     auto* panel = new QLabel(this);
     panel->setObjectName(QStringLiteral("Panel%1").arg(r));
     panel->setGeometry(190, rowTop(r), 75, 23);
-    panel->setFont(boldArial(16));
+    panel->setFont(arialFont(16, true));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     panel->setToolTip(QStringLiteral("total points"));
@@ -76,7 +70,7 @@ void TFormscore::buildRows() {
   tilesEntre_ = new TLetterTiles(this);
   tilesEntre_->setObjectName(QStringLiteral("TilesEntre"));
   tilesEntre_->setAccessibleName(QStringLiteral("Votre nom"));
-  tilesEntre_->setFont(boldArial(0));
+  tilesEntre_->setFont(arialFont(0, true));
   tilesEntre_->setTileSize(kTileSize);
   tilesEntre_->setText(std::string(kScoreRows, ' '));
   tilesEntre_->setGeometry(kRowLeft, kEntryAway, kNameWidth, kTileSize);

@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QEventLoop>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QMenu>
 #include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +18,7 @@
 
 #include "app/IoErrorReport.h"
 #include "data/IoError.h"
+#include "platform/GameFonts.h"
 
 namespace vorlane {
 namespace {
@@ -65,6 +69,28 @@ TEST_F(VorlaneApplicationTest, FileFailureInATimerSlotLeavesTheEventLoopRunning)
   loop.exec();
   EXPECT_EQ(reported, std::vector<std::string>{"stx.666"});
   EXPECT_EQ(ticksAfterFailure, 1);
+}
+
+// Every window's text is Arial, or the face the system gives in its place, and is asked for
+// by a name the font database holds: a name it lacks costs a search of every font.
+TEST_F(VorlaneApplicationTest, TextFacesAreAskedForByNamesTheSystemHas) {
+  const QString arialFace = QFontInfo(QFont(QStringLiteral("Arial"))).family();
+  EXPECT_EQ(QFontInfo(QApplication::font()).family(), arialFace);
+  const QFont bold = arialFont(13, true);
+  const QFont regular = arialFont(0, false);
+  EXPECT_EQ(QFontInfo(bold).family(), arialFace);
+  EXPECT_TRUE(bold.bold());
+  EXPECT_EQ(bold.pixelSize(), 13);
+  EXPECT_FALSE(regular.bold());
+  QWidget window;
+  window.setFont(regular);
+  EXPECT_EQ(window.font().pointSizeF(), QApplication::font().pointSizeF());
+  for (const QFont& font : {QApplication::font(), bold, regular})
+    EXPECT_TRUE(QFontDatabase::hasFamily(font.family())) << font.family().toStdString();
+  EXPECT_EQ(installedFamilyOrStandIn(QStringLiteral("Liberation Mono")),
+            QStringLiteral("Liberation Mono"));
+  EXPECT_EQ(installedFamilyOrStandIn(QStringLiteral("MS Sans Serif 1990")),
+            QStringLiteral("Liberation Sans"));
 }
 
 // Between draws "Définition" and the letter entry are disabled: they must look it.
