@@ -21,11 +21,6 @@ TForm2::TForm2(const Settings& settings, const ColourTable& colourTable, QWidget
       menu_(menu) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Form2"));
-  // A desktop-like window: below every other window, never in the task bar, never over
-  // the panels of the desktop. The window type reaches the X server only once the native
-  // window exists: set before, it is lost and the window manager lists an ordinary window.
-  create();
-  setAttribute(Qt::WA_X11NetWmWindowTypeDesktop);
   // The game ends with its main window, whether the background shows or not.
   setAttribute(Qt::WA_QuitOnClose, false);
   setAutoFillBackground(true);
@@ -54,6 +49,24 @@ bool TForm2::measureLargeFonts() const {
   return largeFontsFor(QFontMetrics(font).boundingRect(QStringLiteral("Label1")).width());
 }
 
+// The window type reaches the X server only once the native window exists: set before, it
+// is lost and the window manager lists an ordinary window. A background that stays hidden,
+// as most do, never makes one.
+void TForm2::setVisible(bool visible) {
+  if (visible && !testAttribute(Qt::WA_WState_Created)) {
+    create();
+    setAttribute(Qt::WA_X11NetWmWindowTypeDesktop);
+  }
+  QWidget::setVisible(visible);
+}
+
+void TForm2::setPatternIndex(int index) {
+  if (index == patternIndex_) return;
+  patternIndex_ = index;
+  patternBitmap_ = QPixmap();
+  patternRead_ = false;
+}
+
 Colour TForm2::windowColour() const { return colorToRef(palette().color(QPalette::Window)); }
 
 void TForm2::setWindowColour(Colour colour) {
@@ -77,6 +90,10 @@ void TForm2::paintEvent(QPaintEvent*) {
 }
 
 void TForm2::paintTiles(QPainter& painter) {
+  if (!patternRead_ && patternSource_) {
+    patternBitmap_ = patternSource_(patternIndex_);
+    patternRead_ = true;
+  }
   if (patternBitmap_.isNull()) return;
   const TileGrid grid =
       tileGrid(width(), height(), patternBitmap_.width(), patternBitmap_.height());

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 #include "data/Settings.h"
 
 class QMenu;
@@ -20,15 +22,20 @@ class TForm2 : public QWidget {
   TForm2(const Settings& settings, const ColourTable& colourTable, QWidget* mainWindow,
          QMenu* menu);
 
+  // The picture of pattern `index`, tiled while a pattern is chosen. The window asks for it
+  // when it first paints that pattern, so a background that stays hidden reads no picture;
+  // an empty picture is not tiled.
+  using PatternSource = std::function<QPixmap(int index)>;
+  void setPatternSource(PatternSource source) { patternSource_ = std::move(source); }
   int patternIndex() const { return patternIndex_; }
-  void setPatternIndex(int index) { patternIndex_ = index; }
-  // `patternBitmap`, tiled while a pattern is chosen; an empty picture is not tiled.
-  const QPixmap& patternBitmap() const { return patternBitmap_; }
-  void setPatternBitmap(const QPixmap& bitmap) { patternBitmap_ = bitmap; }
+  void setPatternIndex(int index);
   Colour windowColour() const;
   void setWindowColour(Colour colour);
   // The system uses large fonts: measured once, when the window is created.
   bool largeFonts() const { return largeFonts_; }
+  // A desktop-like window: below every other window, never in the task bar, never over
+  // the panels of the desktop. Its native window is made when it first shows.
+  void setVisible(bool visible) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -42,7 +49,9 @@ class TForm2 : public QWidget {
   QWidget* mainWindow_;
   QMenu* menu_;
   int patternIndex_ = 0;
+  PatternSource patternSource_;
   QPixmap patternBitmap_;
+  bool patternRead_ = false;
   bool largeFonts_ = false;
 };
 

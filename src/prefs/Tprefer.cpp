@@ -107,6 +107,7 @@ void Tprefer::buildComponents() {
   thumbs_ = new ThumbnailGrid(this);
   thumbs_->setGeometry(8, 50, 129, 67);
   thumbs_->setPictureSource([this](int index) { return loadPattern(index); });
+  form2_.setPatternSource([this](int index) { return loadPattern(index); });
   checkfond_ = newCheckBox("Checkfond", QStringLiteral("Masquer le bureau"), {152, 66});
   checkTailleMax_ = newCheckBox("CheckTailleMax", QStringLiteral("Grande police"), {12, 98});
   checkTailleMax_->hide();
@@ -143,8 +144,6 @@ void Tprefer::FormCreate() {
   choices_.patternIndex = form2_.patternIndex();
   choices_.backgroundShown = form2_.isVisible();
   patternNames_ = findPatternsAtStartup(form1_.folder());
-  if (choices_.patternIndex >= kFirstPattern && choices_.patternIndex <= kLastPattern)
-    form2_.setPatternBitmap(loadPattern(choices_.patternIndex));
   form1_.relayoutMainWindow(choices_.layout);
 }
 
@@ -267,7 +266,6 @@ void Tprefer::ThumbsMouseDown(int index) {
   applySwatch(kSilver);
   form1_.setColour(kBackgroundLine, kSilver);
   choices_.patternIndex = index;
-  if (index >= kFirstPattern && index <= kLastPattern) form2_.setPatternBitmap(loadPattern(index));
   applyBackground();
   thumbs_->selectCell(index);
   showThumbnailCaption();
@@ -325,7 +323,6 @@ void Tprefer::resetPreferences() {
   form1_.setColour(kDefinitionLine, colours[kDefinitionLine]);
   form2_.hide();
   // The background shows the default pattern when it is shown again.
-  form2_.setPatternBitmap(loadPattern(choices_.patternIndex));
   applyBackground();
   relayoutWhenRowsShow();
   centreMainWindow();

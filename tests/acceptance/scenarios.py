@@ -96,15 +96,16 @@ class Context:
         self.calibrate(main)
         return main
 
-    def calibrate(self, main):
-        """Accessible coordinates are the toolkit's; at scale 2 a screen pixel is half one."""
+    def calibrate(self, shown):
+        """Accessible coordinates are the toolkit's; at scale 2 a screen pixel is half one.
+        Read from the first window a scenario meets: the main window, or a report before it."""
         if self.factor is not None:
             return
-        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + main.name + "$",
-                              "getwindowgeometry", "--shell"], env=self.desktop.env,
-                             capture_output=True, text=True).stdout
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
+                              "^" + shown.name + "$", "getwindowgeometry", "--shell"],
+                             env=self.desktop.env, capture_output=True, text=True).stdout
         geometry = dict(line.split("=", 1) for line in out.split() if "=" in line)
-        _, _, width, _ = screen.extents(main)
+        _, _, width, _ = screen.extents(shown)
         self.factor = int(geometry.get("WIDTH", width)) / width if width else 1
 
     # --- input at what the player sees -----------------------------------------------------
@@ -502,6 +503,18 @@ def assert_background_is_no_task(ctx):
             raise ScreenError(f"the background window is an ordinary task: {props.strip()}")
 
 
+def assert_background_tiled(ctx):
+    """The background shows its pattern: the tiles give its bottom-left corner more than one
+    colour, where a background without its picture is a plain grey."""
+    side = 48
+    top = min(ctx.desktop.height, 1000 * ctx.factor) - side
+    shot = ctx.shot("background")
+    colours = subprocess.run(["identify", "-format", "%k", f"{shot}[{side}x{side}+0+{top}]"],
+                             capture_output=True, text=True, check=True).stdout
+    if int(colours) < 2:
+        raise ScreenError("the background shows no pattern, one plain colour")
+
+
 def scenario_every_preference_survives_a_restart(ctx):
     def damaged_colours(game):
         with open(os.path.join(game.data, "color.ini"), "wb") as colours:
@@ -510,6 +523,7 @@ def scenario_every_preference_survives_a_restart(ctx):
     ctx.start(prepare=damaged_colours, wait=False)
     # The damaged colour file is reported; the game goes on, and its end writes it whole.
     report = window(IO_ERROR)
+    ctx.calibrate(report)
     if not any("color.ini" in text for text in screen.texts(report)):
         raise ScreenError(f"the error report does not name color.ini: {screen.texts(report)}")
     ctx.click(control(report, name="OK", role=pyatspi.ROLE_PUSH_BUTTON))
@@ -564,6 +578,7 @@ def scenario_every_preference_survives_a_restart(ctx):
     main = ctx.main_window()
     window("Form2")
     time.sleep(0.5)
+    assert_background_tiled(ctx)
     if any(w.name == IO_ERROR for w in screen.windows()):
         raise ScreenError("the colour file is reported damaged again after an end wrote it")
     ctx.menu(main, "Préférences")

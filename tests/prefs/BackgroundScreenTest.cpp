@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -104,10 +105,19 @@ TEST_F(BackgroundScreenTest, GradientAndTiledPatternOnTheScreen) {
   pattern.fill(QColor(10, 20, 30));
   for (int y = 0; y < 16; ++y)
     for (int x = 16; x < 32; ++x) pattern.setPixelColor(x, y, QColor(200, 100, 0));
+  std::vector<int> asked;
+  background.setPatternSource([&](int index) {
+    asked.push_back(index);
+    return index == kLastPattern ? QPixmap::fromImage(pattern) : QPixmap();
+  });
   background.setPatternIndex(kLastPattern);
-  background.setPatternBitmap(QPixmap::fromImage(pattern));
   background.update();
   screen = screenShot();
+  // Read once for its first picture, not again for each repaint or the same choice again.
+  background.setPatternIndex(kLastPattern);
+  background.update();
+  QTest::qWait(100);
+  EXPECT_EQ(asked, std::vector<int>{kLastPattern});
   for (int row = 0; row < 32; ++row) {
     for (int column = 0; column < 38; ++column) {
       const int left = column * 32;
@@ -118,6 +128,35 @@ TEST_F(BackgroundScreenTest, GradientAndTiledPatternOnTheScreen) {
       }
     }
   }
+}
+
+// Most players keep the background hidden: it then makes no window on the screen and reads
+// no pattern, until it first shows.
+TEST_F(BackgroundScreenTest, HiddenBackgroundReadsItsPatternWhenItFirstShows) {
+  settings.writeSetting(setting::kPattern, kFirstPattern);
+  settings.writeSetting(setting::kBackgroundShown, 0);
+  const ColourTable colours{kTeal, kTeal, kWhite, kWhite};
+  TForm2 background(settings, colours, nullptr, nullptr);
+  QImage pattern(8, 8, QImage::Format_RGB32);
+  pattern.fill(QColor(40, 90, 160));
+  std::vector<int> asked;
+  background.setPatternSource([&](int index) {
+    asked.push_back(index);
+    return QPixmap::fromImage(pattern);
+  });
+  QTest::qWait(100);
+  EXPECT_FALSE(background.windowHandle());
+  EXPECT_TRUE(asked.empty());
+
+  background.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&background));
+  EXPECT_EQ(screenShot().pixelColor(900, 700), QColor(40, 90, 160));
+  EXPECT_EQ(asked, std::vector<int>{kFirstPattern});
+  // Another pattern is read when it is chosen and painted.
+  background.setPatternIndex(kFirstPattern + 1);
+  background.update();
+  screenShot();
+  EXPECT_EQ(asked, (std::vector<int>{kFirstPattern, kFirstPattern + 1}));
 }
 
 }  // namespace
