@@ -9,7 +9,6 @@
 
 #include "app/IoErrorReport.h"
 #include "data/IoError.h"
-#include "platform/GameFonts.h"
 
 namespace vorlane {
 namespace {
@@ -59,9 +58,12 @@ VorlaneApplication::VorlaneApplication(int& argc, char** argv) : QApplication(ar
   // Every window's text in Arial, as the game's own controls ask for it: fontconfig gives its
   // metric twin Liberation Sans (the package's font) where Arial is absent. The desktop's
   // "sans-serif" may be any face, a monospace one on a system with only the Liberation
-  // fonts, whose wider letters the windows' fixed sizes do not hold.
+  // fonts, whose wider letters the windows' fixed sizes do not hold. Named here, not looked
+  // up as the windows' own fonts are (GameFonts.h): a look-up would read the font database
+  // now, while fontconfig is still loading on its warm-up thread, and cost the start more
+  // than the first menu's search for a stand-in.
   QFont text = font();
-  text.setFamily(arialFamily());
+  text.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
   setFont(text);
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   loadQtFrench(*this);
