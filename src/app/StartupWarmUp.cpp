@@ -4,9 +4,13 @@
 
 #include <QDBusConnection>
 
+#include "platform/GameFonts.h"
+
 namespace vorlane {
 
 void warmUpFonts() { FcInit(); }
+
+void warmUpFontDatabase() { arialFamily(); }
 
 void warmUpSessionBus() { QDBusConnection::sessionBus(); }
 

@@ -11,6 +11,10 @@ namespace vorlane {
 // measures needs. Needs nothing else; may begin before the application exists.
 void warmUpFonts();
 
+// The font database, which the first window's font looks its face up in (GameFonts.h);
+// a window that asks while it is read waits for it. Only once the application exists.
+void warmUpFontDatabase();
+
 // The connection to the session bus, which the first window's accessibility asks for.
 // Only once the application exists.
 void warmUpSessionBus();

@@ -38,10 +38,12 @@ vorlane::TInstallation::Services installerServices(vorlane::TForm1& form1) {
 // shows; the four others, which it does not need for its first picture, are made once it has
 // been painted, before the player can act. Every window lives until the program ends.
 int main(int argc, char** argv) {
-  // Each warm-up thread is joined where its variable ends: the bus before the application.
+  // Each warm-up thread is joined where its variable ends: the bus and the font database
+  // before the application.
   const std::jthread fonts(vorlane::warmUpFonts);
   vorlane::VorlaneApplication app(argc, argv);
   const std::jthread sessionBus(vorlane::warmUpSessionBus);
+  const std::jthread fontDatabase(vorlane::warmUpFontDatabase);
   const QStringList arguments = QCoreApplication::arguments();
   const std::filesystem::path programFolder =
       QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();

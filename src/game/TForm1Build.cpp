@@ -41,11 +41,13 @@ void TForm1::buildComponents() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFont(arialFont(kStatusTextPixels + 1, true));
   setAutoFillBackground(true);
   setMouseTracking(true);
+  // The icon and the pictures first: they need no font, while the font database is read on
+  // its warm-up thread.
   setWindowIcon(gameIcon());
   buildPictures();
+  setFont(arialFont(kStatusTextPixels + 1, true));
   buildModeBox();
   buildKeyboards();
   buildRows();
