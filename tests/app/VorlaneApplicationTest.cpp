@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QMenu>
 #include <QTimer>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -77,16 +76,10 @@ TEST_F(VorlaneApplicationTest, TextFacesAreAskedForByNamesTheSystemHas) {
   const QString arialFace = QFontInfo(QFont(QStringLiteral("Arial"))).family();
   EXPECT_EQ(QFontInfo(QApplication::font()).family(), arialFace);
   const QFont bold = arialFont(13, true);
-  const QFont regular = arialFont(0, false);
   EXPECT_EQ(QFontInfo(bold).family(), arialFace);
+  EXPECT_TRUE(QFontDatabase::hasFamily(bold.family())) << bold.family().toStdString();
   EXPECT_TRUE(bold.bold());
   EXPECT_EQ(bold.pixelSize(), 13);
-  EXPECT_FALSE(regular.bold());
-  QWidget window;
-  window.setFont(regular);
-  EXPECT_EQ(window.font().pointSizeF(), QApplication::font().pointSizeF());
-  for (const QFont& font : {bold, regular})
-    EXPECT_TRUE(QFontDatabase::hasFamily(font.family())) << font.family().toStdString();
   EXPECT_EQ(installedFamilyOrStandIn(QStringLiteral("Liberation Mono")),
             QStringLiteral("Liberation Mono"));
   EXPECT_EQ(installedFamilyOrStandIn(QStringLiteral("MS Sans Serif 1990")),

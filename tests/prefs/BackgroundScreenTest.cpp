@@ -19,7 +19,6 @@
 #include <unistd.h>
 
 #include "controls/BackgroundRules.h"
-#include "controls/ColorRef.h"
 #include "controls/TForm2.h"
 #include "data/DataFolder.h"
 #include "data/Settings.h"
@@ -129,14 +128,6 @@ TEST_F(BackgroundScreenTest, GradientAndTiledPatternOnTheScreen) {
       }
     }
   }
-
-  // The plain background: the window's own colour, all over.
-  background.setPatternIndex(kPlainColour);
-  background.setWindowColour(kTeal);
-  background.update();
-  screen = screenShot();
-  EXPECT_EQ(screen.pixelColor(20, 20), colorFromRef(kTeal));
-  EXPECT_EQ(screen.pixelColor(1190, 990), colorFromRef(kTeal));
 }
 
 // Most players keep the background hidden: it then makes no window on the screen and reads
