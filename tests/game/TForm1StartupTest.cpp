@@ -1,7 +1,9 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
@@ -169,6 +171,9 @@ TEST_F(TForm1StartupTest, ReadOnlyDataFolderOffersTheInstallerAndCentresTheWindo
   EXPECT_FALSE(form->folder().writable());
   EXPECT_TRUE(form->installationEntry()->isVisible());
   EXPECT_TRUE(form->engine().state().alwaysCentred);
+  // The preferences show the centring, whichever of their lines the player looks at.
+  prefer->colorcombo()->setCurrentRow(kBackgroundLine);
+  EXPECT_TRUE(prefer->checkcentree()->isChecked());
   // Once the window is painted: the devices are known to the game, and its sound plays.
   ASSERT_TRUE(QTest::qWaitFor([&] { return !sound.played.empty(); }, 2000));
   EXPECT_EQ(sound.played, std::vector<std::string>{"gagne.wav"});
