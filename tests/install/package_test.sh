@@ -115,6 +115,13 @@ grep -q GNU_RELRO <<<"$segments" || fail "programme sans relro"
 grep -Eq 'BIND_NOW|FLAGS.* NOW' <<<"$dynamic" || fail "programme sans -z now"
 grep -q ' __stack_chk_fail@' <<<"$symbols" || fail "programme sans protection de pile"
 ! grep -q ' \.comment ' <<<"$sections" || fail "section .comment"
+# No library search path of its own, in the package nor in the built folder that the
+# installer copies: an empty entry would load a library from the folder the game starts in.
+for elf in "$program" "$app/vorlane-sound.so" "$build/dist/Vorlane/Vorlane" \
+  "$build/dist/Vorlane/vorlane-sound.so"; do
+  elf_dynamic=$(readelf -dW "$elf")
+  ! grep -Eq '\((RPATH|RUNPATH)\)' <<<"$elf_dynamic" || fail "$elf a un chemin de bibliothèques"
+done
 echo "durcissement : appels vérifiés à l'exécution :$(grep -Eo ' __[a-z0-9_]+_chk@' <<<"$symbols" | sort -u | tr -d '@\n')"
 
 # A system with only the package's fonts: fontconfig's own configuration and
