@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Start-up benchmark, not a test: how long the game takes to map its main window under
 # Xvfb against a bare Qt 6 window on the same display, and the game's resident memory
-# once it has settled. Each program starts RUNS times, alternately; medians are reported,
-# for a start with the background hidden and one with the background window shown.
+# once it has settled. The bare window, the game with the background hidden and the game
+# with the background window shown start RUNS times each, in turn; medians are reported.
 #
 #   bench/startup.sh [RUNS] [APP_FOLDER]
 #
@@ -37,12 +37,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A writable copy of the application folder that has had its first start (no welcome).
-cp -r "$APP" "$WORK/app"
-DATA="$WORK/app/Zari666"
-cp "$DATA/Nsco.666" "$DATA/Prefint.666"
+# Two writable copies of the application folder that have had their first start (no
+# welcome): one with the background window hidden, one with it shown.
 # Settings record 30 (bytes 120..123): the first start has welcomed the player.
-printf '\x01\x00\x00\x00' | dd of="$DATA/Prefint.666" bs=1 seek=120 conv=notrunc status=none
+# Settings record 5 (bytes 20..23): the background window shown (1) or hidden (0).
+prepare_copy() {
+  cp -r "$APP" "$WORK/$1"
+  local data="$WORK/$1/Zari666"
+  cp "$data/Nsco.666" "$data/Prefint.666"
+  printf '\x01\x00\x00\x00' | dd of="$data/Prefint.666" bs=1 seek=120 conv=notrunc status=none
+  printf "\\x0$2\\x00\\x00\\x00" | dd of="$data/Prefint.666" bs=1 seek=20 conv=notrunc status=none
+}
+prepare_copy hidden 0
+prepare_copy shown 1
 
 # Xvfb picks a free display and writes its number on descriptor 3.
 mkfifo "$WORK/display"
@@ -54,28 +61,27 @@ export DISPLAY=":$DISPLAY_NUMBER" QT_QPA_PLATFORM=xcb
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 field() { sed -n "s/.*$1=\([-0-9.]*\).*/\1/p"; }
 
-# Settings record 5 (bytes 20..23): the background window shown (1) or hidden (0).
-set_background() { printf "\\x0$1\\x00\\x00\\x00" | dd of="$DATA/Prefint.666" bs=1 seek=20 conv=notrunc status=none; }
+# Each round starts the bare window, then the game with the background hidden, then with it
+# shown: the machine's slower and faster stretches fall on all three alike.
+bare_ms=() hidden_ms=() hidden_kb=() shown_ms=() shown_kb=()
+for _ in $(seq "$RUNS"); do
+  bare_ms+=("$("$WATCH" Bare 300 "$BARE" | field map_ms)")
+  out="$("$WATCH" Vorlane 1500 "$WORK/hidden/Vorlane")"
+  hidden_ms+=("$(echo "$out" | field map_ms)")
+  hidden_kb+=("$(echo "$out" | field rss_kb)")
+  out="$("$WATCH" Vorlane 1500 "$WORK/shown/Vorlane")"
+  shown_ms+=("$(echo "$out" | field map_ms)")
+  shown_kb+=("$(echo "$out" | field rss_kb)")
+done
+bare="$(printf '%s\n' "${bare_ms[@]}" | median)"
 
-measure() {
-  local label="$1" bare_ms=() game_ms=() game_kb=()
-  for _ in $(seq "$RUNS"); do
-    bare_ms+=("$("$WATCH" Bare 300 "$BARE" | field map_ms)")
-    local out
-    out="$("$WATCH" Vorlane 1500 "$WORK/app/Vorlane")"
-    game_ms+=("$(echo "$out" | field map_ms)")
-    game_kb+=("$(echo "$out" | field rss_kb)")
-  done
-  local bare game kb
-  bare="$(printf '%s\n' "${bare_ms[@]}" | median)"
-  game="$(printf '%s\n' "${game_ms[@]}" | median)"
-  kb="$(printf '%s\n' "${game_kb[@]}" | median)"
+report() {
+  local label="$1" game kb
+  game="$(printf '%s\n' "${!2}" | median)"
+  kb="$(printf '%s\n' "${!3}" | median)"
   awk -v l="$label" -v b="$bare" -v g="$game" -v k="$kb" -v n="$RUNS" 'BEGIN {
     printf "%-22s game %6.1f ms, bare Qt window %6.1f ms, ratio %.2fx, game resident %.1f MB (median of %d)\n",
            l, g, b, g / b, k / 1024, n }'
 }
-
-set_background 0
-measure "background hidden:"
-set_background 1
-measure "background shown:"
+report "background hidden:" "hidden_ms[@]" "hidden_kb[@]"
+report "background shown:" "shown_ms[@]" "shown_kb[@]"
