@@ -4,7 +4,7 @@
 # once it has settled. The bare window, the game with the background hidden and the game
 # with the background window shown start RUNS times each, in turn; medians are reported.
 #
-#   bench/startup.sh [RUNS] [APP_FOLDER]
+#   bench/startup.sh [RUNS] [APP_FOLDER]      (RUNS: 21 rounds by default, about 70 s)
 #
 # APP_FOLDER defaults to build/dist/Vorlane (another build's folder compares versions).
 # Needs Xvfb and the build's bench_mapwatch and bench_barewindow. On a busy machine, run it
@@ -19,7 +19,7 @@ fi
 
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="${VORLANE_BUILD_DIR:-$ROOT/build}"
-RUNS="${1:-9}"
+RUNS="${1:-21}"
 APP="${2:-$BUILD/dist/Vorlane}"
 WATCH="$BUILD/bench/bench_mapwatch"
 BARE="$BUILD/bench/bench_barewindow"
