@@ -49,6 +49,7 @@ TEST(BackgroundPaintTest, PatternTilesCoverTheWindowWithClippedLastCopies) {
   EXPECT_EQ(tileGrid(kBackgroundWidth, kBackgroundHeight, 32, 32), (TileGrid{38, 32}));
   EXPECT_EQ(tileGrid(1200, 1000, 64, 64), (TileGrid{19, 16}));
   EXPECT_EQ(tileGrid(128, 64, 64, 64), (TileGrid{2, 1}));
+  EXPECT_EQ(tileGrid(3, 2, 1, 1), (TileGrid{3, 2})) << "a one-pixel pattern still tiles";
   EXPECT_EQ(tileGrid(1200, 1000, 0, 64), TileGrid{});
   EXPECT_EQ(tileGrid(1200, 1000, 64, 0), TileGrid{});
   EXPECT_EQ(tileGrid(0, 1000, 64, 64), TileGrid{});
