@@ -79,10 +79,18 @@ class BackgroundScreenTest : public ::testing::Test {
     QTest::qWait(200);
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
   }
+  // Gives `pattern` for every pattern the background asks for, noting each in `asked`.
+  TForm2::PatternSource notingSource(const QImage& pattern) {
+    return [this, pattern](int index) {
+      asked.push_back(index);
+      return QPixmap::fromImage(pattern);
+    };
+  }
 
   TempFolder temp;
   DataFolder folder{temp.path()};
   Settings settings{folder};
+  std::vector<int> asked;
 };
 
 TEST_F(BackgroundScreenTest, GradientAndTiledPatternOnTheScreen) {
@@ -105,11 +113,7 @@ TEST_F(BackgroundScreenTest, GradientAndTiledPatternOnTheScreen) {
   pattern.fill(QColor(10, 20, 30));
   for (int y = 0; y < 16; ++y)
     for (int x = 16; x < 32; ++x) pattern.setPixelColor(x, y, QColor(200, 100, 0));
-  std::vector<int> asked;
-  background.setPatternSource([&](int index) {
-    asked.push_back(index);
-    return index == kLastPattern ? QPixmap::fromImage(pattern) : QPixmap();
-  });
+  background.setPatternSource(notingSource(pattern));
   background.setPatternIndex(kLastPattern);
   background.update();
   screen = screenShot();
@@ -139,11 +143,7 @@ TEST_F(BackgroundScreenTest, HiddenBackgroundReadsItsPatternWhenItFirstShows) {
   TForm2 background(settings, colours, nullptr, nullptr);
   QImage pattern(8, 8, QImage::Format_RGB32);
   pattern.fill(QColor(40, 90, 160));
-  std::vector<int> asked;
-  background.setPatternSource([&](int index) {
-    asked.push_back(index);
-    return QPixmap::fromImage(pattern);
-  });
+  background.setPatternSource(notingSource(pattern));
   QTest::qWait(100);
   EXPECT_FALSE(background.windowHandle());
   EXPECT_TRUE(asked.empty());
